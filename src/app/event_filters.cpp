@@ -1,0 +1,78 @@
+#include "app/event_filters.h"
+
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QWidget>
+
+namespace tolvar::app {
+
+EntryKeyGuard::EntryKeyGuard(QObject* parent, std::function<void()> warnComma)
+    : QObject(parent), warnComma_(std::move(warnComma)) {}
+
+void EntryKeyGuard::guard(QWidget* entry, KeyFilter filter) {
+  filters_.insert(entry, filter);
+  entry->installEventFilter(this);
+}
+
+bool EntryKeyGuard::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() != QEvent::KeyPress) {
+    return false;
+  }
+  const auto* key = static_cast<QKeyEvent*>(event);
+  if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) {
+    return false;
+  }
+  const KeyFilter filter = filters_.value(watched, KeyFilter::Short);
+  bool reject = false;
+  for (const char32_t c : key->text().toUcs4()) {
+    if (c < 32 || c == 127) {
+      continue;  // control keys: Backspace, Enter, Tab, Delete
+    }
+    switch (JudgeKey(c, filter)) {
+      case KeyVerdict::Accept:
+        break;
+      case KeyVerdict::WarnComma:
+        warnComma_();
+        reject = true;
+        break;
+      case KeyVerdict::Reject:
+        reject = true;
+        break;
+    }
+  }
+  return reject;
+}
+
+bool IsOwnFocusMove(Qt::FocusReason reason) {
+  return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
+}
+
+FocusHandlers::FocusHandlers(QObject* parent) : QObject(parent) {}
+
+void FocusHandlers::onGained(QWidget* widget, std::function<void()> handler) {
+  gained_.insert(widget, std::move(handler));
+  widget->installEventFilter(this);
+}
+
+void FocusHandlers::onLost(QWidget* widget, std::function<void()> handler) {
+  lost_.insert(widget, std::move(handler));
+  widget->installEventFilter(this);
+}
+
+bool FocusHandlers::eventFilter(QObject* watched, QEvent* event) {
+  const bool in = event->type() == QEvent::FocusIn;
+  const bool out = event->type() == QEvent::FocusOut;
+  if ((in || out) && IsOwnFocusMove(static_cast<QFocusEvent*>(event)->reason())) {
+    const auto& handlers = in ? gained_ : lost_;
+    const auto found = handlers.constFind(watched);
+    if (found != handlers.constEnd()) {
+      // Let the widget see the event first, as it would without handlers.
+      watched->event(event);
+      found.value()();
+      return true;
+    }
+  }
+  return false;
+}
+
+}  // namespace tolvar::app

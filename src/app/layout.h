@@ -1,0 +1,50 @@
+#pragma once
+
+#include <span>
+#include <string_view>
+
+namespace tolvar::app {
+
+// The window is data: one row per control, in creation order (frames before
+// the controls that lie over them, so later rows stack above earlier ones).
+enum class ControlKind {
+  Frame,        // captioned panel
+  Group,        // captionless, opaque panel that only groups option buttons
+  Label,        // static text, word-wrapped within its box
+  Entry,        // single-line entry field
+  Result,       // single-line result field (read-only, disabled)
+  MultiResult,  // multi-line result field (read-only)
+  Display,      // single-line text shown by the program (disabled)
+  Button,
+  Option,
+  CableBox,  // drop-down list with an edit line
+  PickList,  // pick-only drop-down list
+  ScrollBar,
+};
+
+enum ControlFlag : unsigned {
+  kNoFlags = 0,
+  kSelected = 1U << 0,  // option button selected at start
+  kDisabled = 1U << 1,
+  kHidden = 1U << 2,
+  kCondensed = 1U << 3,  // 4 % narrower letters: the only way a long note fits its box
+};
+
+struct ControlSpec {
+  std::string_view name;  // objectName; empty for the unnamed "R:"/"I:" captions
+  ControlKind kind;
+  std::string_view parent;       // containing panel; empty for the window itself
+  int left, top, width, height;  // twips within the parent
+  std::string_view text;         // caption or start text
+  int tab;                       // tab index; -1 for controls the tab order skips
+  unsigned flags;
+  std::string_view tooltip;
+};
+
+inline constexpr int kTwipsPerPixel = 15;
+inline constexpr int kClientWidthTwips = 10320;
+inline constexpr int kClientHeightTwips = 10170;
+
+std::span<const ControlSpec> WindowLayout();
+
+}  // namespace tolvar::app

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <string_view>
+
+namespace tolvar::calc::line {
+
+// One cable of the built-in catalogue, in the units the data came in.
+struct Cable {
+  std::string_view name;  // exactly as shown in the cable box
+  int z;                  // characteristic impedance, tenths of an ohm
+  int vf;                 // velocity factor, thousandths
+  int k0;                 // loss, constant term [1e-6 dB / 100 ft]
+  int k1;                 // loss per sqrt(MHz) [1e-6 dB / 100 ft]
+  int k2;                 // loss per MHz [1e-6 dB / 100 ft]
+};
+
+inline constexpr std::size_t kCableCount = 73;
+
+// The catalogue in the cable box's order: a position in the box is an index here.
+const std::array<Cable, kCableCount>& CableCatalogue();
+
+}  // namespace tolvar::calc::line

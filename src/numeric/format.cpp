@@ -1,0 +1,68 @@
+#include "numeric/format.h"
+
+#include <array>
+#include <charconv>
+#include <cmath>
+
+#include "numeric/fault.h"
+
+namespace tolvar::numeric {
+
+namespace {
+
+std::string ToFixed(double magnitude, int decimals) {
+  // 309 integer digits at most, a point and the decimals.
+  std::array<char, 400> buffer{};
+  const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude,
+                                    std::chars_format::fixed, decimals);
+  return std::string(buffer.data(), result.ptr);
+}
+
+// True when magnitude lies exactly half-way between two neighbours of the
+// pattern. Such a double is an odd multiple of 2^-(decimals + 1): its decimal
+// fraction then has decimals + 1 digits, the last one a 5.
+bool IsExactTie(double magnitude, int decimals) {
+  const double scaled = std::ldexp(magnitude, decimals + 1);
+  return scaled == std::floor(scaled) && std::fmod(scaled, 2.0) == 1.0;
+}
+
+// Adds one unit of the last digit to a plain decimal text such as "52" or "0.12".
+std::string IncrementLastDigit(std::string digits) {
+  for (auto it = digits.rbegin(); it != digits.rend(); ++it) {
+    if (*it == '.') {
+      continue;
+    }
+    if (*it != '9') {
+      ++*it;
+      return digits;
+    }
+    *it = '0';
+  }
+  return "1" + digits;
+}
+
+}  // namespace
+
+std::string FormatFixed(double value, int decimals) {
+  RequireFinite(value);
+  const double magnitude = std::fabs(value);
+  std::string text;
+  if (IsExactTie(magnitude, decimals)) {
+    // to_chars rounds a tie to even; the shown value rounds it away from zero.
+    text = ToFixed(magnitude, decimals + 1);
+    text.pop_back();
+    if (decimals == 0) {
+      text.pop_back();  // the point
+    }
+    text = IncrementLastDigit(text);
+  } else {
+    text = ToFixed(magnitude, decimals);
+  }
+  const bool all_zero = text.find_first_not_of("0.") == std::string::npos;
+  if (value < 0 && !all_zero) {
+    text.insert(text.begin(), '-');
+  }
+  return text;
+}
+
+}  // namespace tolvar::numeric

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <string>
+
+namespace tolvar::numeric {
+
+// Formats value with the pattern "0", "0.0", "0.00", "0.000" or "0.0000"
+// (decimals 0 to 4): at least one digit before the point, exactly `decimals`
+// digits after it, rounded to the nearest, a leading "-" for a negative value,
+// no grouping, and always the dot whatever the locale says. An exact tie at the
+// last digit rounds away from zero; a negative value that rounds to zero shows
+// without "-". A value that is not finite is an ArithmeticFault.
+std::string FormatFixed(double value, int decimals);
+
+}  // namespace tolvar::numeric

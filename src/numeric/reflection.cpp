@@ -1,0 +1,64 @@
+#include "numeric/reflection.h"
+
+#include <cmath>
+
+namespace tolvar::numeric {
+
+namespace {
+double Sq(double x) { return std::pow(x, 2.0); }
+}  // namespace
+
+double AngleMod360(double angle) { return angle - std::floor(angle / 360) * 360; }
+
+double ArcCos(double c) {
+  if (c == 1) {
+    return 0;
+  }
+  if (c == -1) {
+    return kPi;
+  }
+  if (c > 0 && c < 1) {
+    return std::atan(std::sqrt(1 - Sq(c)) / c);
+  }
+  if (c > -1 && c < 0) {
+    return std::atan(std::sqrt(1 - Sq(c)) / c) + kPi;
+  }
+  if (c == 0) {
+    return kPi / 2;
+  }
+  // A ratio that rounding pushed just past +-1 lands here too.
+  return 0;
+}
+
+double AngleWrap180(double& angle) {
+  angle = AngleMod360(angle);
+  if (angle > 180) {
+    angle = angle - 360;
+  }
+  return angle;
+}
+
+double SwrFromRho(double rho) {
+  if (rho < 1) {
+    return (1 + rho) / (1 - rho);
+  }
+  return 0;
+}
+
+double GammaToR(double z, double re, double im, double ref) {
+  return ((1 - Sq(re) - Sq(im)) / (Sq(1 - re) + Sq(im)) * z) / ref;
+}
+
+double GammaToX(double z, double re, double im, double ref) {
+  return ((2 * im) / (Sq(1 - re) + Sq(im)) * z) / ref;
+}
+
+double GammaReFromZ(double r, double x) { return (Sq(r) + Sq(x) - 1) / (Sq(r + 1) + Sq(x)); }
+
+double GammaImFromZ(double r, double x) { return (2 * x) / (Sq(r + 1) + Sq(x)); }
+
+double Magnitude(double a, double b) { return std::sqrt(Sq(a) + Sq(b)); }
+
+double PhaseFromCos(double a, double b) { return ArcCos(a / b) * 180 / kPi; }
+
+}  // namespace tolvar::numeric
