@@ -231,6 +231,7 @@ void MainWindow::startUp() {
 
 void MainWindow::connectHandlers() {
   focusHandlers_ = new app::FocusHandlers(this);
+  connectSwrPanel();
   connect(button(QStringLiteral("Command7")), &QPushButton::clicked, this, &MainWindow::openGuide);
 }
 
@@ -252,6 +253,15 @@ void MainWindow::warn(const QString& text, const QString& title) {
   QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Ok, this);
   box.exec();
 }
+
+void MainWindow::replaceZero(QLineEdit* field, const QString& text, const QString& title) {
+  if (app::EntryValue(field) == 0) {
+    warn(text, title);
+    field->setText(QStringLiteral("0.001"));
+  }
+}
+
+double MainWindow::value(const QString& field) const { return app::EntryValue(entry(field)); }
 
 void MainWindow::openGuide() {
   // Whatever the desktop answers, the help button reports nothing.

@@ -42,7 +42,18 @@ class MainWindow : public QWidget {
 
   // A modal warning box with an exclamation icon and one OK button.
   void warn(const QString& text, const QString& title);
+  // Warns about a zero entry and writes "0.001" into it; the handler goes on.
+  void replaceZero(QLineEdit* field, const QString& text, const QString& title);
+  double value(const QString& field) const;
   void openGuide();
+
+  // SWR, power, current and voltage panel.
+  void connectSwrPanel();
+  void computeSwr();
+  void computePowerFromVoltage();
+  void computeVoltageFromPower();
+  void computePowerFromCurrent();
+  void checkMeasuredResistance();
 
   QHash<QString, QWidget*> controls_;
   app::EntryKeyGuard* keyGuard_ = nullptr;

@@ -44,6 +44,20 @@ void WindowFixture::type(const char* name, const QString& keys) {
   QTest::keyClicks(find(name), keys);
 }
 
+void WindowFixture::enter(const char* name, const QString& keys) {
+  QWidget* field = find(name);
+  QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+  if (keys.isEmpty()) {
+    QTest::keyClick(field, Qt::Key_Delete);
+  } else {
+    QTest::keyClicks(field, keys);
+  }
+}
+
+QStringList WindowFixture::lines(const char* name) const {
+  return text(name).split(QLatin1Char('\n'));
+}
+
 void WindowFixture::click(const char* name) {
   QTest::mouseClick(find<QAbstractButton>(name), Qt::LeftButton);
 }

@@ -47,6 +47,10 @@ class WindowFixture {
   QString text(const char* name) const;
   void setText(const char* name, const QString& text);  // a write by the program
   void type(const char* name, const QString& keys);     // real key events
+  // Replaces a field's text by typing: select all, then the keys (Delete if none).
+  void enter(const char* name, const QString& keys);
+  // The lines of a result field.
+  QStringList lines(const char* name) const;
   void click(const char* name);
   // Makes the window active again (nothing does it on the offscreen platform
   // after a modal box closes) so that focus changes send focus events.
