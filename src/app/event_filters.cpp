@@ -1,7 +1,11 @@
 #include "app/event_filters.h"
 
+#include <QAbstractButton>
+#include <QApplication>
 #include <QFocusEvent>
 #include <QKeyEvent>
+#include <QPointer>
+#include <QTimer>
 #include <QWidget>
 
 namespace tolvar::app {
@@ -68,11 +72,46 @@ bool FocusHandlers::eventFilter(QObject* watched, QEvent* event) {
     if (found != handlers.constEnd()) {
       // Let the widget see the event first, as it would without handlers.
       watched->event(event);
+      reason_ = static_cast<QFocusEvent*>(event)->reason();
       found.value()();
       return true;
     }
   }
   return false;
+}
+
+namespace {
+
+// Lives for the delivery of one event: swallows the press aimed at its target.
+class PressDropper : public QObject {
+ public:
+  explicit PressDropper(QWidget* target) : target_(target) {
+    qApp->installEventFilter(this);
+    // Whatever happens, gone once the current event is delivered.
+    QTimer::singleShot(0, this, [this] { deleteLater(); });
+  }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    const bool press =
+        event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick;
+    if (press && watched == target_) {
+      deleteLater();
+      return true;
+    }
+    return false;
+  }
+
+ private:
+  QPointer<QWidget> target_;
+};
+
+}  // namespace
+
+void DropPendingButtonPress(QWidget* target) {
+  if (qobject_cast<QAbstractButton*>(target) != nullptr) {
+    new PressDropper(target);
+  }
 }
 
 }  // namespace tolvar::app

@@ -40,6 +40,8 @@ class FocusHandlers : public QObject {
   explicit FocusHandlers(QObject* parent);
   void onGained(QWidget* widget, std::function<void()> handler);
   void onLost(QWidget* widget, std::function<void()> handler);
+  // Why the focus moved, while a handler runs.
+  Qt::FocusReason reason() const { return reason_; }
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -47,6 +49,12 @@ class FocusHandlers : public QObject {
  private:
   QHash<QObject*, std::function<void()>> gained_;
   QHash<QObject*, std::function<void()>> lost_;
+  Qt::FocusReason reason_ = Qt::OtherFocusReason;
 };
+
+// Drops the mouse press now being delivered to `target` when it is a button:
+// a warning box shown while that press moved the focus has taken the user's
+// attention, and the press must not go on to click the button afterwards.
+void DropPendingButtonPress(QWidget* target);
 
 }  // namespace tolvar::app

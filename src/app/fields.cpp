@@ -29,10 +29,14 @@ void SetFieldText(QWidget* field, const QString& text) {
   }
 }
 
-void WriteResult(QWidget* field, const QString& text) {
+void MakeBold(QWidget* field) {
   QFont font = field->font();
   font.setBold(true);
   field->setFont(font);
+}
+
+void WriteResult(QWidget* field, const QString& text) {
+  MakeBold(field);
   SetFieldText(field, text);
 }
 

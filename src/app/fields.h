@@ -18,7 +18,9 @@ QString FieldText(const QWidget* field);
 // Sets the text; on an entry field this is a change like typing (it clears the
 // field's dependent results).
 void SetFieldText(QWidget* field, const QString& text);
-// A calculator's write into its result field: the field turns bold for good.
+// A result field turns bold at its calculator's first write, for good.
+void MakeBold(QWidget* field);
+// A calculator's write into its result field.
 void WriteResult(QWidget* field, const QString& text);
 
 // The entry's value by the leading-number rule; throws ArithmeticFault when the

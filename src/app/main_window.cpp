@@ -232,6 +232,7 @@ void MainWindow::startUp() {
 void MainWindow::connectHandlers() {
   focusHandlers_ = new app::FocusHandlers(this);
   connectSwrPanel();
+  connectComparisonPanel();
   connect(button(QStringLiteral("Command7")), &QPushButton::clicked, this, &MainWindow::openGuide);
 }
 
@@ -257,7 +258,9 @@ void MainWindow::warn(const QString& text, const QString& title) {
 void MainWindow::replaceZero(QLineEdit* field, const QString& text, const QString& title) {
   if (app::EntryValue(field) == 0) {
     warn(text, title);
-    field->setText(QStringLiteral("0.001"));
+    if (app::EntryValue(field) == 0) {
+      field->setText(QStringLiteral("0.001"));
+    }
   }
 }
 

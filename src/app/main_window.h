@@ -12,6 +12,7 @@
 #include <QString>
 #include <QWidget>
 #include <cstdint>
+#include <initializer_list>
 
 class QComboBox;
 class QLineEdit;
@@ -54,6 +55,16 @@ class MainWindow : public QWidget {
   void computeVoltageFromPower();
   void computePowerFromCurrent();
   void checkMeasuredResistance();
+
+  // Input - output comparison panel and its tuner calculator.
+  void connectComparisonPanel();
+  void compareVoltages();
+  void compareCurrents();
+  void computeTunerLoss();
+  void checkComparisonResistances();
+  void emptyFields(std::initializer_list<const char*> names);
+  void checkReflectionPart(const QString& field, const QString& text, const QString& title,
+                           Qt::FocusReason reason);
 
   QHash<QString, QWidget*> controls_;
   app::EntryKeyGuard* keyGuard_ = nullptr;

@@ -62,6 +62,11 @@ void WindowFixture::click(const char* name) {
   QTest::mouseClick(find<QAbstractButton>(name), Qt::LeftButton);
 }
 
+void WindowFixture::leave(const char* name) {
+  find(name)->setFocus(Qt::TabFocusReason);
+  QTest::keyClick(find(name), Qt::Key_Tab);
+}
+
 void WindowFixture::activate() {
   window.show();
   window.activateWindow();

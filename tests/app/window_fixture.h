@@ -52,6 +52,9 @@ class WindowFixture {
   // The lines of a result field.
   QStringList lines(const char* name) const;
   void click(const char* name);
+  // Gives a field the focus and leaves it with Tab, as a user moving on does
+  // (the window must be active).
+  void leave(const char* name);
   // Makes the window active again (nothing does it on the offscreen platform
   // after a modal box closes) so that focus changes send focus events.
   void activate();

@@ -295,7 +295,7 @@ void WindowLayoutTest::accessKeysPressTheirButtons() {
   QObject::connect(f.find<QPushButton>("Command4"), &QPushButton::clicked, [&] { ++pressed; });
   f.find("Text7")->setFocus();
   QTest::keyClick(f.find("Text7"), Qt::Key_S, Qt::AltModifier);
-  QTRY_COMPARE(pressed, 1);              // an access key animates the press before it clicks
+  QTRY_COMPARE(pressed, 1);  // an access key animates the press before it clicks
   QVERIFY(!f.text("Text7").contains(QLatin1Char('s')));  // the access key typed nothing
 }
 
