@@ -34,6 +34,16 @@ TEST(CompareVoltages, EqualPowersGainAndSigns) {
   EXPECT_EQ(CompareVoltages({50, 0, -100}, {50, 0, 90}).substr(0, 25), "INPUT = 200.000 W -2.000 ");
 }
 
+TEST(CompareVoltages, ReactiveImpedancesOnBothSides) {
+  // |30 + j40| = |40 - j30| = 50 ohm: only the resistances take power.
+  EXPECT_EQ(CompareVoltages({30, 40, 100}, {40, -30, 90}),
+            "INPUT = 120.000 W 2.000 A\r\nOUTPUT = 129.600 W 1.800 A\r\n"
+            "Gain = 0.334 dB\r\nFor 100 W PWR IN you get 108.000 W PWR OUT.");
+  EXPECT_EQ(CompareCurrents({30, 40, 2}, {40, -30, 2}),
+            "INPUT = 120.000 W 100.000 Vrms\r\nOUTPUT = 160.000 W 100.000 Vrms\r\n"
+            "Gain = 1.249 dB\r\nFor 100 W PWR IN you get 133.333 W PWR OUT.");
+}
+
 TEST(CompareVoltages, NoPowerOnASide) {
   EXPECT_EQ(CompareVoltages({50, 0, 0}, {50, 0, 0}), kNoVoltage);
   EXPECT_EQ(CompareVoltages({50, 0, 100}, {50, 0, 0}), kNoVoltage);
