@@ -1,5 +1,9 @@
 #include "calc/line/cable_catalogue.h"
 
+#include <cmath>
+
+#include "numeric/fault.h"
+
 namespace tolvar::calc::line {
 
 const std::array<Cable, kCableCount>& CableCatalogue() {
@@ -80,6 +84,26 @@ const std::array<Cable, kCableCount>& CableCatalogue() {
       {"Aircell 7", 500, 850, 105257, 166646, 479},
   }};
   return kCables;
+}
+
+int FindCable(std::string_view name) {
+  const auto& cables = CableCatalogue();
+  for (std::size_t n = 0; n < cables.size(); ++n) {
+    if (cables[n].name == name) {
+      return static_cast<int>(n);
+    }
+  }
+  return -1;
+}
+
+double LossDbPer100m(const Cable& cable, double mhz) {
+  numeric::FaultWatch watch;
+  const double s = std::sqrt(mhz);
+  double t = cable.k0 / 1e6;
+  t = t + (cable.k1 * s) / 1e6;
+  t = t + (cable.k2 * mhz) / 1e6;
+  watch.check();
+  return t / 0.3048;  // dB per 100 ft to dB per 100 m
 }
 
 }  // namespace tolvar::calc::line

@@ -21,4 +21,13 @@ inline constexpr std::size_t kCableCount = 73;
 // The catalogue in the cable box's order: a position in the box is an index here.
 const std::array<Cable, kCableCount>& CableCatalogue();
 
+// Index of the cable whose name equals `name` exactly (case and blanks count),
+// or -1 when none does.
+int FindCable(std::string_view name);
+
+// The cable's loss in dB per 100 m at `mhz`. Some cables' coefficients give a
+// negative loss at very low frequencies; it is returned unchanged. A negative
+// frequency has no square root: it throws ArithmeticFault.
+double LossDbPer100m(const Cable& cable, double mhz);
+
 }  // namespace tolvar::calc::line

@@ -5,6 +5,9 @@
 #include <set>
 #include <string>
 
+#include "numeric/fault.h"
+#include "numeric/format.h"
+
 namespace {
 
 using tolvar::calc::line::Cable;
@@ -55,6 +58,27 @@ TEST(CableCatalogue, NamesAreTrimmedAndDistinct) {
     names.emplace(c.name);
   }
   EXPECT_EQ(names.size(), 73U);
+}
+
+TEST(CableLookup, IsExactAndCaseSensitive) {
+  using tolvar::calc::line::FindCable;
+  EXPECT_EQ(FindCable("RG-58 (generic)"), 17);
+  EXPECT_EQ(FindCable("rg-58 (generic)"), -1);
+  EXPECT_EQ(FindCable("RG-58 (generic) "), -1);
+  EXPECT_EQ(FindCable("RG-58"), -1);
+  EXPECT_EQ(FindCable("Aircell 7"), 72);
+}
+
+TEST(CableLoss, LossModelPerHundredMetres) {
+  using tolvar::calc::line::LossDbPer100m;
+  const auto& c = CableCatalogue();
+  EXPECT_NEAR(LossDbPer100m(c[0], 0), 0.264359 / 0.3048, 1e-12);
+  EXPECT_EQ(tolvar::numeric::FormatFixed(LossDbPer100m(c[0], 0), 1), "0.9");
+  EXPECT_EQ(tolvar::numeric::FormatFixed(LossDbPer100m(c[0], 14), 1), "3.1");
+  EXPECT_EQ(tolvar::numeric::FormatFixed(LossDbPer100m(c[17], 14), 1), "5.6");
+  EXPECT_EQ(LossDbPer100m(c[15], 30), 0);
+  EXPECT_LT(LossDbPer100m(c[18], 0), 0);  // negative at very low frequencies, kept
+  EXPECT_THROW(LossDbPer100m(c[0], -1), tolvar::numeric::ArithmeticFault);
 }
 
 }  // namespace
