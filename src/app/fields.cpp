@@ -1,8 +1,10 @@
 #include "app/fields.h"
 
+#include <QApplication>
 #include <QFont>
 #include <QFontMetrics>
 #include <QLineEdit>
+#include <QPalette>
 #include <QPlainTextEdit>
 #include <QStringList>
 
@@ -38,6 +40,15 @@ void MakeBold(QWidget* field) {
 void WriteResult(QWidget* field, const QString& text) {
   MakeBold(field);
   SetFieldText(field, text);
+}
+
+void SetHighlighted(QWidget* field, bool on) {
+  QPalette palette = QApplication::palette(field);
+  if (on) {
+    palette.setColor(QPalette::Base, palette.color(QPalette::Highlight));
+    palette.setColor(QPalette::Text, palette.color(QPalette::HighlightedText));
+  }
+  field->setPalette(palette);
 }
 
 double EntryValue(const QLineEdit* entry) {

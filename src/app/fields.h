@@ -23,6 +23,9 @@ void MakeBold(QWidget* field);
 // A calculator's write into its result field.
 void WriteResult(QWidget* field, const QString& text);
 
+// Paints an entry field in the desktop's highlight colours, or back in its own.
+void SetHighlighted(QWidget* field, bool on);
+
 // The entry's value by the leading-number rule; throws ArithmeticFault when the
 // number overflows a double.
 double EntryValue(const QLineEdit* entry);

@@ -233,6 +233,7 @@ void MainWindow::connectHandlers() {
   focusHandlers_ = new app::FocusHandlers(this);
   connectSwrPanel();
   connectComparisonPanel();
+  connectLinePanel();
   connect(button(QStringLiteral("Command7")), &QPushButton::clicked, this, &MainWindow::openGuide);
 }
 

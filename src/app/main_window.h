@@ -63,6 +63,21 @@ class MainWindow : public QWidget {
   void computeTunerLoss();
   void checkComparisonResistances();
   void emptyFields(std::initializer_list<const char*> names);
+
+  // Transmission-line panel.
+  void connectLinePanel();
+  bool manualLineData() const;
+  void lookupCable();
+  void loadLineParameters();
+  void showCatalogueData();
+  void showHalfWaveRange();
+  void refreshLine(bool display, bool range);
+  void refreshAfterLeaving(bool frequency);
+  void chooseAutoMode();
+  void chooseManualMode();
+  void shiftEvent();
+  void computeLine();
+  void swapPower();
   void checkReflectionPart(const QString& field, const QString& text, const QString& title,
                            Qt::FocusReason reason);
 
@@ -70,11 +85,20 @@ class MainWindow : public QWidget {
   app::EntryKeyGuard* keyGuard_ = nullptr;
   app::FocusHandlers* focusHandlers_ = nullptr;
 
-  // Window values of the line calculator that start-up sets.
+  // Window values of the line calculator, kept between events.
   struct LineWindowValues {
-    double NL = 0;          // number of half-wave cycles
+    double NL = 0;          // half-wave cycle the slider spans, as the last run read it
     std::int16_t CF = 0;    // 1 only while the power swap runs the line computation
     std::int16_t CONT = 0;  // highest index of the cable box
+    std::int16_t IND = 0;   // catalogue index of the current cable
+    double LZL = 0;         // line impedance [ohm]
+    double LVF = 0;         // velocity factor
+    double LMHZ = 0;        // frequency of the last line computation [MHz]
+    double PPP = 0;         // loss last shown in the loss field [dB / 100 m]
+    double Watt = 0;        // power prepared by the last swap [W]
+    double LPWR = 0;        // far-point power of the last run [W]
+    double LPHI = 0;        // start point's phase of the last run [degrees]
+    bool complete = false;  // the last run ended with a four-line result
   } line_;
 };
 
