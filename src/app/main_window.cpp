@@ -155,6 +155,11 @@ void MainWindow::buildControls() {
     }
     if ((spec.flags & app::kDisabled) != 0) {
       widget->setEnabled(false);
+      // Locked, not meaningless: the figures shown there stay readable.
+      QPalette palette = widget->palette();
+      palette.setColor(QPalette::Disabled, QPalette::Text,
+                       palette.color(QPalette::Active, QPalette::Text));
+      widget->setPalette(palette);
     }
     if ((spec.flags & app::kHidden) != 0) {
       widget->hide();
