@@ -26,6 +26,7 @@ class LinePanelTest : public QObject {
   void directionOptionsMoveTheBar();
   void cyclesBoxTakesEffectOnTheNextRun();
   void focusingTheBarComputesAndResetsTheHighlight();
+  void aBoxShownWhileTheBarHasFocusRunsNothingAgain();
   void powerSwapMovesThePowerToTheOtherEnd();
   void swapWithoutACompletedRunIsAPlainRun();
   void entrySwrTooHighAndFaults();
@@ -278,6 +279,21 @@ void LinePanelTest::focusingTheBarComputesAndResetsTheHighlight() {
   f.setText("Text22", QString());
   QTest::keyClick(f.find("HScroll1"), Qt::Key_Tab);  // lost: another run
   QVERIFY(!f.text("Text22").isEmpty());
+}
+
+void LinePanelTest::aBoxShownWhileTheBarHasFocusRunsNothingAgain() {
+  WindowFixture f;
+  f.activate();
+  f.find("Option16")->setFocus(Qt::TabFocusReason);
+  QTest::keyClick(f.find("Option16"), Qt::Key_Tab);  // into the cycles box
+  QTest::keyClick(f.find("Combo1"), Qt::Key_Tab);    // into the shift bar: a run, a box
+  QCOMPARE(f.boxes.boxes.size(), 1);
+  QCOMPARE(f.boxes.boxes[0].text, QStringLiteral("Resistance cannot be 0!"));
+  f.activate();  // the box closed: the focus comes back to the bar
+  QCOMPARE(QApplication::focusWidget(), f.find("HScroll1"));
+  QCOMPARE(f.boxes.boxes.size(), 1);
+  QCOMPARE(f.text("Text23"), QStringLiteral("0.001"));
+  QCOMPARE(f.lines("Text22").size(), 4);
 }
 
 void LinePanelTest::powerSwapMovesThePowerToTheOtherEnd() {
