@@ -19,12 +19,6 @@ namespace {
 
 using calc::compare::VoltageKind;
 
-QString Q(const std::string& text) { return QString::fromStdString(text); }
-
-bool Selected(const QWidget* option) {
-  return qobject_cast<const QRadioButton*>(option)->isChecked();
-}
-
 }  // namespace
 
 void MainWindow::connectComparisonPanel() {
@@ -93,16 +87,17 @@ void MainWindow::compareVoltages() {
                  "Text36", "Text37", "Text38", "Text39"});
     checkComparisonResistances();
     const auto kind = [this](const char* pp, const char* peak) {
-      if (Selected(control(QString::fromLatin1(pp)))) {
+      if (app::IsSelected(control(QString::fromLatin1(pp)))) {
         return VoltageKind::PeakToPeak;
       }
-      return Selected(control(QString::fromLatin1(peak))) ? VoltageKind::Peak : VoltageKind::Rms;
+      return app::IsSelected(control(QString::fromLatin1(peak))) ? VoltageKind::Peak
+                                                                 : VoltageKind::Rms;
     };
     const calc::compare::Side in{value(QStringLiteral("Text15")), value(QStringLiteral("Text1")),
                                  value(QStringLiteral("Text13")), kind("Option3", "Option14")};
     const calc::compare::Side out{value(QStringLiteral("Text16")), value(QStringLiteral("Text17")),
                                   value(QStringLiteral("Text14")), kind("Option6", "Option15")};
-    app::WriteResult(result, Q(calc::compare::CompareVoltages(in, out)));
+    app::WriteResult(result, app::ToQString(calc::compare::CompareVoltages(in, out)));
   });
 }
 
@@ -116,7 +111,7 @@ void MainWindow::compareCurrents() {
                                  value(QStringLiteral("Text20"))};
     const calc::compare::Side out{value(QStringLiteral("Text16")), value(QStringLiteral("Text17")),
                                   value(QStringLiteral("Text21"))};
-    app::WriteResult(result, Q(calc::compare::CompareCurrents(in, out)));
+    app::WriteResult(result, app::ToQString(calc::compare::CompareCurrents(in, out)));
   });
 }
 
@@ -131,7 +126,7 @@ void MainWindow::computeTunerLoss() {
     const calc::tuner::TunerEntries entries{read("Text30", "Text34"), read("Text36", "Text37"),
                                             read("Text33", "Text32"), read("Text31", "Text35"),
                                             read("Text38", "Text39")};
-    app::WriteResult(result, Q(calc::tuner::TunerLossText(entries)));
+    app::WriteResult(result, app::ToQString(calc::tuner::TunerLossText(entries)));
   });
 }
 

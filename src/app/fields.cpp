@@ -6,12 +6,18 @@
 #include <QLineEdit>
 #include <QPalette>
 #include <QPlainTextEdit>
+#include <QRadioButton>
 #include <QStringList>
 
 #include "numeric/entry_value.h"
 #include "numeric/fault.h"
 
 namespace tolvar::app {
+
+bool IsSelected(const QWidget* option) {
+  const auto* button = qobject_cast<const QRadioButton*>(option);
+  return button != nullptr && button->isChecked();
+}
 
 QString FieldText(const QWidget* field) {
   if (const auto* line = qobject_cast<const QLineEdit*>(field)) {

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <functional>
+#include <string>
 
 class QFont;
 class QLineEdit;
@@ -12,6 +13,11 @@ namespace tolvar::app {
 // The sentence a result field shows when its handler met an arithmetic fault.
 inline constexpr char kFaultSentence[] =
     "These entries cannot be computed: check them and try again.";
+
+// A calculator's text for the window.
+inline QString ToQString(const std::string& text) { return QString::fromStdString(text); }
+// True when the option button is the selected one of its group.
+bool IsSelected(const QWidget* option);
 
 // Text of an entry, result or display field, single- or multi-line.
 QString FieldText(const QWidget* field);

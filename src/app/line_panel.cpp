@@ -21,12 +21,6 @@ namespace tolvar {
 
 namespace {
 
-QString Q(const std::string& text) { return QString::fromStdString(text); }
-
-bool Selected(const QWidget* option) {
-  return qobject_cast<const QRadioButton*>(option)->isChecked();
-}
-
 const calc::line::Cable& CatalogueEntry(std::int16_t index) {
   return calc::line::CableCatalogue().at(static_cast<std::size_t>(index));
 }
@@ -65,7 +59,9 @@ void MainWindow::connectLinePanel() {
   connect(button(QStringLiteral("Command9")), &QPushButton::clicked, this, &MainWindow::swapPower);
 }
 
-bool MainWindow::manualLineData() const { return Selected(control(QStringLiteral("Option11"))); }
+bool MainWindow::manualLineData() const {
+  return app::IsSelected(control(QStringLiteral("Option11")));
+}
 
 void MainWindow::lookupCable() {
   // A name that is not in the catalogue keeps the previous cable.
@@ -90,13 +86,13 @@ void MainWindow::showCatalogueData() {
   if (manualLineData()) {
     return;
   }
-  entry(QStringLiteral("Text25"))->setText(Q(numeric::FormatFixed(line_.LZL, 1)));
-  entry(QStringLiteral("Text27"))->setText(Q(numeric::FormatFixed(line_.LVF, 3)));
+  entry(QStringLiteral("Text25"))->setText(app::ToQString(numeric::FormatFixed(line_.LZL, 1)));
+  entry(QStringLiteral("Text27"))->setText(app::ToQString(numeric::FormatFixed(line_.LVF, 3)));
   // The loss at the frequency on screen; a negative one (pasted) has none.
   const double mhz = value(QStringLiteral("Text28"));
   if (mhz >= 0) {
     line_.PPP = calc::line::LossDbPer100m(CatalogueEntry(line_.IND), mhz);
-    entry(QStringLiteral("Text40"))->setText(Q(numeric::FormatFixed(line_.PPP, 1)));
+    entry(QStringLiteral("Text40"))->setText(app::ToQString(numeric::FormatFixed(line_.PPP, 1)));
   }
 }
 
@@ -104,7 +100,7 @@ void MainWindow::showHalfWaveRange() {
   const auto range =
       calc::line::HalfWaveRange(line_.NL, line_.LVF, value(QStringLiteral("Text28")));
   if (range) {  // a frequency of 0 has no range: the previous one stays
-    entry(QStringLiteral("Text41"))->setText(Q(*range));
+    entry(QStringLiteral("Text41"))->setText(app::ToQString(*range));
   }
 }
 
@@ -198,8 +194,8 @@ void MainWindow::computeLine() {
       e.lossPer100m = value(QStringLiteral("Text40"));
     } else {
       loadLineParameters();
-      entry(QStringLiteral("Text25"))->setText(Q(numeric::FormatFixed(line_.LZL, 1)));
-      entry(QStringLiteral("Text27"))->setText(Q(numeric::FormatFixed(line_.LVF, 3)));
+      entry(QStringLiteral("Text25"))->setText(app::ToQString(numeric::FormatFixed(line_.LZL, 1)));
+      entry(QStringLiteral("Text27"))->setText(app::ToQString(numeric::FormatFixed(line_.LVF, 3)));
     }
     e.lineZ = line_.LZL;
     e.velocityFactor = line_.LVF;
@@ -212,7 +208,7 @@ void MainWindow::computeLine() {
         numeric::ReadEntryValue(comboBox(QStringLiteral("Combo1"))->currentText().toStdString());
     e.cycles = line_.NL;
     e.slider = qobject_cast<QScrollBar*>(control(QStringLiteral("HScroll1")))->value();
-    e.direction = Selected(control(QStringLiteral("Option9")))
+    e.direction = app::IsSelected(control(QStringLiteral("Option9")))
                       ? calc::line::Direction::TowardsAntenna
                       : calc::line::Direction::TowardsTransmitter;
 
@@ -227,9 +223,9 @@ void MainWindow::computeLine() {
     line_.LPWR = run.farPower;
     showHalfWaveRange();
     if (!manual) {
-      entry(QStringLiteral("Text40"))->setText(Q(run.lossText));
+      entry(QStringLiteral("Text40"))->setText(app::ToQString(run.lossText));
     }
-    app::WriteResult(result, Q(run.text));
+    app::WriteResult(result, app::ToQString(run.text));
     line_.complete = run.complete;
   });
 }
@@ -247,7 +243,7 @@ void MainWindow::swapPower() {
     const double swapped = std::pow(P, 2.0) / line_.LPWR;
     watch.check();
     line_.Watt = swapped;
-    entry(QStringLiteral("Text29"))->setText(Q(numeric::FormatFixed(line_.Watt, 1)));
+    entry(QStringLiteral("Text29"))->setText(app::ToQString(numeric::FormatFixed(line_.Watt, 1)));
     app::SetHighlighted(control(QStringLiteral("Text29")), true);
     line_.CF = 1;
     computeLine();

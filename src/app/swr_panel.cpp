@@ -10,16 +10,6 @@
 
 namespace tolvar {
 
-namespace {
-
-QString Q(const std::string& text) { return QString::fromStdString(text); }
-
-bool Selected(const QWidget* option) {
-  return qobject_cast<const QRadioButton*>(option)->isChecked();
-}
-
-}  // namespace
-
 void MainWindow::connectSwrPanel() {
   connect(button(QStringLiteral("Command4")), &QPushButton::clicked, this, &MainWindow::computeSwr);
   connect(button(QStringLiteral("Command1")), &QPushButton::clicked, this,
@@ -55,7 +45,7 @@ void MainWindow::computeSwr() {
         value(QStringLiteral("Text7")), value(QStringLiteral("Text8")),
         value(QStringLiteral("Text12")), value(QStringLiteral("Text11")),
         value(QStringLiteral("Text6"))};
-    app::WriteResult(result, Q(calc::swr::SwrText(entries)));
+    app::WriteResult(result, app::ToQString(calc::swr::SwrText(entries)));
   });
 }
 
@@ -64,16 +54,16 @@ void MainWindow::computePowerFromVoltage() {
   app::RunHandler(result, [&] {
     checkMeasuredResistance();
     auto kind = calc::swr::VoltageKind::Rms;
-    if (Selected(control(QStringLiteral("Option2")))) {
+    if (app::IsSelected(control(QStringLiteral("Option2")))) {
       kind = calc::swr::VoltageKind::PeakToPeak;
-    } else if (Selected(control(QStringLiteral("Option13")))) {
+    } else if (app::IsSelected(control(QStringLiteral("Option13")))) {
       kind = calc::swr::VoltageKind::Peak;
     }
     const auto conversion =
         calc::swr::PowerFromVoltage(value(QStringLiteral("Text7")), value(QStringLiteral("Text8")),
                                     value(QStringLiteral("Text9")), kind);
-    app::WriteResult(result, Q(conversion.text));
-    entry(QStringLiteral("Text6"))->setText(Q(conversion.forwardPower));
+    app::WriteResult(result, app::ToQString(conversion.text));
+    entry(QStringLiteral("Text6"))->setText(app::ToQString(conversion.forwardPower));
   });
 }
 
@@ -81,13 +71,14 @@ void MainWindow::computeVoltageFromPower() {
   QWidget* result = control(QStringLiteral("Text3"));
   app::RunHandler(result, [&] {
     checkMeasuredResistance();
-    const auto unit = Selected(control(QStringLiteral("Option7"))) ? calc::swr::PowerUnit::Dbm
-                                                                   : calc::swr::PowerUnit::Watt;
+    const auto unit = app::IsSelected(control(QStringLiteral("Option7")))
+                          ? calc::swr::PowerUnit::Dbm
+                          : calc::swr::PowerUnit::Watt;
     const auto conversion =
         calc::swr::VoltageFromPower(value(QStringLiteral("Text7")), value(QStringLiteral("Text8")),
                                     value(QStringLiteral("Text10")), unit);
-    app::WriteResult(result, Q(conversion.text));
-    entry(QStringLiteral("Text6"))->setText(Q(conversion.forwardPower));
+    app::WriteResult(result, app::ToQString(conversion.text));
+    entry(QStringLiteral("Text6"))->setText(app::ToQString(conversion.forwardPower));
   });
 }
 
@@ -99,8 +90,8 @@ void MainWindow::computePowerFromCurrent() {
     const auto conversion =
         calc::swr::PowerFromCurrent(value(QStringLiteral("Text7")), value(QStringLiteral("Text8")),
                                     value(QStringLiteral("Text18")));
-    app::WriteResult(result, Q(conversion.text));
-    entry(QStringLiteral("Text6"))->setText(Q(conversion.forwardPower));
+    app::WriteResult(result, app::ToQString(conversion.text));
+    entry(QStringLiteral("Text6"))->setText(app::ToQString(conversion.forwardPower));
   });
 }
 

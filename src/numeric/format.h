@@ -12,4 +12,8 @@ namespace tolvar::numeric {
 // without "-". A value that is not finite is an ArithmeticFault.
 std::string FormatFixed(double value, int decimals);
 
+// The sign shown before the magnitude of an imaginary part: "-" for a negative
+// value, "+" otherwise.
+inline const char* SignText(double value) { return value < 0 ? "-" : "+"; }
+
 }  // namespace tolvar::numeric

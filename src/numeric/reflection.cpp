@@ -2,11 +2,9 @@
 
 #include <cmath>
 
-namespace tolvar::numeric {
+#include "numeric/square.h"
 
-namespace {
-double Sq(double x) { return std::pow(x, 2.0); }
-}  // namespace
+namespace tolvar::numeric {
 
 double AngleMod360(double angle) { return angle - std::floor(angle / 360) * 360; }
 
@@ -18,10 +16,10 @@ double ArcCos(double c) {
     return kPi;
   }
   if (c > 0 && c < 1) {
-    return std::atan(std::sqrt(1 - Sq(c)) / c);
+    return std::atan(std::sqrt(1 - Square(c)) / c);
   }
   if (c > -1 && c < 0) {
-    return std::atan(std::sqrt(1 - Sq(c)) / c) + kPi;
+    return std::atan(std::sqrt(1 - Square(c)) / c) + kPi;
   }
   if (c == 0) {
     return kPi / 2;
@@ -46,18 +44,20 @@ double SwrFromRho(double rho) {
 }
 
 double GammaToR(double z, double re, double im, double ref) {
-  return ((1 - Sq(re) - Sq(im)) / (Sq(1 - re) + Sq(im)) * z) / ref;
+  return ((1 - Square(re) - Square(im)) / (Square(1 - re) + Square(im)) * z) / ref;
 }
 
 double GammaToX(double z, double re, double im, double ref) {
-  return ((2 * im) / (Sq(1 - re) + Sq(im)) * z) / ref;
+  return ((2 * im) / (Square(1 - re) + Square(im)) * z) / ref;
 }
 
-double GammaReFromZ(double r, double x) { return (Sq(r) + Sq(x) - 1) / (Sq(r + 1) + Sq(x)); }
+double GammaReFromZ(double r, double x) {
+  return (Square(r) + Square(x) - 1) / (Square(r + 1) + Square(x));
+}
 
-double GammaImFromZ(double r, double x) { return (2 * x) / (Sq(r + 1) + Sq(x)); }
+double GammaImFromZ(double r, double x) { return (2 * x) / (Square(r + 1) + Square(x)); }
 
-double Magnitude(double a, double b) { return std::sqrt(Sq(a) + Sq(b)); }
+double Magnitude(double a, double b) { return std::sqrt(Square(a) + Square(b)); }
 
 double PhaseFromCos(double a, double b) { return ArcCos(a / b) * 180 / kPi; }
 

@@ -4,14 +4,14 @@
 
 #include "numeric/fault.h"
 #include "numeric/format.h"
+#include "numeric/square.h"
 
 namespace tolvar::calc::compare {
 
 namespace {
 
 using numeric::FormatFixed;
-
-double Sq(double v) { return std::pow(v, 2.0); }
+using numeric::Square;
 
 double ToRms(double volts, VoltageKind kind) {
   switch (kind) {
@@ -50,21 +50,21 @@ std::string CompareVoltages(const Side& in, const Side& out) {
   numeric::FaultWatch watch;
   const double V2 = ToRms(in.reading, in.kind);
   const double V3 = ToRms(out.reading, out.kind);
-  const double PWRIN = Sq(V2) * in.r / (Sq(in.r) + Sq(in.x));
-  const double z2in = Sq(in.r) + Sq(in.x);
-  const double IIN = std::pow(z2in / Sq(z2in), 0.5) * V2;  // keeps the sign of V2
-  const double PWROUT = Sq(V3) * out.r / (Sq(out.r) + Sq(out.x));
-  const double z2out = Sq(out.r) + Sq(out.x);
-  const double IOUT = std::pow(z2out / Sq(z2out), 0.5) * V3;
+  const double PWRIN = Square(V2) * in.r / (Square(in.r) + Square(in.x));
+  const double z2in = Square(in.r) + Square(in.x);
+  const double IIN = std::pow(z2in / Square(z2in), 0.5) * V2;  // keeps the sign of V2
+  const double PWROUT = Square(V3) * out.r / (Square(out.r) + Square(out.x));
+  const double z2out = Square(out.r) + Square(out.x);
+  const double IOUT = std::pow(z2out / Square(z2out), 0.5) * V3;
   return ComparisonText(PWRIN, IIN, PWROUT, IOUT, " A", kNoVoltage, watch);
 }
 
 std::string CompareCurrents(const Side& in, const Side& out) {
   numeric::FaultWatch watch;
-  const double PWRIN = Sq(in.reading) * in.r;
-  const double VIN = std::pow((Sq(in.r) + Sq(in.x)) * PWRIN / in.r, 0.5);
-  const double PWROUT = Sq(out.reading) * out.r;
-  const double VOUT = std::pow((Sq(out.r) + Sq(out.x)) * PWROUT / out.r, 0.5);
+  const double PWRIN = Square(in.reading) * in.r;
+  const double VIN = std::pow((Square(in.r) + Square(in.x)) * PWRIN / in.r, 0.5);
+  const double PWROUT = Square(out.reading) * out.r;
+  const double VOUT = std::pow((Square(out.r) + Square(out.x)) * PWROUT / out.r, 0.5);
   return ComparisonText(PWRIN, VIN, PWROUT, VOUT, " Vrms", kNoCurrent, watch);
 }
 

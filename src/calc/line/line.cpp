@@ -5,6 +5,7 @@
 #include "numeric/fault.h"
 #include "numeric/format.h"
 #include "numeric/reflection.h"
+#include "numeric/square.h"
 
 namespace tolvar::calc::line {
 
@@ -12,14 +13,13 @@ namespace {
 
 using numeric::FormatFixed;
 using numeric::kPi;
-
-double Sq(double v) { return std::pow(v, 2.0); }
+using numeric::Square;
 
 // Total loss [dB] of a line with matched loss `matched` [dB] whose load
 // reflects `rho`; equals `matched` for rho = 0.
 double TotalLoss(double matched, double rho) {
   const double a = std::pow(10.0, matched / 10);
-  return 10 * std::log((Sq(a) - Sq(rho)) / (a * (1 - Sq(rho)))) / std::log(10.0);
+  return 10 * std::log((Square(a) - Square(rho)) / (a * (1 - Square(rho)))) / std::log(10.0);
 }
 
 double SwrToRho(double swr) { return (swr - 1) / (swr + 1); }
@@ -41,7 +41,7 @@ AntennaSide SearchAntennaSwr(double LSWRL, double LLOSP, double LLOSA, double PR
   double LSWRP = std::floor(LSWRL);
   for (int N = 1; N <= 1000; ++N) {
     const double RHOP = SwrToRho(LSWRP);
-    const double PRAR = Sq(RHOP);
+    const double PRAR = Square(RHOP);
     const double PRPF = back * PRAR;
     if (PRPF >= PRINIZ) {
       CCC = N;
@@ -59,7 +59,7 @@ AntennaSide SearchAntennaSwr(double LSWRL, double LLOSP, double LLOSA, double PR
     const double step = std::pow(10.0, -DF);
     for (int N = 1; N <= 10; ++N) {
       const double RHOP = SwrToRho(LSWRP);
-      const double PRAR = Sq(RHOP);
+      const double PRAR = Square(RHOP);
       const double PRPF = back * PRAR;
       if (PRPF == PRINIZ) {
         return {LSWRP, LLOSA, CCC > 0};
@@ -117,7 +117,7 @@ LineResult ComputeLine(const LineEntries& e, const StartPoint& s) {
   const double Shmet = Shlambda * s.Lambda * e.velocityFactor;
   const double LLOSP = Shmet * e.lossPer100m / 100;
   double LLOSA = TotalLoss(LLOSP, s.LRHO);
-  const double PRINIZ = Sq(s.LRHO);
+  const double PRINIZ = Square(s.LRHO);
 
   double LSWRF = 0;
   bool found = true;
@@ -139,7 +139,7 @@ LineResult ComputeLine(const LineEntries& e, const StartPoint& s) {
   double LX = numeric::GammaToX(e.lineZ, LGRF, LGIF, e.rtxZ);
   const double LGRR = numeric::GammaReFromZ(LR, LX);
   const double LGIR = numeric::GammaImFromZ(LR, LX);
-  const double LRHOR = std::sqrt(Sq(LGIR) + Sq(LGRR));
+  const double LRHOR = std::sqrt(Square(LGIR) + Square(LGRR));
   const double LSWRR = numeric::SwrFromRho(LRHOR);
   LR = LR * e.rtxZ;
   LX = LX * e.rtxZ;
@@ -147,8 +147,9 @@ LineResult ComputeLine(const LineEntries& e, const StartPoint& s) {
   const double LPWR =
       towardsAntenna ? std::pow(10.0, -LLOSA / 10) * e.power : std::pow(10.0, LLOSA / 10) * e.power;
 
-  const double LTrms = std::pow((Sq(LR) + Sq(LX)) * LPWR / LR, 0.5);
-  const double LI = LTrms * std::pow((Sq(LR) + Sq(LX)) / Sq(Sq(LR) + Sq(LX)), 0.5);
+  const double LTrms = std::pow((Square(LR) + Square(LX)) * LPWR / LR, 0.5);
+  const double LI =
+      LTrms * std::pow((Square(LR) + Square(LX)) / Square(Square(LR) + Square(LX)), 0.5);
   const double LTp = std::pow(2.0, 0.5) * LTrms;
   const double LTpp = std::pow(2.0, 0.5) * (2 * LTrms);
 
@@ -177,8 +178,8 @@ LineResult ComputeLine(const LineEntries& e, const StartPoint& s) {
   const double Z = e.zNow;
   const double r = LR / Z;
   const double x = LX / Z;
-  const double RPAR = (Sq(x) + Sq(r)) / r;
-  const double XPAR = (Sq(x) + Sq(r)) / x;
+  const double RPAR = (Square(x) + Square(r)) / r;
+  const double XPAR = (Square(x) + Square(r)) / x;
   const double StubR = numeric::GammaReFromZ(0, XPAR);
   const double StubX = numeric::GammaImFromZ(0, XPAR);
   const double StubM = numeric::Magnitude(StubR, StubX);

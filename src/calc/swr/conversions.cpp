@@ -4,14 +4,14 @@
 
 #include "numeric/fault.h"
 #include "numeric/format.h"
+#include "numeric/square.h"
 
 namespace tolvar::calc::swr {
 
 namespace {
 
 using numeric::FormatFixed;
-
-double Sq(double v) { return std::pow(v, 2.0); }
+using numeric::Square;
 
 const double kSqrt2 = std::pow(2.0, 0.5);
 
@@ -20,8 +20,8 @@ double Dbm(double watts) { return (std::log(watts) * 10) / std::log(10.0) + 30; 
 
 // 1 / |Z| as the calculators have always computed it.
 double InverseMagnitude(double r, double x) {
-  const double z2 = Sq(r) + Sq(x);
-  return std::pow(z2 / Sq(z2), 0.5);
+  const double z2 = Square(r) + Square(x);
+  return std::pow(z2 / Square(z2), 0.5);
 }
 
 }  // namespace
@@ -34,7 +34,7 @@ Conversion PowerFromVoltage(double r, double x, double volts, VoltageKind kind) 
   } else if (kind == VoltageKind::Peak) {
     V1 = V1 / kSqrt2;
   }
-  const double PWR1 = (Sq(V1) * r) / (Sq(r) + Sq(x));
+  const double PWR1 = (Square(V1) * r) / (Square(r) + Square(x));
   const double I1 = InverseMagnitude(r, x) * V1;
   watch.check();
 
@@ -63,7 +63,7 @@ Conversion VoltageFromPower(double r, double x, double power, PowerUnit unit) {
   Conversion out;
   out.forwardPower = FormatFixed(PWRP, 2);
   if (PWRP > 0) {
-    const double VP = std::pow((Sq(r) + Sq(x)) * PWRP / r, 0.5);
+    const double VP = std::pow((Square(r) + Square(x)) * PWRP / r, 0.5);
     const double IP = InverseMagnitude(r, x) * VP;
     watch.check();
     out.text = FormatFixed(VP, 3) + "Vrms " + FormatFixed(kSqrt2 * VP, 3) + "Vp " +
@@ -80,8 +80,8 @@ Conversion VoltageFromPower(double r, double x, double power, PowerUnit unit) {
 Conversion PowerFromCurrent(double r, double x, double amperes) {
   numeric::FaultWatch watch;
   const double II = amperes;
-  const double PIC = Sq(II) * r;
-  const double VI = std::pow(((Sq(x) + Sq(r)) * PIC) / r, 0.5);
+  const double PIC = Square(II) * r;
+  const double VI = std::pow(((Square(x) + Square(r)) * PIC) / r, 0.5);
   watch.check();
 
   Conversion out;

@@ -5,15 +5,14 @@
 #include "numeric/fault.h"
 #include "numeric/format.h"
 #include "numeric/reflection.h"
+#include "numeric/square.h"
 
 namespace tolvar::calc::swr {
 
 namespace {
 
 using numeric::FormatFixed;
-
-double Sq(double v) { return std::pow(v, 2.0); }
-const char* SignOf(double v) { return v < 0 ? "-" : "+"; }
+using numeric::Square;
 
 }  // namespace
 
@@ -27,33 +26,33 @@ std::string SwrText(const SwrEntries& entries) {
   const double x0 = entries.x0 / entries.r0;
 
   // Gamma = (Z - Z0) / (Z + Z0), Z0 = 1 + jx0 entering with its own sign in both.
-  const double NumRV = ((Sq(r) - Sq(1.0)) + Sq(x)) - Sq(x0);
-  const double D = Sq(r + 1) + Sq(x + x0);
+  const double NumRV = ((Square(r) - Square(1.0)) + Square(x)) - Square(x0);
+  const double D = Square(r + 1) + Square(x + x0);
   const double NumXV = (x - x0) * (r + 1) - (x + x0) * (r - 1);
   const double GamR = NumRV / D;
   const double GamX = NumXV / D;
-  const char* SignX = SignOf(GamX);
+  const char* SignX = numeric::SignText(GamX);
 
   // A correctly rounded square root keeps GamR / GamM at exactly -1 for a
   // resistive load below R0, so its phase reads 180.0.
-  const double GamM = std::sqrt(Sq(GamX) + Sq(GamR));
+  const double GamM = std::sqrt(Square(GamX) + Square(GamR));
   const double SWR = (GamM + 1) / (1 - GamM);  // rho = 1 divides by zero: a fault
 
   // The load's admittance 1 / Z, read on the point -Gamma, in siemens.
   const double GAR = -GamR;
   const double GAI = -GamX;
-  const double D2 = ((Sq(GAR) + 1) - 2 * GAR) + Sq(GAI);
-  double SCAR = ((1 - Sq(GAR)) - Sq(GAI)) / D2 / RR;
+  const double D2 = ((Square(GAR) + 1) - 2 * GAR) + Square(GAI);
+  double SCAR = ((1 - Square(GAR)) - Square(GAI)) / D2 / RR;
   double SCAI = (2 * GAI) / D2 / RR;
   if (x0 != 0) {
     // -Gamma gives (1 + jx0) / Z for a complex reference; divide that factor out.
-    const double q = 1 + Sq(x0);
+    const double q = 1 + Square(x0);
     const double re = (SCAR + SCAI * x0) / q;
     const double im = (SCAI - SCAR * x0) / q;
     SCAR = re;
     SCAI = im;
   }
-  const char* SignA = SignOf(SCAI);
+  const char* SignA = numeric::SignText(SCAI);
 
   std::string text;
   if (GamM > 0) {
@@ -71,9 +70,9 @@ std::string SwrText(const SwrEntries& entries) {
     }
     text = "SWR = " + FormatFixed(SWR, 3) + " Ret.Loss = " + FormatFixed(RetLoss, 3) +
            " Refl.Pwr. = " + FormatFixed(RefPWR, 3) + "\r\n" +
-           "Reflection Coeff. (Gamma or S11) = " + SignOf(GamR) + FormatFixed(std::fabs(GamR), 4) +
-           " " + SignX + " i" + FormatFixed(std::fabs(GamX), 4) + "\r\n" +
-           "Reflection Coefficent Magnitude (rho) = " + FormatFixed(GamM, 4) + "\r\n" +
+           "Reflection Coeff. (Gamma or S11) = " + numeric::SignText(GamR) +
+           FormatFixed(std::fabs(GamR), 4) + " " + SignX + " i" + FormatFixed(std::fabs(GamX), 4) +
+           "\r\n" + "Reflection Coefficent Magnitude (rho) = " + FormatFixed(GamM, 4) + "\r\n" +
            "Angle of Reflection Coeff. (Gamma Phase) = " + FormatFixed(SCRF, 1) + "\u00b0" +
            "\r\n" + "Admittance = " + FormatFixed(SCAR, 3) + " " + SignA + " J" +
            FormatFixed(std::fabs(SCAI), 3) + " S";

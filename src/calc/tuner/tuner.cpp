@@ -4,15 +4,14 @@
 
 #include "numeric/fault.h"
 #include "numeric/format.h"
+#include "numeric/square.h"
 
 namespace tolvar::calc::tuner {
 
 namespace {
 
 using numeric::FormatFixed;
-
-double Sq(double v) { return std::pow(v, 2.0); }
-const char* SignOf(double v) { return v < 0 ? "-" : "+"; }
+using numeric::Square;
 
 }  // namespace
 
@@ -22,12 +21,12 @@ std::string TunerLossText(const TunerEntries& e) {
   const double SX = e.antenna.im;
 
   // The antenna on 50 ohm.
-  const double SM = std::sqrt(Sq(SR) + Sq(SX));
+  const double SM = std::sqrt(Square(SR) + Square(SX));
   if (SM >= 1) {
     return kInvalidData;  // reflects all it gets or more: no passive antenna
   }
-  const double D = (Sq(SR) + 1) - 2 * SR + Sq(SX);
-  const double ELR = ((1 - Sq(SR)) - Sq(SX)) / D * 50;
+  const double D = (Square(SR) + 1) - 2 * SR + Square(SX);
+  const double ELR = ((1 - Square(SR)) - Square(SX)) / D * 50;
   const double ELX = 2 * SX / D * 50;
   const double ESWR = (SM + 1) / (1 - SM);
 
@@ -40,7 +39,7 @@ std::string TunerLossText(const TunerEntries& e) {
   const double S21SX = SX * e.s21.re + e.s21.im * SR;
   const double S12S21SR = e.s12.re * S21SR - e.s12.im * S21SX;
   const double S12S21SX = e.s12.im * S21SR + e.s12.re * S21SX;
-  const double Q = Sq(M1S22SX) + Sq(M1S22SR);  // 0 when S22 * S Ant. = 1: a fault
+  const double Q = Square(M1S22SX) + Square(M1S22SR);  // 0 when S22 * S Ant. = 1: a fault
   const double DIV1R = (M1S22SX * S12S21SX + M1S22SR * S12S21SR) / Q;
   const double DIV1X = (M1S22SR * S12S21SX - M1S22SX * S12S21SR) / Q;
 
@@ -85,11 +84,12 @@ std::string TunerLossText(const TunerEntries& e) {
                                 : "Tuner Insertion Loss = " + FormatFixed(TUNTRASSLOG, 4) +
                                       " dB (" + FormatFixed(TPP, 2) + " %)";
   return first + "\r\n" + "a1 = (1.0000 +i0.0000) a2 = (" + FormatFixed(A2R, 4) + " " +
-         SignOf(A2X) + "i" + FormatFixed(std::fabs(A2X), 4) + ")" + "\r\n" + "b1 = (" +
-         FormatFixed(B1R, 4) + " " + SignOf(B1X) + "i" + FormatFixed(std::fabs(B1X), 4) +
-         ") b2 = (" + FormatFixed(B2R, 4) + " " + SignOf(B2X) + "i" +
+         numeric::SignText(A2X) + "i" + FormatFixed(std::fabs(A2X), 4) + ")" + "\r\n" + "b1 = (" +
+         FormatFixed(B1R, 4) + " " + numeric::SignText(B1X) + "i" + FormatFixed(std::fabs(B1X), 4) +
+         ") b2 = (" + FormatFixed(B2R, 4) + " " + numeric::SignText(B2X) + "i" +
          FormatFixed(std::fabs(B2X), 4) + ")" + "\r\n" + "Z = " + FormatFixed(ELR, 2) + " " +
-         SignOf(ELX) + " J" + FormatFixed(std::fabs(ELX), 2) + " SWR = " + FormatFixed(ESWR, 3);
+         numeric::SignText(ELX) + " J" + FormatFixed(std::fabs(ELX), 2) +
+         " SWR = " + FormatFixed(ESWR, 3);
 }
 
 }  // namespace tolvar::calc::tuner
