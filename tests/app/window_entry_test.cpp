@@ -4,6 +4,7 @@
 #include <QClipboard>
 #include <QLineEdit>
 #include <QTest>
+#include <clocale>
 
 #include "app/event_filters.h"
 #include "app/fields.h"
@@ -24,6 +25,7 @@ class WindowEntryTest : public QObject {
   void faultEndsTheHandlerWithASentence();
   void overflowingEntryIsAFault();
   void activationFocusMovesRunNoHandler();
+  void runsUnderTheLocaleItWasAskedFor();
 };
 
 void WindowEntryTest::commaIsWarnedOnceAndDropped() {
@@ -210,6 +212,17 @@ void WindowEntryTest::activationFocusMovesRunNoHandler() {
   QCOMPARE(tolvar::app::IsOwnFocusMove(Qt::MouseFocusReason), true);
   QCOMPARE(tolvar::app::IsOwnFocusMove(Qt::ShortcutFocusReason), true);
   QCOMPARE(tolvar::app::IsOwnFocusMove(Qt::PopupFocusReason), false);
+}
+
+void WindowEntryTest::runsUnderTheLocaleItWasAskedFor() {
+  if (qEnvironmentVariableIsEmpty("TOLVAR_EXPECT_COMMA_LOCALE")) {
+    QSKIP("this run keeps the default locale; the comma-locale run checks it");
+  }
+  // Qt has set the C library's locale from the environment: the comma.
+  QCOMPARE(QString::fromLatin1(std::localeconv()->decimal_point), QStringLiteral(","));
+  WindowFixture f;
+  f.enter("Text28", QStringLiteral("1.5"));
+  QCOMPARE(tolvar::app::EntryValue(f.find<QLineEdit>("Text28")), 1.5);
 }
 
 QTEST_MAIN(WindowEntryTest)

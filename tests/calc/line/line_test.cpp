@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "calc/line/cable_catalogue.h"
+#include "numeric/entry_value.h"
 #include "numeric/fault.h"
 #include "numeric/reflection.h"
 
@@ -44,6 +45,13 @@ std::vector<std::string> Lines(const std::string& text) {
   }
   lines.push_back(text.substr(start));
   return lines;
+}
+
+// R and X of a first result line "R = a ohm  X = b ohm ...", read as the
+// program reads numbers (the C library's readers would follow the locale).
+void ReadImpedance(const std::string& line, double& R, double& X) {
+  R = tolvar::numeric::ReadEntryValue(line.substr(line.find("R = ") + 4));
+  X = tolvar::numeric::ReadEntryValue(line.substr(line.find("X = ") + 4));
 }
 
 // |Gamma| of an impedance "R = a ohm  X = b ohm" against z0, from the plain values.
@@ -135,7 +143,7 @@ TEST(ComputeLine, LosslessLineKeepsRhoAndPower) {
         const auto lines = Lines(r.text);
         double R = 0;
         double X = 0;
-        ASSERT_EQ(std::sscanf(lines[0].c_str(), "R = %lf ohm  X = %lf", &R, &X), 2) << lines[0];
+        ReadImpedance(lines[0], R, X);
         EXPECT_NEAR(Rho(R, X, 50), start.LRHO, 2e-4) << lines[0];
         EXPECT_DOUBLE_EQ(r.farPower, 100);
         EXPECT_NE(lines[0].find("SWR = 2.62"), std::string::npos) << lines[0];
@@ -166,7 +174,7 @@ TEST(ComputeLine, LossyLineShrinksRhoByTheMatchedLossTowardsTheTransmitter) {
   const auto lines = Lines(r.text);
   double R = 0;
   double X = 0;
-  ASSERT_EQ(std::sscanf(lines[0].c_str(), "R = %lf ohm  X = %lf", &R, &X), 2);
+  ReadImpedance(lines[0], R, X);
   EXPECT_NEAR(Rho(R, X, 50), start.LRHO * std::pow(10.0, -matched / 10), 2e-4);
   EXPECT_NE(lines[0].find("SWR = 1.81"), std::string::npos) << lines[0];
 }
@@ -180,7 +188,7 @@ TEST(ComputeLine, RoundTripThroughTheSameShiftGivesBackTheStart) {
       const auto antLines = Lines(RunLine(ant).text);
       double R = 0;
       double X = 0;
-      ASSERT_EQ(std::sscanf(antLines[0].c_str(), "R = %lf ohm  X = %lf", &R, &X), 2);
+      ReadImpedance(antLines[0], R, X);
       LineEntries back = WorkedRun(Direction::TowardsTransmitter, 50);
       back.startR = R;
       back.startX = X;
@@ -189,7 +197,7 @@ TEST(ComputeLine, RoundTripThroughTheSameShiftGivesBackTheStart) {
       const auto backLines = Lines(RunLine(back).text);
       double R2 = 0;
       double X2 = 0;
-      ASSERT_EQ(std::sscanf(backLines[0].c_str(), "R = %lf ohm  X = %lf", &R2, &X2), 2);
+      ReadImpedance(backLines[0], R2, X2);
       // Two decimals shown at the antenna limit the way back to about 0.05 ohm.
       EXPECT_NEAR(R2, 100, 0.1) << v << " " << cycles;
       EXPECT_NEAR(X2, 50, 0.1) << v << " " << cycles;
@@ -217,7 +225,7 @@ TEST(ComputeLine, TowardsTheAntennaALossyLineRaisesTheSwr) {
   e.lossPer100m = 20;
   const StartPoint start = FindStartPoint(e, 0);
   const auto lines = Lines(ComputeLine(e, start).text);
-  const double swr = std::stod(lines[0].substr(lines[0].find("SWR = ") + 6));
+  const double swr = tolvar::numeric::ReadEntryValue(lines[0].substr(lines[0].find("SWR = ") + 6));
   EXPECT_GT(swr, start.LSWRL);
 }
 

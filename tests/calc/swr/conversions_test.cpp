@@ -4,6 +4,7 @@
 
 #include <cmath>
 
+#include "numeric/entry_value.h"
 #include "numeric/fault.h"
 #include "numeric/format.h"
 
@@ -69,7 +70,7 @@ TEST(PowerFromCurrent, WorkedExampleAndChecks) {
 TEST(Conversions, DbmRoundTripsThroughTheVoltage) {
   for (const double dbm : {-20.0, 0.0, 13.0, 37.0, 60.0}) {
     const Conversion v = VoltageFromPower(75, 20, dbm, PowerUnit::Dbm);
-    const double volts = std::stod(v.text);  // "x.xxxVrms ..." starts with the RMS voltage
+    const double volts = tolvar::numeric::ReadEntryValue(v.text);  // starts with the RMS voltage
     const double exact = std::sqrt((75.0 * 75 + 20 * 20) * std::pow(10.0, (dbm - 30) / 10) / 75);
     EXPECT_NEAR(volts, exact, 0.0005);
     const Conversion p = PowerFromVoltage(75, 20, exact, VoltageKind::Rms);
