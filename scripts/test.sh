@@ -1,6 +1,18 @@
 #!/usr/bin/env bash
-# Sets Tolvar up (missing packages, build) and runs the whole suite. Needs no display.
+# Sets Tolvar up (missing packages, build) and runs the whole suite: the normal
+# build, the same build under a comma locale, the address and undefined-behaviour
+# sanitizer build, and a short bounded fuzz run. Needs no display.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
+
 ctest --preset dev
+ctest --preset dev-comma-locale
+
+cmake --preset asan
+cmake --build --preset asan
+ctest --preset asan
+
+cmake --preset fuzz
+cmake --build --preset fuzz
+ctest --preset fuzz
