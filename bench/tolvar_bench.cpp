@@ -1,0 +1,217 @@
+// Speed of Tolvar's numbers, calculators and window. Budgets (medians):
+// line computation <= 20 us typical and <= 200 us in the worst case (the
+// to-antenna search running its full 1000 + 70 trials), a whole shift-bar event
+// <= 2 ms, and the window's construction up to its first paint <= 1.5 times an
+// empty QWidget's of the same size, measured side by side in the same run.
+#include <benchmark/benchmark.h>
+#include <spawn.h>
+#include <sys/wait.h>
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QStyleFactory>
+#include <QWidget>
+#include <memory>
+#include <string>
+
+#include "app/main_window.h"
+#include "calc/compare/compare.h"
+#include "calc/line/line.h"
+#include "calc/swr/conversions.h"
+#include "calc/swr/swr.h"
+#include "calc/tuner/tuner.h"
+#include "numeric/entry_value.h"
+#include "numeric/format.h"
+
+namespace {
+
+using namespace tolvar;
+
+void BM_ReadEntryValue(benchmark::State& state) {
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(numeric::ReadEntryValue("  14.000"));
+    benchmark::DoNotOptimize(numeric::ReadEntryValue("-1.2345E-3"));
+  }
+}
+BENCHMARK(BM_ReadEntryValue);
+
+void BM_FormatFixed(benchmark::State& state) {
+  double v = 102.4538;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(numeric::FormatFixed(v, 2));
+    benchmark::DoNotOptimize(numeric::FormatFixed(-v, 4));
+  }
+}
+BENCHMARK(BM_FormatFixed);
+
+void BM_SwrText(benchmark::State& state) {
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(calc::swr::SwrText({25, 25, 50, 0, 100}));
+  }
+}
+BENCHMARK(BM_SwrText);
+
+void BM_Conversions(benchmark::State& state) {
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(
+        calc::swr::PowerFromVoltage(30, 40, 100, calc::swr::VoltageKind::PeakToPeak));
+    benchmark::DoNotOptimize(calc::swr::VoltageFromPower(50, 0, 50, calc::swr::PowerUnit::Dbm));
+    benchmark::DoNotOptimize(calc::swr::PowerFromCurrent(50, 0, 2));
+  }
+}
+BENCHMARK(BM_Conversions);
+
+void BM_Comparisons(benchmark::State& state) {
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(calc::compare::CompareVoltages({50, 30, 100}, {50, 0, 110}));
+    benchmark::DoNotOptimize(calc::compare::CompareCurrents({25, 25, 2}, {50, 0, 1.9}));
+  }
+}
+BENCHMARK(BM_Comparisons);
+
+void BM_TunerLoss(benchmark::State& state) {
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(calc::tuner::TunerLossText(
+        {{0.2, 0.1}, {0.1, 0.05}, {0.85, -0.3}, {0.05, 0.1}, {0.85, -0.3}}));
+  }
+}
+BENCHMARK(BM_TunerLoss);
+
+calc::line::LineEntries WorkedRun(calc::line::Direction direction) {
+  calc::line::LineEntries e{};
+  e.startR = 100;
+  e.startX = 50;
+  e.zAtStart = e.zNow = e.lineZ = 50;
+  e.velocityFactor = 0.66;
+  e.lossPer100m = 2;
+  e.rtxZ = 75;
+  e.mhz = 14;
+  e.power = 100;
+  e.cycles = 1;
+  e.slider = 360;
+  e.direction = direction;
+  return e;
+}
+
+void BM_ComputeLineTypical(benchmark::State& state) {
+  const auto e = WorkedRun(calc::line::Direction::TowardsTransmitter);
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(calc::line::ComputeLine(e, calc::line::FindStartPoint(e, 0)));
+  }
+}
+BENCHMARK(BM_ComputeLineTypical);
+
+void BM_ComputeLineWorstCase(benchmark::State& state) {
+  // SWR 50 at the transmitter through about 3 dB: no antenna can give it, and
+  // the search runs all its 1000 coarse and 70 fine trials.
+  auto e = WorkedRun(calc::line::Direction::TowardsAntenna);
+  e.startR = 2500;
+  e.startX = 0;
+  e.slider = 0;
+  e.lossPer100m = 42.5;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(calc::line::ComputeLine(e, calc::line::FindStartPoint(e, 0)));
+  }
+}
+BENCHMARK(BM_ComputeLineWorstCase);
+
+// One shift-bar event through the window: from the value change to Text22.
+void BM_ShiftBarEvent(benchmark::State& state) {
+  MainWindow window;
+  window.show();
+  window.findChild<QLineEdit*>(QStringLiteral("Text23"))->setText(QStringLiteral("100"));
+  window.findChild<QLineEdit*>(QStringLiteral("Text24"))->setText(QStringLiteral("50"));
+  auto* bar = window.findChild<QScrollBar*>(QStringLiteral("HScroll1"));
+  auto* result = window.findChild<QPlainTextEdit*>(QStringLiteral("Text22"));
+  int value = 0;
+  for (auto _ : state) {
+    value = value % 720 + 1;
+    bar->setValue(value);
+    benchmark::DoNotOptimize(result->document());
+  }
+  if (result->toPlainText().isEmpty()) {
+    state.SkipWithError("the shift bar left no result");
+  }
+}
+BENCHMARK(BM_ShiftBarEvent);
+
+// Notes the first paint of the window it watches.
+class FirstPaint : public QObject {
+ public:
+  bool painted = false;
+
+ protected:
+  bool eventFilter(QObject*, QEvent* event) override {
+    painted = painted || event->type() == QEvent::Paint;
+    return false;
+  }
+};
+
+template <typename Window>
+void ShowUntilFirstPaint(benchmark::State& state) {
+  for (auto _ : state) {
+    FirstPaint watch;
+    auto window = std::make_unique<Window>();
+    window->installEventFilter(&watch);
+    window->setFixedSize(688, 678);
+    window->show();
+    while (!watch.painted) {
+      QCoreApplication::processEvents();
+    }
+    state.PauseTiming();
+    window.reset();
+    QCoreApplication::processEvents();
+    state.ResumeTiming();
+  }
+}
+
+void BM_TolvarWindowFirstPaint(benchmark::State& state) { ShowUntilFirstPaint<MainWindow>(state); }
+BENCHMARK(BM_TolvarWindowFirstPaint)->Unit(benchmark::kMillisecond);
+
+void BM_EmptyWidgetFirstPaint(benchmark::State& state) { ShowUntilFirstPaint<QWidget>(state); }
+BENCHMARK(BM_EmptyWidgetFirstPaint)->Unit(benchmark::kMillisecond);
+
+// A whole program start, from exec to the first paint of its window.
+void RunProbe(benchmark::State& state, const char* which) {
+  char program[] = TOLVAR_STARTUP_PROBE;
+  std::string argument = which;
+  char* argv[] = {program, argument.data(), nullptr};
+  for (auto _ : state) {
+    pid_t child = 0;
+    if (posix_spawn(&child, program, nullptr, nullptr, argv, environ) != 0) {
+      state.SkipWithError("cannot start the probe");
+      return;
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+      state.SkipWithError("the probe failed");
+      return;
+    }
+  }
+}
+
+void BM_TolvarStartUpToFirstPaint(benchmark::State& state) { RunProbe(state, "tolvar"); }
+BENCHMARK(BM_TolvarStartUpToFirstPaint)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_EmptyWindowStartUpToFirstPaint(benchmark::State& state) { RunProbe(state, "empty"); }
+BENCHMARK(BM_EmptyWindowStartUpToFirstPaint)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_LabelWindowStartUpToFirstPaint(benchmark::State& state) { RunProbe(state, "label"); }
+BENCHMARK(BM_LabelWindowStartUpToFirstPaint)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+  }
+  QApplication app(argc, argv);
+  QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}
