@@ -15,6 +15,7 @@
 #include <cmath>
 #include <vector>
 
+#include "app/accessibility.h"
 #include "app/entry_rules.h"
 #include "app/event_filters.h"
 #include "app/fields.h"
@@ -135,6 +136,7 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
   setFixedSize(Pixels(app::kClientWidthTwips), Pixels(app::kClientHeightTwips));
   buildControls();
   applyEntryRules();
+  applyAccessibleNames();
   applyTabOrder();
   startUp();
   connectHandlers();
@@ -195,6 +197,25 @@ void MainWindow::applyEntryRules() {
         app::SetFieldText(result, QString());
       }
     });
+  }
+}
+
+void MainWindow::applyAccessibleNames() {
+  for (const app::AccessibleName& entry : app::AccessibleNames()) {
+    control(Text(entry.control))->setAccessibleName(Text(entry.name));
+  }
+  // Results are disabled or read-only; their text still reaches assistive
+  // technology as the field's description, kept current.
+  for (const char* name : {"Text2", "Text3", "Text19", "Text41"}) {
+    auto* field = entry(QString::fromLatin1(name));
+    field->setAccessibleDescription(field->text());
+    connect(field, &QLineEdit::textChanged, field,
+            [field](const QString& text) { field->setAccessibleDescription(text); });
+  }
+  for (const char* name : {"Text4", "Text5", "Text22"}) {
+    auto* field = qobject_cast<QPlainTextEdit*>(control(QString::fromLatin1(name)));
+    connect(field, &QPlainTextEdit::textChanged, field,
+            [field] { field->setAccessibleDescription(field->toPlainText()); });
   }
 }
 

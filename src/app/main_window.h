@@ -32,6 +32,7 @@ class MainWindow : public QWidget {
  private:
   void buildControls();
   void applyEntryRules();
+  void applyAccessibleNames();
   void applyTabOrder();
   void connectHandlers();
   void startUp();

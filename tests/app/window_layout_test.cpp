@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QSet>
 #include <QStyleOptionButton>
 #include <QStyleOptionGroupBox>
 #include <QTest>
@@ -40,6 +41,7 @@ class WindowLayoutTest : public QObject {
   void tabVisitsTheControlsInLayoutOrder();
   void accessKeysPressTheirButtons();
   void helpButtonOpensTheGuide();
+  void assistiveTechnologyGetsNamesAndResults();
 };
 
 namespace {
@@ -314,6 +316,29 @@ void WindowLayoutTest::helpButtonOpensTheGuide() {
   QCOMPARE(openedUrls.first().path(), QStringLiteral("/content/guide/Tolvar31guide.pdf"));
   QCOMPARE(openedUrls.first().scheme(), QStringLiteral("https"));
   QVERIFY(f.boxes.boxes.isEmpty());
+}
+
+void WindowLayoutTest::assistiveTechnologyGetsNamesAndResults() {
+  WindowFixture f;
+  QSet<QString> names;
+  for (QLineEdit* field : f.window.findChildren<QLineEdit*>()) {
+    if (field->parentWidget()->inherits("QComboBox")) {
+      continue;  // the cable box's edit line: the box carries the name
+    }
+    QVERIFY2(!field->accessibleName().isEmpty(), qPrintable(field->objectName()));
+    names.insert(field->accessibleName());
+  }
+  QCOMPARE(names.size(), 38);  // every entry and one-line result its own name
+  QCOMPARE(f.find("Text7")->accessibleName(), QStringLiteral("Measured Z, R ohm"));
+  QCOMPARE(f.find("Text33")->accessibleName(), QStringLiteral("S21 real part"));
+  QCOMPARE(f.find("Combo2")->accessibleName(), QStringLiteral("Cable"));
+  QCOMPARE(f.find("Text41")->accessibleDescription(), QStringLiteral("0.00 - 7.18 mt"));
+  f.type("Text7", QStringLiteral("100"));
+  f.click("Command4");
+  QCOMPARE(f.find("Text4")->accessibleDescription(), f.text("Text4"));
+  QVERIFY(f.find("Text4")->accessibleDescription().startsWith(QStringLiteral("SWR = 2.000")));
+  f.type("Text6", QStringLiteral("1"));
+  QCOMPARE(f.find("Text4")->accessibleDescription(), QString());
 }
 
 QTEST_MAIN(WindowLayoutTest)
