@@ -27,7 +27,7 @@ enum ControlFlag : unsigned {
   kSelected = 1U << 0,  // option button selected at start
   kDisabled = 1U << 1,
   kHidden = 1U << 2,
-  kCondensed = 1U << 3,  // 4 % narrower letters: the only way a long note fits its box
+  kCondensed = 1U << 3,  // 4 % narrower letters, where a caption would not fit its box
 };
 
 struct ControlSpec {

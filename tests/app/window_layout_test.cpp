@@ -16,6 +16,7 @@
 #include <QStyleOptionButton>
 #include <QStyleOptionGroupBox>
 #include <QTest>
+#include <algorithm>
 
 #include "app/guide.h"
 #include "calc/line/cable_catalogue.h"
@@ -235,8 +236,24 @@ void WindowLayoutTest::captionsAndStartTextsFitTheirControls() {
     const QRect indicator =
         option->style()->subElementRect(QStyle::SE_RadioButtonIndicator, &style, option);
     const int textWidth = option->fontMetrics().horizontalAdvance(option->text());
-    check(option, indicator.right() + 4 + textWidth <= option->width() &&
+    // The panel clips an option that reaches beyond it.
+    const int visible = std::min(option->width(), option->parentWidget()->width() - option->x());
+    check(option, indicator.right() + 4 + textWidth <= visible &&
                       option->fontMetrics().height() <= option->height());
+  }
+  // No opaque option panel may cover a caption's text.
+  for (QLabel* label : f.window.findChildren<QLabel*>()) {
+    const QRect text = label->fontMetrics()
+                           .boundingRect(label->rect(), Qt::TextWordWrap, label->text())
+                           .translated(label->pos());
+    for (QWidget* sibling : label->parentWidget()->findChildren<QWidget*>(
+             QString(), Qt::FindDirectChildrenOnly)) {
+      const bool coversLabels = sibling->autoFillBackground() && !sibling->inherits("QGroupBox");
+      if (coversLabels && sibling->isVisible() && label->isVisible() &&
+          sibling->geometry().intersects(text)) {
+        misfits << label->objectName() + QStringLiteral(" under ") + sibling->objectName();
+      }
+    }
   }
   for (QLineEdit* field : f.window.findChildren<QLineEdit*>()) {
     check(field, field->fontMetrics().horizontalAdvance(field->text()) + 6 <= field->width());
