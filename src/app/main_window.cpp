@@ -49,9 +49,9 @@ QFont WindowFont() {
 
 constexpr int kButtonTextMargin = 3;  // pixels left free at each side of a caption
 
-QWidget* CreateControl(const ControlSpec& spec, QWidget* parent) {
-  const QString text = Text(spec.text);
-  switch (spec.kind) {
+QWidget* CreateControl(const ControlSpec& row, QWidget* parent) {
+  const QString text = Text(row.text);
+  switch (row.kind) {
     case ControlKind::Frame: {
       auto* frame = new QGroupBox(text, parent);
       frame->setAutoFillBackground(true);
@@ -88,12 +88,12 @@ QWidget* CreateControl(const ControlSpec& spec, QWidget* parent) {
     case ControlKind::Button: {
       auto* button = new QPushButton(parent);
       button->setText(
-          app::WrapCaption(text, parent->font(), Pixels(spec.width) - 2 * kButtonTextMargin));
+          app::WrapCaption(text, parent->font(), Pixels(row.width) - 2 * kButtonTextMargin));
       return button;
     }
     case ControlKind::Option: {
       auto* option = new QRadioButton(text, parent);
-      option->setChecked((spec.flags & app::kSelected) != 0);
+      option->setChecked((row.flags & app::kSelected) != 0);
       return option;
     }
     case ControlKind::CableBox: {
@@ -143,19 +143,18 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
 }
 
 void MainWindow::buildControls() {
-  for (const ControlSpec& spec : app::WindowLayout()) {
-    QWidget* parent = spec.parent.empty() ? this : controls_.value(Text(spec.parent));
-    QWidget* widget = CreateControl(spec, parent);
-    widget->setGeometry(Pixels(spec.left), Pixels(spec.top), Pixels(spec.width),
-                        Pixels(spec.height));
-    if (!spec.name.empty()) {
-      widget->setObjectName(Text(spec.name));
-      controls_.insert(Text(spec.name), widget);
+  for (const ControlSpec& row : app::WindowLayout()) {
+    QWidget* parent = row.parent.empty() ? this : controls_.value(Text(row.parent));
+    QWidget* widget = CreateControl(row, parent);
+    widget->setGeometry(Pixels(row.left), Pixels(row.top), Pixels(row.width), Pixels(row.height));
+    if (!row.name.empty()) {
+      widget->setObjectName(Text(row.name));
+      controls_.insert(Text(row.name), widget);
     }
-    if (!spec.tooltip.empty()) {
-      widget->setToolTip(Text(spec.tooltip));
+    if (!row.tooltip.empty()) {
+      widget->setToolTip(Text(row.tooltip));
     }
-    if ((spec.flags & app::kDisabled) != 0) {
+    if ((row.flags & app::kDisabled) != 0) {
       widget->setEnabled(false);
       // Locked, not meaningless: the figures shown there stay readable.
       QPalette palette = widget->palette();
@@ -163,19 +162,19 @@ void MainWindow::buildControls() {
                        palette.color(QPalette::Active, QPalette::Text));
       widget->setPalette(palette);
     }
-    if ((spec.flags & app::kHidden) != 0) {
+    if ((row.flags & app::kHidden) != 0) {
       widget->hide();
     }
-    if ((spec.flags & app::kCondensed) != 0) {
+    if ((row.flags & app::kCondensed) != 0) {
       QFont condensed = widget->font();
       condensed.setStretch(96);
       widget->setFont(condensed);
     }
   }
   // Option groups are opaque panels: they cover what the layout left beneath them.
-  for (const ControlSpec& spec : app::WindowLayout()) {
-    if (spec.kind == ControlKind::Group) {
-      control(Text(spec.name))->raise();
+  for (const ControlSpec& row : app::WindowLayout()) {
+    if (row.kind == ControlKind::Group) {
+      control(Text(row.name))->raise();
     }
   }
   control(QStringLiteral("Command7"))->raise();
@@ -221,9 +220,9 @@ void MainWindow::applyAccessibleNames() {
 
 void MainWindow::applyTabOrder() {
   std::vector<std::pair<int, QWidget*>> order;
-  for (const ControlSpec& spec : app::WindowLayout()) {
-    if (spec.tab >= 0) {
-      order.emplace_back(spec.tab, control(Text(spec.name)));
+  for (const ControlSpec& row : app::WindowLayout()) {
+    if (row.tab >= 0) {
+      order.emplace_back(row.tab, control(Text(row.name)));
     }
   }
   std::sort(order.begin(), order.end(),
