@@ -15,6 +15,7 @@ class LinePanelTest : public QObject {
  private slots:
   void cableBoxLooksUpExactlyOnEveryKeystroke();
   void catalogueShowsLossAtTheFrequencyOnScreen();
+  void leavingTheCableBoxRefreshes();
   void manualModeEmptiesAndOpensTheLineFields();
   void leavingFrequencyOrVelocityFactorRefreshesTheRange();
   void workedRunTowardsTheTransmitter();
@@ -65,6 +66,17 @@ void LinePanelTest::cableBoxLooksUpExactlyOnEveryKeystroke() {
   QCOMPARE(f.text("Text25"), QStringLiteral("75.0"));
   QCOMPARE(f.text("Text27"), QStringLiteral("0.670"));
   QCOMPARE(f.text("Text40"), QStringLiteral("0.0"));
+}
+
+void LinePanelTest::leavingTheCableBoxRefreshes() {
+  WindowFixture f;
+  f.activate();
+  f.find("Combo2")->setFocus(Qt::MouseFocusReason);
+  f.setText("Text40", QStringLiteral("9.9"));
+  f.setText("Text22", QStringLiteral("old result"));
+  f.find("Text23")->setFocus(Qt::MouseFocusReason);
+  QCOMPARE(f.text("Text22"), QString());
+  QCOMPARE(f.text("Text40"), QStringLiteral("3.1"));
 }
 
 void LinePanelTest::catalogueShowsLossAtTheFrequencyOnScreen() {
