@@ -3,9 +3,12 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QFocusEvent>
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QPointer>
+#include <QStringList>
 #include <QTimer>
+#include <QToolTip>
 #include <QWidget>
 
 namespace tolvar::app {
@@ -78,6 +81,30 @@ bool FocusHandlers::eventFilter(QObject* watched, QEvent* event) {
     }
   }
   return false;
+}
+
+ToolTipWrapper::ToolTipWrapper(QObject* parent, int columns) : QObject(parent), columns_(columns) {}
+
+void ToolTipWrapper::wrap(QWidget* widget) { widget->installEventFilter(this); }
+
+bool ToolTipWrapper::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() != QEvent::ToolTip) {
+    return false;
+  }
+  auto* widget = static_cast<QWidget*>(watched);
+  QStringList lines;
+  QString line;
+  for (const QString& word : widget->toolTip().split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+    if (!line.isEmpty() && line.size() + 1 + word.size() > columns_) {
+      lines << line;
+      line.clear();
+    }
+    line += (line.isEmpty() ? QString() : QStringLiteral(" ")) + word;
+  }
+  lines << line;
+  QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), lines.join(QLatin1Char('\n')),
+                     widget);
+  return true;
 }
 
 namespace {

@@ -52,6 +52,20 @@ class FocusHandlers : public QObject {
   Qt::FocusReason reason_ = Qt::OtherFocusReason;
 };
 
+// Shows long tooltips on several lines of at most `columns` characters, so that
+// no screen clips them; the controls keep their tooltip texts unchanged.
+class ToolTipWrapper : public QObject {
+ public:
+  ToolTipWrapper(QObject* parent, int columns);
+  void wrap(QWidget* widget);
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  int columns_;
+};
+
 // Drops the mouse press now being delivered to `target` when it is a button:
 // a warning box shown while that press moved the focus has taken the user's
 // attention, and the press must not go on to click the button afterwards.

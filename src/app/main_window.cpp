@@ -143,6 +143,7 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
 }
 
 void MainWindow::buildControls() {
+  auto* toolTips = new app::ToolTipWrapper(this, 60);
   for (const ControlSpec& row : app::WindowLayout()) {
     QWidget* parent = row.parent.empty() ? this : controls_.value(Text(row.parent));
     QWidget* widget = CreateControl(row, parent);
@@ -153,6 +154,7 @@ void MainWindow::buildControls() {
     }
     if (!row.tooltip.empty()) {
       widget->setToolTip(Text(row.tooltip));
+      toolTips->wrap(widget);
     }
     if ((row.flags & app::kDisabled) != 0) {
       widget->setEnabled(false);

@@ -6,6 +6,7 @@
 #include <QDesktopServices>
 #include <QFontInfo>
 #include <QGroupBox>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -16,6 +17,7 @@
 #include <QStyleOptionButton>
 #include <QStyleOptionGroupBox>
 #include <QTest>
+#include <QToolTip>
 #include <algorithm>
 
 #include "app/guide.h"
@@ -188,6 +190,18 @@ void WindowLayoutTest::tooltipsTellWhatToMeasure() {
                           "the second port to the RTX port of the tuner. Read S21 on the VNA and "
                           "insert the imaginary part as S12 imaginary part."));
   QVERIFY(f.find("Text7")->toolTip().isEmpty());
+  // Shown on lines no screen clips, the words unchanged.
+  f.window.show();
+  QWidget* field = f.find("Text31");
+  QHelpEvent help(QEvent::ToolTip, QPoint(5, 5), field->mapToGlobal(QPoint(5, 5)));
+  QApplication::sendEvent(field, &help);
+  const QStringList lines = QToolTip::text().split(QLatin1Char('\n'));
+  QVERIFY(lines.size() > 2);
+  for (const QString& line : lines) {
+    QVERIFY2(line.size() <= 60, qPrintable(line));
+  }
+  QCOMPARE(lines.join(QLatin1Char(' ')), field->toolTip());
+  QToolTip::hideText();
   int withTip = 0;
   for (QWidget* w : f.window.findChildren<QWidget*>()) {
     withTip += w->toolTip().isEmpty() ? 0 : 1;
@@ -246,8 +260,8 @@ void WindowLayoutTest::captionsAndStartTextsFitTheirControls() {
     const QRect text = label->fontMetrics()
                            .boundingRect(label->rect(), Qt::TextWordWrap, label->text())
                            .translated(label->pos());
-    for (QWidget* sibling : label->parentWidget()->findChildren<QWidget*>(
-             QString(), Qt::FindDirectChildrenOnly)) {
+    for (QWidget* sibling :
+         label->parentWidget()->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
       const bool coversLabels = sibling->autoFillBackground() && !sibling->inherits("QGroupBox");
       if (coversLabels && sibling->isVisible() && label->isVisible() &&
           sibling->geometry().intersects(text)) {
