@@ -229,7 +229,7 @@ void ComparisonPanelTest::pressThatLeavesAnOutOfRangeFieldIsDropped() {
   f.find("Text30")->setFocus(Qt::TabFocusReason);
   f.type("Text30", QStringLiteral("1.5"));
   int presses = 0;
-  QObject::connect(f.find<QAbstractButton>("Command8"), &QAbstractButton::clicked,
+  QObject::connect(f.find<QAbstractButton>("Command8"), &QAbstractButton::clicked, &f.window,
                    [&] { ++presses; });
   f.click("Command8");
   QCOMPARE(f.boxes.boxes.size(), 1);

@@ -326,7 +326,8 @@ void WindowLayoutTest::accessKeysPressTheirButtons() {
   }
   f.activate();
   int pressed = 0;
-  QObject::connect(f.find<QPushButton>("Command4"), &QPushButton::clicked, [&] { ++pressed; });
+  QObject::connect(f.find<QPushButton>("Command4"), &QPushButton::clicked, &f.window,
+                   [&] { ++pressed; });
   f.find("Text7")->setFocus();
   QTest::keyClick(f.find("Text7"), Qt::Key_S, Qt::AltModifier);
   QTRY_COMPARE(pressed, 1);  // an access key animates the press before it clicks
