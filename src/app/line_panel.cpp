@@ -188,12 +188,10 @@ void MainWindow::computeLine() {
     e.startR = value(QStringLiteral("Text23"));
     e.startX = value(QStringLiteral("Text24"));
     e.rtxZ = value(QStringLiteral("Text26"));
+    loadLineParameters();
     if (manual) {
-      line_.LZL = value(QStringLiteral("Text25"));
-      line_.LVF = value(QStringLiteral("Text27"));
       e.lossPer100m = value(QStringLiteral("Text40"));
     } else {
-      loadLineParameters();
       entry(QStringLiteral("Text25"))->setText(app::ToQString(numeric::FormatFixed(line_.LZL, 1)));
       entry(QStringLiteral("Text27"))->setText(app::ToQString(numeric::FormatFixed(line_.LVF, 3)));
     }
