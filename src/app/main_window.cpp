@@ -202,8 +202,8 @@ void MainWindow::applyEntryRules() {
 }
 
 void MainWindow::applyAccessibleNames() {
-  for (const app::AccessibleName& entry : app::AccessibleNames()) {
-    control(Text(entry.control))->setAccessibleName(Text(entry.name));
+  for (const app::AccessibleName& named : app::AccessibleNames()) {
+    control(Text(named.control))->setAccessibleName(Text(named.name));
   }
   // Results are disabled or read-only; their text still reaches assistive
   // technology as the field's description, kept current.
