@@ -24,6 +24,7 @@
 #include "calc/tuner/tuner.h"
 #include "numeric/entry_value.h"
 #include "numeric/format.h"
+#include "support/worked_line_run.h"
 
 namespace {
 
@@ -80,19 +81,7 @@ void BM_TunerLoss(benchmark::State& state) {
 BENCHMARK(BM_TunerLoss);
 
 calc::line::LineEntries WorkedRun(calc::line::Direction direction) {
-  calc::line::LineEntries e{};
-  e.startR = 100;
-  e.startX = 50;
-  e.zAtStart = e.zNow = e.lineZ = 50;
-  e.velocityFactor = 0.66;
-  e.lossPer100m = 2;
-  e.rtxZ = 75;
-  e.mhz = 14;
-  e.power = 100;
-  e.cycles = 1;
-  e.slider = 360;
-  e.direction = direction;
-  return e;
+  return testing::WorkedLineRun(direction, 75);
 }
 
 void BM_ComputeLineTypical(benchmark::State& state) {
