@@ -1,6 +1,5 @@
 // Handlers of the "Input - Output Comparison" panel: the voltage and current
 // comparisons and the tuner insertion loss, which share the result field Text5.
-#include <QApplication>
 #include <QFocusEvent>
 #include <QLineEdit>
 #include <QPushButton>
@@ -34,19 +33,19 @@ void MainWindow::connectComparisonPanel() {
   }
 
   // Leaving an S-parameter field (only a move between the window's own controls).
-  focusHandlers_->onLost(control(QStringLiteral("Text30")), [this] {
+  focusHandlers_->onLost(control(QStringLiteral("Text30")), [this](Qt::FocusReason reason) {
     checkReflectionPart(QStringLiteral("Text30"), QStringLiteral("R is a number > -1 and < 1"),
-                        QStringLiteral("Invalid S. Ant. real part"), focusHandlers_->reason());
+                        QStringLiteral("Invalid S. Ant. real part"), reason);
   });
-  focusHandlers_->onLost(control(QStringLiteral("Text34")), [this] {
+  focusHandlers_->onLost(control(QStringLiteral("Text34")), [this](Qt::FocusReason reason) {
     checkReflectionPart(QStringLiteral("Text34"), QStringLiteral("I is a number > -1 and < 1"),
-                        QStringLiteral("Invalid S. Ant. imaginary part"), focusHandlers_->reason());
+                        QStringLiteral("Invalid S. Ant. imaginary part"), reason);
   });
   // S21 as measured is also S12 until the user types another one.
-  focusHandlers_->onLost(control(QStringLiteral("Text33")), [this] {
+  focusHandlers_->onLost(control(QStringLiteral("Text33")), [this](Qt::FocusReason) {
     entry(QStringLiteral("Text38"))->setText(entry(QStringLiteral("Text33"))->text());
   });
-  focusHandlers_->onLost(control(QStringLiteral("Text32")), [this] {
+  focusHandlers_->onLost(control(QStringLiteral("Text32")), [this](Qt::FocusReason) {
     entry(QStringLiteral("Text39"))->setText(entry(QStringLiteral("Text32"))->text());
   });
 }
@@ -55,10 +54,8 @@ void MainWindow::checkReflectionPart(const QString& field, const QString& text,
                                      const QString& title, Qt::FocusReason reason) {
   app::RunHandler(control(QStringLiteral("Text5")), [&] {
     if (std::fabs(value(field)) >= 1) {
-      // The box comes first; a button press that moved the focus here is dropped.
-      if (reason == Qt::MouseFocusReason) {
-        app::DropPendingButtonPress(QApplication::focusWidget());
-      }
+      // The box comes first; the button press that took the focus away is dropped.
+      presses_->cancel(reason);
       warn(text, title);
       if (std::fabs(value(field)) >= 1) {
         entry(field)->setText(QString());

@@ -4,8 +4,12 @@
 #include <QApplication>
 #include <QFocusEvent>
 #include <QHelpEvent>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QPointer>
+#include <QRadioButton>
+#include <QShortcutEvent>
 #include <QStringList>
 #include <QTimer>
 #include <QToolTip>
@@ -22,32 +26,60 @@ void EntryKeyGuard::guard(QWidget* entry, KeyFilter filter) {
 }
 
 bool EntryKeyGuard::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() != QEvent::KeyPress) {
-    return false;
-  }
-  const auto* key = static_cast<QKeyEvent*>(event);
-  if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) {
-    return false;
-  }
   const KeyFilter filter = filters_.value(watched, KeyFilter::Short);
-  bool reject = false;
-  for (const char32_t c : key->text().toUcs4()) {
+  if (event->type() == QEvent::KeyPress) {
+    const auto* key = static_cast<QKeyEvent*>(event);
+    // A field inserts no text with Ctrl or Ctrl+Shift held: those are its
+    // editing shortcuts. Alt, AltGr and Super do insert text when no access key
+    // takes the key, so their characters are judged like plain ones.
+    const auto held = key->modifiers() & (Qt::ControlModifier | Qt::ShiftModifier |
+                                          Qt::AltModifier | Qt::MetaModifier);
+    if (held == Qt::ControlModifier || held == (Qt::ControlModifier | Qt::ShiftModifier)) {
+      return false;
+    }
+    const QString kept = judged(key->text(), filter);
+    if (kept == key->text()) {
+      return false;
+    }
+    if (!kept.isEmpty()) {  // a key that types several characters keeps the good ones
+      static_cast<QLineEdit*>(watched)->insert(kept);
+    }
+    return true;
+  }
+  if (event->type() == QEvent::InputMethod) {
+    // Dead keys and input methods commit their text here, never as a key press.
+    const auto* input = static_cast<QInputMethodEvent*>(event);
+    const QString kept = judged(input->commitString(), filter);
+    if (kept == input->commitString()) {
+      return false;
+    }
+    QInputMethodEvent filtered(input->preeditString(), input->attributes());
+    filtered.setCommitString(kept, input->replacementStart(), input->replacementLength());
+    QCoreApplication::sendEvent(watched, &filtered);
+    return true;
+  }
+  return false;
+}
+
+QString EntryKeyGuard::judged(const QString& text, KeyFilter filter) const {
+  QString kept;
+  for (const char32_t c : text.toUcs4()) {
     if (c < 32 || c == 127) {
-      continue;  // control keys: Backspace, Enter, Tab, Delete
+      kept += QChar(c);  // control keys: Backspace, Enter, Tab, Delete
+      continue;
     }
     switch (JudgeKey(c, filter)) {
       case KeyVerdict::Accept:
+        kept += QChar(c);
         break;
       case KeyVerdict::WarnComma:
         warnComma_();
-        reject = true;
         break;
       case KeyVerdict::Reject:
-        reject = true;
         break;
     }
   }
-  return reject;
+  return kept;
 }
 
 bool IsOwnFocusMove(Qt::FocusReason reason) {
@@ -56,12 +88,12 @@ bool IsOwnFocusMove(Qt::FocusReason reason) {
 
 FocusHandlers::FocusHandlers(QObject* parent) : QObject(parent) {}
 
-void FocusHandlers::onGained(QWidget* widget, std::function<void()> handler) {
+void FocusHandlers::onGained(QWidget* widget, Handler handler) {
   gained_.insert(widget, std::move(handler));
   widget->installEventFilter(this);
 }
 
-void FocusHandlers::onLost(QWidget* widget, std::function<void()> handler) {
+void FocusHandlers::onLost(QWidget* widget, Handler handler) {
   lost_.insert(widget, std::move(handler));
   widget->installEventFilter(this);
 }
@@ -69,42 +101,21 @@ void FocusHandlers::onLost(QWidget* widget, std::function<void()> handler) {
 bool FocusHandlers::eventFilter(QObject* watched, QEvent* event) {
   const bool in = event->type() == QEvent::FocusIn;
   const bool out = event->type() == QEvent::FocusOut;
-  if ((in || out) && IsOwnFocusMove(static_cast<QFocusEvent*>(event)->reason())) {
+  if (!in && !out) {
+    return false;
+  }
+  const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+  if (IsOwnFocusMove(reason)) {
     const auto& handlers = in ? gained_ : lost_;
     const auto found = handlers.constFind(watched);
     if (found != handlers.constEnd()) {
       // Let the widget see the event first, as it would without handlers.
       watched->event(event);
-      reason_ = static_cast<QFocusEvent*>(event)->reason();
-      found.value()();
+      found.value()(reason);
       return true;
     }
   }
   return false;
-}
-
-ToolTipWrapper::ToolTipWrapper(QObject* parent, int columns) : QObject(parent), columns_(columns) {}
-
-void ToolTipWrapper::wrap(QWidget* widget) { widget->installEventFilter(this); }
-
-bool ToolTipWrapper::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() != QEvent::ToolTip) {
-    return false;
-  }
-  auto* widget = static_cast<QWidget*>(watched);
-  QStringList lines;
-  QString line;
-  for (const QString& word : widget->toolTip().split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
-    if (!line.isEmpty() && line.size() + 1 + word.size() > columns_) {
-      lines << line;
-      line.clear();
-    }
-    line += (line.isEmpty() ? QString() : QStringLiteral(" ")) + word;
-  }
-  lines << line;
-  QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), lines.join(QLatin1Char('\n')),
-                     widget);
-  return true;
 }
 
 namespace {
@@ -133,12 +144,84 @@ class PressDropper : public QObject {
   QPointer<QWidget> target_;
 };
 
-}  // namespace
-
+// Drops the mouse press now being delivered to `target` when it is a button: a
+// warning box shown while that press moved the focus has taken the user's
+// attention, and the press must not go on to click the button afterwards.
 void DropPendingButtonPress(QWidget* target) {
   if (qobject_cast<QAbstractButton*>(target) != nullptr) {
     new PressDropper(target);
   }
 }
 
+}  // namespace
+
+ButtonPresses::ButtonPresses(QObject* parent) : QObject(parent) {}
+
+void ButtonPresses::watch(QWidget* button) { button->installEventFilter(this); }
+
+void ButtonPresses::cancel(Qt::FocusReason reason) {
+  if (reason == Qt::MouseFocusReason) {
+    DropPendingButtonPress(QApplication::focusWidget());
+  } else if (reason == Qt::ShortcutFocusReason) {
+    accessKeyCancelled_ = true;
+  }
+}
+
+bool ButtonPresses::eventFilter(QObject* watched, QEvent* event) {
+  // A button's own access key reaches it as a shortcut event; Qt would click it
+  // without moving the focus, so no leave rule would run.
+  if (event->type() != QEvent::Shortcut || static_cast<QShortcutEvent*>(event)->isAmbiguous()) {
+    return false;
+  }
+  auto* button = static_cast<QWidget*>(watched);
+  const QPointer<QWidget> left = QApplication::focusWidget();
+  accessKeyCancelled_ = false;
+  button->setFocus(Qt::ShortcutFocusReason);
+  if (!accessKeyCancelled_) {
+    return false;  // the button animates its click as usual
+  }
+  accessKeyCancelled_ = false;
+  if (left != nullptr) {
+    left->setFocus(Qt::ShortcutFocusReason);
+  }
+  return true;
+}
+
+void MakeSelectedOptionsTabStops(QWidget* window) {
+  // Qt keeps one tab stop per group of options, on the one that last had the
+  // focus (at first, the first option). Put it on the selected one.
+  for (QRadioButton* option : window->findChildren<QRadioButton*>()) {
+    bool groupHasSelection = false;
+    for (QRadioButton* sibling : option->parentWidget()->findChildren<QRadioButton*>(
+             QString(), Qt::FindDirectChildrenOnly)) {
+      groupHasSelection = groupHasSelection || sibling->isChecked();
+    }
+    const bool stop = option->isChecked() || !groupHasSelection;
+    option->setFocusPolicy(stop ? Qt::StrongFocus : Qt::ClickFocus);
+  }
+}
+
+ToolTipWrapper::ToolTipWrapper(QObject* parent, int columns) : QObject(parent), columns_(columns) {}
+
+void ToolTipWrapper::wrap(QWidget* widget) { widget->installEventFilter(this); }
+
+bool ToolTipWrapper::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() != QEvent::ToolTip) {
+    return false;
+  }
+  auto* widget = static_cast<QWidget*>(watched);
+  QStringList lines;
+  QString line;
+  for (const QString& word : widget->toolTip().split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+    if (!line.isEmpty() && line.size() + 1 + word.size() > columns_) {
+      lines << line;
+      line.clear();
+    }
+    line += (line.isEmpty() ? QString() : QStringLiteral(" ")) + word;
+  }
+  lines << line;
+  QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), lines.join(QLatin1Char('\n')),
+                     widget);
+  return true;
+}
 }  // namespace tolvar::app

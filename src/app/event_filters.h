@@ -10,9 +10,12 @@ class QWidget;
 
 namespace tolvar::app {
 
-// Judges the characters typed into entry fields before they are inserted.
-// Keys that type no character (arrows, Delete, Home/End, Tab) and shortcuts
-// (Ctrl+C/V/X/Z/A, Alt+access key) pass untouched; pasted text is not judged.
+// Judges every character that would reach an entry field before it is inserted,
+// however it arrives: a key press with or without Alt, AltGr or Super held, or
+// the text an input method or a dead key commits. Keys that type no character
+// (arrows, Delete, Home/End, Tab) and Ctrl shortcuts (Ctrl+C/V/X/Z/A) pass
+// untouched; an access key never gets here (the shortcut takes it); pasted
+// text is not judged.
 class EntryKeyGuard : public QObject {
  public:
   // warnComma shows the comma warning; the comma is dropped after it.
@@ -25,6 +28,9 @@ class EntryKeyGuard : public QObject {
  private:
   QHash<QObject*, KeyFilter> filters_;
   std::function<void()> warnComma_;
+
+  // What is left of `text` after the filter; a comma warns (once per comma).
+  QString judged(const QString& text, KeyFilter filter) const;
 };
 
 // True for a focus change between the window's own controls. Opening or closing
@@ -34,23 +40,46 @@ class EntryKeyGuard : public QObject {
 bool IsOwnFocusMove(Qt::FocusReason reason);
 
 // Runs got-focus and lost-focus handlers for focus moves between the window's
-// own controls only.
+// own controls only. A handler learns why the focus moved.
 class FocusHandlers : public QObject {
  public:
+  using Handler = std::function<void(Qt::FocusReason)>;
   explicit FocusHandlers(QObject* parent);
-  void onGained(QWidget* widget, std::function<void()> handler);
-  void onLost(QWidget* widget, std::function<void()> handler);
-  // Why the focus moved, while a handler runs.
-  Qt::FocusReason reason() const { return reason_; }
+  void onGained(QWidget* widget, Handler handler);
+  void onLost(QWidget* widget, Handler handler);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  QHash<QObject*, std::function<void()>> gained_;
-  QHash<QObject*, std::function<void()>> lost_;
-  Qt::FocusReason reason_ = Qt::OtherFocusReason;
+  QHash<QObject*, Handler> gained_;
+  QHash<QObject*, Handler> lost_;
 };
+
+// Makes an access key (Alt + the underlined letter) press its button the way the
+// mouse does: the focus moves to the button first, so the leave rule of the
+// field being left runs (with its box, where it shows one), and only then is the
+// button clicked. A leave rule that keeps the user in the field cancels the
+// press; the focus then goes back to that field.
+class ButtonPresses : public QObject {
+ public:
+  explicit ButtonPresses(QObject* parent);
+  void watch(QWidget* button);
+  // Called by a leave rule that keeps the user in the field: the press that is
+  // taking the focus away (a mouse press or an access key, as `reason` says)
+  // does not click its button.
+  void cancel(Qt::FocusReason reason);
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  bool accessKeyCancelled_ = false;
+};
+
+// Lets Tab and Shift+Tab enter an option group on its selected option: only the
+// selected option of each group is a tab stop (arrow keys move within a group).
+void MakeSelectedOptionsTabStops(QWidget* window);
 
 // Shows long tooltips on several lines of at most `columns` characters, so that
 // no screen clips them; the controls keep their tooltip texts unchanged.
@@ -65,10 +94,5 @@ class ToolTipWrapper : public QObject {
  private:
   int columns_;
 };
-
-// Drops the mouse press now being delivered to `target` when it is a button:
-// a warning box shown while that press moved the focus has taken the user's
-// attention, and the press must not go on to click the button afterwards.
-void DropPendingButtonPress(QWidget* target);
 
 }  // namespace tolvar::app

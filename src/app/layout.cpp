@@ -63,7 +63,7 @@ constexpr ControlSpec kLayout[] = {
   {"Frame6", K::Frame, "Frame2", 120, 240, 1455, 1575, "Input Z", -1, 0, ""},
   {"Frame7", K::Frame, "Frame2", 3360, 240, 1455, 1575, "Output Z", -1, 0, ""},
   {"Frame8", K::Group, "Frame2", 120, 1800, 900, 930, "", -1, 0, ""},
-  {"Frame9", K::Group, "Frame2", 3120, 1920, 1065, 825, "", -1, 0, ""},
+  {"Frame9", K::Group, "Frame2", 3120, 1920, 1080, 825, "", -1, 0, ""},
   {"Frame13", K::Frame, "Frame2", 120, 3360, 4695, 2535, "Antenna Tuner Losses with S-Parameters", -1, 0, ""},
   {"Frame14", K::Frame, "Frame13", 120, 240, 2175, 735, "S Ant. Real and Imag. parts", -1, 0, ""},
   {"Frame17", K::Frame, "Frame13", 2400, 240, 2175, 735, "S11 Real and Imag. parts", -1, 0, ""},
@@ -89,7 +89,7 @@ constexpr ControlSpec kLayout[] = {
   {"Text2", K::Result, "Frame1", 120, 1720, 4935, 375, "", 64, kOff, ""},
   {"Label5", K::Label, "Frame1", 120, 2160, 3255, 255, "To compute Voltage and Current from Power", -1, 0, ""},
   {"Option8", K::Option, "Frame10", 0, 0, 800, 255, "Watt", 7, kSel, ""},
-  {"Option7", K::Option, "Frame10", 0, 240, 615, 255, "dBm", 8, 0, ""},
+  {"Option7", K::Option, "Frame10", 0, 240, 800, 255, "dBm", 8, 0, ""},
   // The power-unit options stand where this caption was drawn, and their panel
   // always covered it.
   {"Label2_3", K::Label, "Frame1", 120, 2520, 735, 255, "Power W:", -1, kHidden, ""},
@@ -125,7 +125,7 @@ constexpr ControlSpec kLayout[] = {
   {"Option14", K::Option, "Frame8", 0, 360, 1000, 255, "IN Vp", 20, 0, ""},
   {"Option3", K::Option, "Frame8", 0, 600, 1000, 255, "IN Vpp", 21, 0, ""},
   {"Label14", K::Label, "Frame2", 1680, 1830, 1575, 255, "Voltage Comparison", -1, kCondensed, ""},
-  {"Option5", K::Option, "Frame9", 0, 0, 1050, 255, "OUT Vrms", 26, kSel, ""},
+  {"Option5", K::Option, "Frame9", 0, 0, 1080, 255, "OUT Vrms", 26, kSel, ""},
   {"Option15", K::Option, "Frame9", 0, 240, 1050, 255, "OUT Vp", 27, 0, ""},
   {"Option6", K::Option, "Frame9", 20, 480, 1050, 255, "OUT Vpp", 28, 0, ""},
   {"Text13", K::Entry, "Frame2", 1080, 2110, 615, 375, "", 22, 0, ""},
@@ -161,8 +161,8 @@ constexpr ControlSpec kLayout[] = {
   {"Text5", K::MultiResult, "Frame2", 120, 6000, 4695, 1100, "", 107, kOff, ""},
 
   // Transmission line.
-  {"Option9", K::Option, "Frame12", 120, 240, 1095, 255, "<--- to ANT", 44, 0, ""},
-  {"Option10", K::Option, "Frame12", 1440, 240, 1095, 255, "to RTX --->", 45, kSel, ""},
+  {"Option9", K::Option, "Frame12", 120, 240, 1125, 255, "<--- to ANT", 44, 0, ""},
+  {"Option10", K::Option, "Frame12", 1440, 240, 1125, 255, "to RTX --->", 45, kSel, ""},
   {"Label16", K::Label, "Frame11", 2800, 500, 255, 255, "R:", -1, 0, ""},
   {"Text23", K::Entry, "Frame11", 3000, 400, 600, 375, "", 46, 0, "Insert resistance of the starting point (ohm)."},
   {"Label17", K::Label, "Frame11", 3650, 500, 255, 255, "X:", -1, 0, ""},
@@ -178,7 +178,7 @@ constexpr ControlSpec kLayout[] = {
   {"Combo2", K::CableBox, "Frame19", 80, 400, 3170, 315, "Messi e Paoloni Pota-Flex 6", 134, 0, ""},
   {"Text22", K::MultiResult, "Frame19", 3245, 400, 6740, 900, "", 124, 0, ""},
   {"Option16", K::Option, "Frame19", 50, 900, 1215, 210, "Auto", 51, kSel, ""},
-  {"Option11", K::Option, "Frame19", 50, 1100, 1215, 210, "dB/100 mtrs.", 52, 0, ""},
+  {"Option11", K::Option, "Frame19", 50, 1100, 1215, 210, "dB/100 mtrs.", 52, kCondensed, ""},
   {"Text40", K::Entry, "Frame19", 1280, 930, 380, 375, "0", 53, kOff, ""},
   {"Label18", K::Label, "Frame19", 1680, 1000, 255, 255, "Z:", -1, 0, ""},
   {"Text25", K::Entry, "Frame19", 1850, 930, 500, 375, "50", 54, kOff, "Insert transmission line characteristic impedance (ohm)."},

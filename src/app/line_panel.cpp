@@ -32,20 +32,22 @@ void MainWindow::connectLinePanel() {
   auto* cycles = comboBox(QStringLiteral("Combo1"));
   auto* bar = qobject_cast<QScrollBar*>(control(QStringLiteral("HScroll1")));
   connect(cable, &QComboBox::editTextChanged, this, [this] { refreshLine(true, false); });
-  focusHandlers_->onLost(cable, [this] { refreshLine(true, false); });
+  focusHandlers_->onLost(cable, [this](Qt::FocusReason) { refreshLine(true, false); });
   connect(qobject_cast<QRadioButton*>(control(QStringLiteral("Option16"))), &QRadioButton::clicked,
           this, &MainWindow::chooseAutoMode);
   connect(qobject_cast<QRadioButton*>(control(QStringLiteral("Option11"))), &QRadioButton::clicked,
           this, &MainWindow::chooseManualMode);
   // A new cycle count only refreshes; the next run of the line computation reads it.
   connect(cycles, &QComboBox::currentTextChanged, this, [this] { refreshLine(true, true); });
-  focusHandlers_->onLost(cycles, [this] { refreshLine(true, true); });
-  focusHandlers_->onLost(control(QStringLiteral("Text27")), [this] { refreshAfterLeaving(false); });
-  focusHandlers_->onLost(control(QStringLiteral("Text28")), [this] { refreshAfterLeaving(true); });
+  focusHandlers_->onLost(cycles, [this](Qt::FocusReason) { refreshLine(true, true); });
+  focusHandlers_->onLost(control(QStringLiteral("Text27")),
+                         [this](Qt::FocusReason) { refreshAfterLeaving(false); });
+  focusHandlers_->onLost(control(QStringLiteral("Text28")),
+                         [this](Qt::FocusReason) { refreshAfterLeaving(true); });
 
   connect(bar, &QScrollBar::valueChanged, this, &MainWindow::shiftEvent);
-  focusHandlers_->onGained(bar, [this] { shiftEvent(); });
-  focusHandlers_->onLost(bar, [this] { shiftEvent(); });
+  focusHandlers_->onGained(bar, [this](Qt::FocusReason) { shiftEvent(); });
+  focusHandlers_->onLost(bar, [this](Qt::FocusReason) { shiftEvent(); });
   connect(qobject_cast<QRadioButton*>(control(QStringLiteral("Option9"))), &QRadioButton::clicked,
           this, [this, bar] {
             app::SetFieldText(control(QStringLiteral("Text22")), QString());

@@ -258,10 +258,19 @@ void MainWindow::startUp() {
 
 void MainWindow::connectHandlers() {
   focusHandlers_ = new app::FocusHandlers(this);
+  presses_ = new app::ButtonPresses(this);
+  for (QPushButton* button : findChildren<QPushButton*>()) {
+    presses_->watch(button);
+  }
   connectSwrPanel();
   connectComparisonPanel();
   connectLinePanel();
   connect(button(QStringLiteral("Command7")), &QPushButton::clicked, this, &MainWindow::openGuide);
+}
+
+bool MainWindow::focusNextPrevChild(bool next) {
+  app::MakeSelectedOptionsTabStops(this);
+  return QWidget::focusNextPrevChild(next);
 }
 
 QWidget* MainWindow::control(const QString& name) const { return controls_.value(name); }

@@ -19,6 +19,7 @@ class QLineEdit;
 class QPushButton;
 
 namespace tolvar::app {
+class ButtonPresses;
 class EntryKeyGuard;
 class FocusHandlers;
 }  // namespace tolvar::app
@@ -28,6 +29,9 @@ namespace tolvar {
 class MainWindow : public QWidget {
  public:
   explicit MainWindow(QWidget* parent = nullptr);
+
+ protected:
+  bool focusNextPrevChild(bool next) override;
 
  private:
   void buildControls();
@@ -85,6 +89,7 @@ class MainWindow : public QWidget {
   QHash<QString, QWidget*> controls_;
   app::EntryKeyGuard* keyGuard_ = nullptr;
   app::FocusHandlers* focusHandlers_ = nullptr;
+  app::ButtonPresses* presses_ = nullptr;
 
   // Window values of the line calculator, kept between events.
   struct LineWindowValues {

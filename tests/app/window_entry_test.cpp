@@ -181,8 +181,8 @@ void WindowEntryTest::activationFocusMovesRunNoHandler() {
   int gained = 0;
   int lost = 0;
   auto* handlers = new tolvar::app::FocusHandlers(&f.window);
-  handlers->onGained(f.find("Text33"), [&] { ++gained; });
-  handlers->onLost(f.find("Text33"), [&] { ++lost; });
+  handlers->onGained(f.find("Text33"), [&](Qt::FocusReason) { ++gained; });
+  handlers->onLost(f.find("Text33"), [&](Qt::FocusReason) { ++lost; });
   f.activate();
   f.find("Text36")->setFocus(Qt::TabFocusReason);
   f.find("Text33")->setFocus(Qt::TabFocusReason);

@@ -5,6 +5,7 @@
 #include <QDebug>
 #include <QDesktopServices>
 #include <QFontInfo>
+#include <QFontMetricsF>
 #include <QGroupBox>
 #include <QHelpEvent>
 #include <QLabel>
@@ -227,6 +228,11 @@ void WindowLayoutTest::positionsFollowTheLayout() {
 void WindowLayoutTest::captionsAndStartTextsFitTheirControls() {
   WindowFixture f;
   f.window.show();
+  // The suite runs this test again at 150 % and 200 % (QT_SCALE_FACTOR).
+  const double scale = qEnvironmentVariableIsSet("QT_SCALE_FACTOR")
+                           ? qEnvironmentVariable("QT_SCALE_FACTOR").toDouble()
+                           : 1.0;
+  QCOMPARE(f.window.devicePixelRatioF(), scale);
   QCOMPARE(QFontInfo(f.window.font()).family(), QStringLiteral("Liberation Sans"));
   QStringList misfits;
   const auto check = [&](QWidget* w, bool fits) {
@@ -245,15 +251,17 @@ void WindowLayoutTest::captionsAndStartTextsFitTheirControls() {
     check(button, needed.width() + 6 <= button->width() && needed.height() <= button->height());
   }
   for (QRadioButton* option : f.window.findChildren<QRadioButton*>()) {
+    // The caption is drawn after the indicator and its spacing, in the style's
+    // contents rectangle; the panel clips an option that reaches beyond it.
     QStyleOptionButton style;
     style.initFrom(option);
-    const QRect indicator =
-        option->style()->subElementRect(QStyle::SE_RadioButtonIndicator, &style, option);
-    const int textWidth = option->fontMetrics().horizontalAdvance(option->text());
-    // The panel clips an option that reaches beyond it.
+    style.text = option->text();
+    const QRect contents =
+        option->style()->subElementRect(QStyle::SE_RadioButtonContents, &style, option);
+    const QFontMetricsF metrics(option->font());
+    const double textRight = contents.left() + metrics.horizontalAdvance(option->text());
     const int visible = std::min(option->width(), option->parentWidget()->width() - option->x());
-    check(option, indicator.right() + 4 + textWidth <= visible &&
-                      option->fontMetrics().height() <= option->height());
+    check(option, textRight <= visible && metrics.height() <= option->height());
   }
   // No opaque option panel may cover a caption's text.
   for (QLabel* label : f.window.findChildren<QLabel*>()) {
@@ -295,7 +303,7 @@ void WindowLayoutTest::tabVisitsTheControlsInLayoutOrder() {
       "Text18",   "Command5", "Text12",  "Text11",   "Text6",    "Command4", "Text15",   "Text1",
       "Option4",  "Text13",   "Text20",  "Text16",   "Text17",   "Option5",  "Text14",   "Text21",
       "Command3", "Command6", "Text30",  "Text34",   "Text36",   "Text37",   "Text33",   "Text32",
-      "Text31",   "Text35",   "Text38",  "Text39",   "Command8", "Option9",  "Text23",   "Text24",
+      "Text31",   "Text35",   "Text38",  "Text39",   "Command8", "Option10", "Text23",   "Text24",
       "Text28",   "Text29",   "Text26",  "Option16", "Combo1",   "HScroll1", "Command9", "Command7",
       "Text22",   "Combo2",   "Text7"};
   f.type("Text23", QStringLiteral("50"));  // tabbing over the shift bar computes the line
