@@ -3,11 +3,13 @@
 #include <span>
 #include <string_view>
 
+#include "app/control_names.h"
+
 namespace tolvar::app {
 
 // What assistive technology calls a control: its caption and panel.
 struct AccessibleName {
-  std::string_view control;
+  Control control;
   std::string_view name;
 };
 

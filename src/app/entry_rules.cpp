@@ -4,34 +4,35 @@ namespace tolvar::app {
 
 namespace {
 
+using C = Control;
 using F = KeyFilter;
 
-constexpr std::string_view kMeasured[] = {"Text2", "Text3", "Text4", "Text19"};
-constexpr std::string_view kVoltage[] = {"Text2"};
-constexpr std::string_view kPower[] = {"Text3"};
-constexpr std::string_view kCurrent[] = {"Text19"};
-constexpr std::string_view kSwr[] = {"Text4"};
-constexpr std::string_view kComparison[] = {"Text5"};
-constexpr std::string_view kLine[] = {"Text22"};
+constexpr Control kMeasured[] = {C::Text2, C::Text3, C::Text4, C::Text19};
+constexpr Control kVoltage[] = {C::Text2};
+constexpr Control kPower[] = {C::Text3};
+constexpr Control kCurrent[] = {C::Text19};
+constexpr Control kSwr[] = {C::Text4};
+constexpr Control kComparison[] = {C::Text5};
+constexpr Control kLine[] = {C::Text22};
 
 constexpr EntryRule kRules[] = {
-    {"Text7", F::Short, kMeasured},     {"Text8", F::Signed, kMeasured},
-    {"Text9", F::Short, kVoltage},      {"Text10", F::Signed, kPower},
-    {"Text18", F::Short, kCurrent},     {"Text12", F::Short, kSwr},
-    {"Text11", F::Signed, kSwr},        {"Text6", F::Short, kSwr},
-    {"Text15", F::Short, kComparison},  {"Text1", F::Signed, kComparison},
-    {"Text16", F::Short, kComparison},  {"Text17", F::Signed, kComparison},
-    {"Text13", F::Short, kComparison},  {"Text14", F::Short, kComparison},
-    {"Text20", F::Short, kComparison},  {"Text21", F::Short, kComparison},
-    {"Text30", F::Signed, kComparison}, {"Text34", F::Signed, kComparison},
-    {"Text36", F::Signed, kComparison}, {"Text37", F::Signed, kComparison},
-    {"Text33", F::Signed, kComparison}, {"Text32", F::Signed, kComparison},
-    {"Text31", F::Signed, kComparison}, {"Text35", F::Signed, kComparison},
-    {"Text38", F::Signed, kComparison}, {"Text39", F::Signed, kComparison},
-    {"Text23", F::Short, kLine},        {"Text24", F::Signed, kLine},
-    {"Text28", F::Short, kLine},        {"Text29", F::Short, kLine},
-    {"Text26", F::Short, kLine},        {"Text40", F::Short, kLine},
-    {"Text25", F::Short, kLine},        {"Text27", F::Short, kLine},
+    {C::Text7, F::Short, kMeasured},     {C::Text8, F::Signed, kMeasured},
+    {C::Text9, F::Short, kVoltage},      {C::Text10, F::Signed, kPower},
+    {C::Text18, F::Short, kCurrent},     {C::Text12, F::Short, kSwr},
+    {C::Text11, F::Signed, kSwr},        {C::Text6, F::Short, kSwr},
+    {C::Text15, F::Short, kComparison},  {C::Text1, F::Signed, kComparison},
+    {C::Text16, F::Short, kComparison},  {C::Text17, F::Signed, kComparison},
+    {C::Text13, F::Short, kComparison},  {C::Text14, F::Short, kComparison},
+    {C::Text20, F::Short, kComparison},  {C::Text21, F::Short, kComparison},
+    {C::Text30, F::Signed, kComparison}, {C::Text34, F::Signed, kComparison},
+    {C::Text36, F::Signed, kComparison}, {C::Text37, F::Signed, kComparison},
+    {C::Text33, F::Signed, kComparison}, {C::Text32, F::Signed, kComparison},
+    {C::Text31, F::Signed, kComparison}, {C::Text35, F::Signed, kComparison},
+    {C::Text38, F::Signed, kComparison}, {C::Text39, F::Signed, kComparison},
+    {C::Text23, F::Short, kLine},        {C::Text24, F::Signed, kLine},
+    {C::Text28, F::Short, kLine},        {C::Text29, F::Short, kLine},
+    {C::Text26, F::Short, kLine},        {C::Text40, F::Short, kLine},
+    {C::Text25, F::Short, kLine},        {C::Text27, F::Short, kLine},
 };
 
 }  // namespace

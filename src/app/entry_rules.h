@@ -1,7 +1,8 @@
 #pragma once
 
 #include <span>
-#include <string_view>
+
+#include "app/control_names.h"
 
 namespace tolvar::app {
 
@@ -20,9 +21,9 @@ enum class KeyVerdict {
 // An entry field's key filter and the result fields that any change of its
 // text empties, in this order (a write by the program counts as a change).
 struct EntryRule {
-  std::string_view field;
+  Control field;
   KeyFilter filter;
-  std::span<const std::string_view> clears;
+  std::span<const Control> clears;
 };
 
 std::span<const EntryRule> EntryRules();

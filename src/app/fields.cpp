@@ -6,18 +6,13 @@
 #include <QLineEdit>
 #include <QPalette>
 #include <QPlainTextEdit>
-#include <QRadioButton>
 #include <QStringList>
 
+#include "app/messages.h"
 #include "numeric/entry_value.h"
 #include "numeric/fault.h"
 
 namespace tolvar::app {
-
-bool IsSelected(const QWidget* option) {
-  const auto* button = qobject_cast<const QRadioButton*>(option);
-  return button != nullptr && button->isChecked();
-}
 
 QString FieldText(const QWidget* field) {
   if (const auto* line = qobject_cast<const QLineEdit*>(field)) {
@@ -65,7 +60,7 @@ void RunHandler(QWidget* resultField, const std::function<void()>& handler) {
   try {
     handler();
   } catch (const numeric::ArithmeticFault&) {
-    WriteResult(resultField, QString::fromUtf8(kFaultSentence));
+    WriteResult(resultField, ToQString(kFaultSentence));
   }
 }
 

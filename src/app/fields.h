@@ -3,6 +3,7 @@
 #include <QString>
 #include <functional>
 #include <string>
+#include <string_view>
 
 class QFont;
 class QLineEdit;
@@ -10,14 +11,10 @@ class QWidget;
 
 namespace tolvar::app {
 
-// The sentence a result field shows when its handler met an arithmetic fault.
-inline constexpr char kFaultSentence[] =
-    "These entries cannot be computed: check them and try again.";
-
-// A calculator's text for the window.
-inline QString ToQString(const std::string& text) { return QString::fromStdString(text); }
-// True when the option button is the selected one of its group.
-bool IsSelected(const QWidget* option);
+// A calculator's or a table's text for the window.
+inline QString ToQString(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 // Text of an entry, result or display field, single- or multi-line.
 QString FieldText(const QWidget* field);

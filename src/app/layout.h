@@ -1,20 +1,23 @@
 #pragma once
 
+#include <optional>
 #include <span>
 #include <string_view>
 
+#include "app/control_names.h"
+
 namespace tolvar::app {
 
-// The window is data: one row per control, in creation order (frames before
+// The window is data: one row per control, in creation order (panels before
 // the controls that lie over them, so later rows stack above earlier ones).
 enum class ControlKind {
-  Frame,        // captioned panel
-  Group,        // captionless, opaque panel that only groups option buttons
-  Label,        // static text, word-wrapped within its box
-  Entry,        // single-line entry field
-  Result,       // single-line result field (read-only, disabled)
-  MultiResult,  // multi-line result field (read-only)
-  Display,      // single-line text shown by the program (disabled)
+  CaptionedPanel,  // a panel with a caption (QGroupBox)
+  OptionPanel,     // a captionless, opaque panel that only groups option buttons
+  Label,           // static text, word-wrapped within its box
+  Entry,           // single-line entry field
+  Result,          // single-line result field (read-only, disabled)
+  MultiResult,     // multi-line result field (read-only)
+  Display,         // single-line text shown by the program (disabled)
   Button,
   Option,
   CableBox,  // drop-down list with an edit line
@@ -28,17 +31,23 @@ enum ControlFlag : unsigned {
   kDisabled = 1U << 1,
   kHidden = 1U << 2,
   kCondensed = 1U << 3,  // 4 % narrower letters, where a caption would not fit its box
+  kBold = 1U << 4,
+  kLarge = 1U << 5,     // 24-point letters (the help button)
+  kLineData = 1U << 6,  // line impedance, velocity factor or loss: typed only in manual mode
 };
 
 struct ControlSpec {
-  std::string_view name;  // objectName; empty for the unnamed "R:"/"I:" captions
+  std::optional<Control> name;    // none for the unnamed "R:"/"I:" captions
   ControlKind kind;
-  std::string_view parent;       // containing panel; empty for the window itself
-  int left, top, width, height;  // twips within the parent
-  std::string_view text;         // caption or start text
-  int tab;                       // tab index; -1 for controls the tab order skips
+  std::optional<Control> parent;  // containing panel; none for the window itself
+  int left, top, width, height;   // twips within the parent
+  std::string_view text;          // caption or start text
+  int tab;                        // tab index; -1 for controls the tab order skips
   unsigned flags;
   std::string_view tooltip;
+  // An option's click empties these results; a button's press empties these
+  // entries before it computes.
+  std::span<const Control> clears = {};
 };
 
 inline constexpr int kTwipsPerPixel = 15;
@@ -46,5 +55,8 @@ inline constexpr int kClientWidthTwips = 10320;
 inline constexpr int kClientHeightTwips = 10170;
 
 std::span<const ControlSpec> WindowLayout();
+
+// The row of a named control; every control of control_names.h has one.
+const ControlSpec& LayoutRow(Control control);
 
 }  // namespace tolvar::app

@@ -1,254 +1,240 @@
-// Handlers of the transmission-line panel: the refresh of the line parameters
-// on show, the shift controls, the power swap and the line computation.
+#include "app/line_panel.h"
+
+#include <QAbstractButton>
 #include <QComboBox>
-#include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
-#include <cmath>
 
 #include "app/event_filters.h"
 #include "app/fields.h"
-#include "app/main_window.h"
+#include "app/layout.h"
 #include "calc/line/cable_catalogue.h"
 #include "calc/line/line.h"
 #include "numeric/entry_value.h"
-#include "numeric/fault.h"
 #include "numeric/format.h"
 
-namespace tolvar {
+namespace tolvar::app {
 
 namespace {
+
+using C = Control;
+using calc::line::kShiftSteps;
 
 const calc::line::Cable& CatalogueEntry(std::int16_t index) {
   return calc::line::CableCatalogue().at(static_cast<std::size_t>(index));
 }
 
+QString Formatted(double value, int decimals) {
+  return ToQString(numeric::FormatFixed(value, decimals));
+}
+
+// Where a direction click puts the bar: the position nearest to no shift in
+// the first cycle (1, not 0, towards the transmitter).
+constexpr int kTowardsAntennaStart = kShiftSteps;
+constexpr int kTowardsTransmitterStart = 1;
+
 }  // namespace
 
-void MainWindow::connectLinePanel() {
-  auto* cable = comboBox(QStringLiteral("Combo2"));
-  auto* cycles = comboBox(QStringLiteral("Combo1"));
-  auto* bar = qobject_cast<QScrollBar*>(control(QStringLiteral("HScroll1")));
-  connect(cable, &QComboBox::editTextChanged, this, [this] { refreshLine(true, false); });
-  focusHandlers_->onLost(cable, [this](Qt::FocusReason) { refreshLine(true, false); });
-  connect(qobject_cast<QRadioButton*>(control(QStringLiteral("Option16"))), &QRadioButton::clicked,
-          this, &MainWindow::chooseAutoMode);
-  connect(qobject_cast<QRadioButton*>(control(QStringLiteral("Option11"))), &QRadioButton::clicked,
-          this, &MainWindow::chooseManualMode);
+LinePanel::LinePanel(QWidget* window, const Controls& controls, FocusHandlers& focus)
+    : Panel(window, controls) {
+  QComboBox* cable = controls_.comboBox(C::Combo2);
+  QComboBox* cycles = controls_.comboBox(C::Combo1);
+  QScrollBar* bar = controls_.scrollBar(C::HScroll1);
+  connect(cable, &QComboBox::editTextChanged, this, [this] { refresh(false); });
+  focus.onLost(cable, [this](Qt::FocusReason) { refresh(false); });
   // A new cycle count only refreshes; the next run of the line computation reads it.
-  connect(cycles, &QComboBox::currentTextChanged, this, [this] { refreshLine(true, true); });
-  focusHandlers_->onLost(cycles, [this](Qt::FocusReason) { refreshLine(true, true); });
-  focusHandlers_->onLost(control(QStringLiteral("Text27")),
-                         [this](Qt::FocusReason) { refreshAfterLeaving(false); });
-  focusHandlers_->onLost(control(QStringLiteral("Text28")),
-                         [this](Qt::FocusReason) { refreshAfterLeaving(true); });
+  connect(cycles, &QComboBox::currentTextChanged, this, [this] { refresh(true); });
+  focus.onLost(cycles, [this](Qt::FocusReason) { refresh(true); });
+  connect(controls_.option(C::Option16), &QRadioButton::clicked, this, &LinePanel::chooseAutoMode);
+  connect(controls_.option(C::Option11), &QRadioButton::clicked, this,
+          &LinePanel::chooseManualMode);
+  for (const Control field : {C::Text27, C::Text28}) {
+    focus.onLost(controls_.widget(field), [this, field](Qt::FocusReason) {
+      refreshAfterLeaving(field);
+    });
+  }
 
-  connect(bar, &QScrollBar::valueChanged, this, &MainWindow::shiftEvent);
-  focusHandlers_->onGained(bar, [this](Qt::FocusReason) { shiftEvent(); });
-  focusHandlers_->onLost(bar, [this](Qt::FocusReason) { shiftEvent(); });
-  connect(qobject_cast<QRadioButton*>(control(QStringLiteral("Option9"))), &QRadioButton::clicked,
-          this, [this, bar] {
-            app::SetFieldText(control(QStringLiteral("Text22")), QString());
-            bar->setValue(720);  // runs the computation only when the bar moves
-          });
-  connect(qobject_cast<QRadioButton*>(control(QStringLiteral("Option10"))), &QRadioButton::clicked,
-          this, [this, bar] {
-            app::SetFieldText(control(QStringLiteral("Text22")), QString());
-            bar->setValue(1);
-          });
-  connect(button(QStringLiteral("Command9")), &QPushButton::clicked, this, &MainWindow::swapPower);
+  connect(bar, &QScrollBar::valueChanged, this, &LinePanel::shiftEvent);
+  focus.onGained(bar, [this](Qt::FocusReason) { shiftEvent(); });
+  focus.onLost(bar, [this](Qt::FocusReason) { shiftEvent(); });
+  // A direction click runs the computation only when the bar really moves.
+  connect(controls_.option(C::Option9), &QRadioButton::clicked, bar,
+          [bar] { bar->setValue(kTowardsAntennaStart); });
+  connect(controls_.option(C::Option10), &QRadioButton::clicked, bar,
+          [bar] { bar->setValue(kTowardsTransmitterStart); });
+  connect(controls_.button(C::Command9), &QAbstractButton::clicked, this, &LinePanel::swapPower);
 }
 
-bool MainWindow::manualLineData() const {
-  return app::IsSelected(control(QStringLiteral("Option11")));
-}
+bool LinePanel::manualLineData() const { return controls_.selected(C::Option11); }
 
-void MainWindow::lookupCable() {
+void LinePanel::lookUpCable() {
   // A name that is not in the catalogue keeps the previous cable.
-  const int found =
-      calc::line::FindCable(comboBox(QStringLiteral("Combo2"))->currentText().toStdString());
+  const int found = calc::line::FindCable(controls_.comboBox(C::Combo2)->currentText().toStdString());
   if (found >= 0) {
-    line_.IND = static_cast<std::int16_t>(found);
+    cable_ = static_cast<std::int16_t>(found);
   }
 }
 
-void MainWindow::loadLineParameters() {
+LinePanel::LineData LinePanel::loadLineData() const {
   if (manualLineData()) {
-    line_.LZL = value(QStringLiteral("Text25"));
-    line_.LVF = value(QStringLiteral("Text27"));
-  } else {
-    line_.LZL = CatalogueEntry(line_.IND).z / 10.0;
-    line_.LVF = CatalogueEntry(line_.IND).vf / 1000.0;
+    return {value(C::Text25), value(C::Text27)};
   }
+  const calc::line::Cable& cable = CatalogueEntry(cable_);
+  return {cable.impedanceOhm(), cable.velocityFactor()};
 }
 
-void MainWindow::showCatalogueData() {
+void LinePanel::showCatalogueData(const LineData& data) {
   if (manualLineData()) {
     return;
   }
-  entry(QStringLiteral("Text25"))->setText(app::ToQString(numeric::FormatFixed(line_.LZL, 1)));
-  entry(QStringLiteral("Text27"))->setText(app::ToQString(numeric::FormatFixed(line_.LVF, 3)));
+  controls_.setText(C::Text25, Formatted(data.z, 1));
+  controls_.setText(C::Text27, Formatted(data.velocityFactor, 3));
   // The loss at the frequency on screen; a negative one (pasted) has none.
-  const double mhz = value(QStringLiteral("Text28"));
+  const double mhz = value(C::Text28);
   if (mhz >= 0) {
-    line_.PPP = calc::line::LossDbPer100m(CatalogueEntry(line_.IND), mhz);
-    entry(QStringLiteral("Text40"))->setText(app::ToQString(numeric::FormatFixed(line_.PPP, 1)));
+    controls_.setText(C::Text40, Formatted(calc::line::LossDbPer100m(CatalogueEntry(cable_), mhz), 1));
   }
 }
 
-void MainWindow::showHalfWaveRange() {
-  const auto range =
-      calc::line::HalfWaveRange(line_.NL, line_.LVF, value(QStringLiteral("Text28")));
+void LinePanel::showHalfWaveRange(double velocityFactor) {
+  const auto range = calc::line::HalfWaveRange(cycles_, velocityFactor, value(C::Text28));
   if (range) {  // a frequency of 0 has no range: the previous one stays
-    entry(QStringLiteral("Text41"))->setText(app::ToQString(*range));
+    controls_.setText(C::Text41, ToQString(*range));
   }
 }
 
-void MainWindow::refreshLine(bool display, bool range) {
-  QWidget* result = control(QStringLiteral("Text22"));
-  app::RunHandler(result, [&] {
-    app::SetFieldText(result, QString());
-    lookupCable();
-    loadLineParameters();
-    if (display) {
-      showCatalogueData();
-    }
-    if (range) {
-      showHalfWaveRange();
+void LinePanel::refresh(bool showRange) {
+  run(C::Text22, [&] {
+    controls_.setText(C::Text22, QString());
+    lookUpCable();
+    const LineData data = loadLineData();
+    showCatalogueData(data);
+    if (showRange) {
+      showHalfWaveRange(data.velocityFactor);
     }
   });
 }
 
-void MainWindow::refreshAfterLeaving(bool frequency) {
-  QWidget* result = control(QStringLiteral("Text22"));
-  app::RunHandler(result, [&] {
-    app::SetFieldText(result, QString());
-    app::MakeBold(result);
-    lookupCable();
-    loadLineParameters();
-    showHalfWaveRange();
-    if (frequency && value(QStringLiteral("Text28")) > 150) {
-      control(QStringLiteral("Label36"))->show();
+void LinePanel::refreshAfterLeaving(Control field) {
+  run(C::Text22, [&] {
+    controls_.setText(C::Text22, QString());
+    MakeBold(controls_.widget(C::Text22));
+    lookUpCable();
+    showHalfWaveRange(loadLineData().velocityFactor);
+    if (field == C::Text28 && calc::line::FrequencyUnreliable(value(C::Text28))) {
+      controls_.widget(C::Label36)->show();
     }
   });
 }
 
-void MainWindow::chooseAutoMode() {
-  QWidget* result = control(QStringLiteral("Text22"));
-  app::RunHandler(result, [&] {
-    app::SetFieldText(result, QString());
-    for (const char* name : {"Text40", "Text25", "Text27"}) {
-      control(QString::fromLatin1(name))->setEnabled(false);
+void LinePanel::chooseAutoMode() {
+  // The option's click has emptied the result (its row in the layout).
+  run(C::Text22, [&] {
+    for (const ControlSpec& row : WindowLayout()) {
+      if ((row.flags & kLineData) != 0) {
+        controls_.widget(*row.name)->setEnabled(false);
+      }
     }
-    lookupCable();
-    loadLineParameters();
-    showCatalogueData();
+    lookUpCable();
+    showCatalogueData(loadLineData());
   });
 }
 
-void MainWindow::chooseManualMode() {
-  app::SetFieldText(control(QStringLiteral("Text22")), QString());
-  emptyFields({"Text25", "Text27", "Text40"});
-  for (const char* name : {"Text40", "Text25", "Text27"}) {
-    control(QString::fromLatin1(name))->setEnabled(true);
+void LinePanel::chooseManualMode() {
+  // The option's click has emptied the result (its row in the layout).
+  for (const ControlSpec& row : WindowLayout()) {
+    if ((row.flags & kLineData) != 0) {
+      controls_.setText(*row.name, QString());
+      controls_.widget(*row.name)->setEnabled(true);
+    }
   }
 }
 
-void MainWindow::shiftEvent() {
-  app::SetHighlighted(control(QStringLiteral("Text29")), false);
+void LinePanel::shiftEvent() {
+  SetHighlighted(controls_.widget(C::Text29), false);
   computeLine();
 }
 
-void MainWindow::computeLine() {
-  QWidget* result = control(QStringLiteral("Text22"));
-  line_.complete = false;
-  app::RunHandler(result, [&] {
-    app::MakeBold(result);
-    lookupCable();
+void LinePanel::checkZeroEntries(bool manual) const {
+  replaceZero(C::Text23, kZeroResistance);
+  if (manual) {
+    replaceZero(C::Text25, kZeroLineImpedance);
+  }
+  replaceZero(C::Text26, kZeroRtxImpedance);
+  if (manual) {
+    replaceZero(C::Text27, kZeroVelocityFactor);
+  }
+  replaceZero(C::Text28, kZeroFrequency);
+  replaceZero(C::Text29, kZeroPower);
+}
+
+calc::line::LineEntries LinePanel::readEntries(bool manual, std::optional<double> swappedPowerW) {
+  calc::line::LineEntries e{};
+  e.zAtStart = value(C::Text25);  // before the catalogue rewrites it
+  e.startR = value(C::Text23);
+  e.startX = value(C::Text24);
+  e.rtxZ = value(C::Text26);
+  const LineData data = loadLineData();
+  if (manual) {
+    e.lossPer100m = value(C::Text40);
+  } else {
+    controls_.setText(C::Text25, Formatted(data.z, 1));
+    controls_.setText(C::Text27, Formatted(data.velocityFactor, 3));
+  }
+  e.lineZ = data.z;
+  e.velocityFactor = data.velocityFactor;
+  e.mhz = value(C::Text28);
+  // A swap runs with the unrounded swapped power, not the field's one decimal.
+  e.power = swappedPowerW ? *swappedPowerW : value(C::Text29);
+  cycles_ = numeric::ReadEntryValue(controls_.comboBox(C::Combo1)->currentText().toStdString());
+  e.cycles = cycles_;
+  e.slider = controls_.scrollBar(C::HScroll1)->value();
+  e.direction = controls_.selected(C::Option9) ? calc::line::Direction::TowardsAntenna
+                                               : calc::line::Direction::TowardsTransmitter;
+  return e;
+}
+
+void LinePanel::computeLine(std::optional<double> swappedPowerW) {
+  lastRunComplete_ = false;
+  run(C::Text22, [&] {
+    MakeBold(controls_.widget(C::Text22));
+    lookUpCable();
     const bool manual = manualLineData();
-    replaceZero(entry(QStringLiteral("Text23")), QStringLiteral("Resistance cannot be 0!"),
-                QStringLiteral("Resistance"));
-    if (manual) {
-      replaceZero(entry(QStringLiteral("Text25")), QStringLiteral("Line Impedence cannot be 0!"),
-                  QStringLiteral("Line Impedence"));
-    }
-    replaceZero(entry(QStringLiteral("Text26")), QStringLiteral("RTX Impedence cannot be 0!"),
-                QStringLiteral("RTX Impedence"));
-    if (manual) {
-      replaceZero(entry(QStringLiteral("Text27")), QStringLiteral("Velocity Factor cannot be 0!"),
-                  QStringLiteral("Velocity Factor"));
-    }
-    replaceZero(entry(QStringLiteral("Text28")), QStringLiteral("Frequency cannot be 0!"),
-                QStringLiteral("Frequency"));
-    replaceZero(entry(QStringLiteral("Text29")), QStringLiteral("Power cannot be 0!"),
-                QStringLiteral("Power"));
+    checkZeroEntries(manual);
+    calc::line::LineEntries e = readEntries(manual, swappedPowerW);
 
-    calc::line::LineEntries e{};
-    e.zAtStart = value(QStringLiteral("Text25"));  // before the catalogue rewrites it
-    e.startR = value(QStringLiteral("Text23"));
-    e.startX = value(QStringLiteral("Text24"));
-    e.rtxZ = value(QStringLiteral("Text26"));
-    loadLineParameters();
-    if (manual) {
-      e.lossPer100m = value(QStringLiteral("Text40"));
-    } else {
-      entry(QStringLiteral("Text25"))->setText(app::ToQString(numeric::FormatFixed(line_.LZL, 1)));
-      entry(QStringLiteral("Text27"))->setText(app::ToQString(numeric::FormatFixed(line_.LVF, 3)));
-    }
-    e.lineZ = line_.LZL;
-    e.velocityFactor = line_.LVF;
-    line_.LMHZ = value(QStringLiteral("Text28"));
-    e.mhz = line_.LMHZ;
-    // While swapping, the unrounded swapped power, not the field's one decimal.
-    e.power = line_.CF == 1 ? line_.Watt : value(QStringLiteral("Text29"));
-    line_.LPWR = e.power;
-    line_.NL =
-        numeric::ReadEntryValue(comboBox(QStringLiteral("Combo1"))->currentText().toStdString());
-    e.cycles = line_.NL;
-    e.slider = qobject_cast<QScrollBar*>(control(QStringLiteral("HScroll1")))->value();
-    e.direction = app::IsSelected(control(QStringLiteral("Option9")))
-                      ? calc::line::Direction::TowardsAntenna
-                      : calc::line::Direction::TowardsTransmitter;
-
-    const calc::line::StartPoint start = calc::line::FindStartPoint(e, line_.LPHI);
-    line_.LPHI = start.LPHI;
-    control(QStringLiteral("Label36"))->setVisible(start.unreliable);
+    const calc::line::StartPoint start = calc::line::FindStartPoint(e, lastPhaseDeg_);
+    lastPhaseDeg_ = start.phaseDeg;
+    controls_.widget(C::Label36)->setVisible(start.unreliable);
     if (!manual) {
-      e.lossPer100m = calc::line::LossDbPer100m(CatalogueEntry(line_.IND), line_.LMHZ);
+      e.lossPer100m = calc::line::LossDbPer100m(CatalogueEntry(cable_), e.mhz);
     }
-    e.zNow = value(QStringLiteral("Text25"));
-    const calc::line::LineResult run = calc::line::ComputeLine(e, start);
-    line_.LPWR = run.farPower;
-    showHalfWaveRange();
+    e.zNow = value(C::Text25);
+    const calc::line::LineResult result = calc::line::ComputeLine(e, start);
+    lastFarPowerW_ = result.farPower;
+    showHalfWaveRange(e.velocityFactor);
     if (!manual) {
-      entry(QStringLiteral("Text40"))->setText(app::ToQString(run.lossText));
+      controls_.setText(C::Text40, ToQString(result.lossText));
     }
-    app::WriteResult(result, app::ToQString(run.text));
-    line_.complete = run.complete;
+    writeResult(C::Text22, ToQString(result.text));
+    lastRunComplete_ = result.complete;
   });
 }
 
-void MainWindow::swapPower() {
-  QWidget* result = control(QStringLiteral("Text22"));
-  app::RunHandler(result, [&] {
-    const double P = value(QStringLiteral("Text29"));
+void LinePanel::swapPower() {
+  run(C::Text22, [&] {
+    const double entered = value(C::Text29);
     // Only a power and a completed last run give a far-point power to swap with.
-    if (!(P > 0 && line_.complete && line_.LPWR != 0)) {
+    if (!calc::line::CanSwapPower(entered, lastRunComplete_, lastFarPowerW_)) {
       computeLine();
       return;
     }
-    numeric::FaultWatch watch;
-    const double swapped = std::pow(P, 2.0) / line_.LPWR;
-    watch.check();
-    line_.Watt = swapped;
-    entry(QStringLiteral("Text29"))->setText(app::ToQString(numeric::FormatFixed(line_.Watt, 1)));
-    app::SetHighlighted(control(QStringLiteral("Text29")), true);
-    line_.CF = 1;
-    computeLine();
-    line_.CF = 0;
+    const double swapped = calc::line::SwappedPowerW(entered, lastFarPowerW_);
+    controls_.setText(C::Text29, Formatted(swapped, 1));
+    SetHighlighted(controls_.widget(C::Text29), true);
+    computeLine(swapped);
   });
 }
 
-}  // namespace tolvar
+}  // namespace tolvar::app

@@ -1,5 +1,6 @@
 #include "app/main_window.h"
 
+#include <QAbstractButton>
 #include <QComboBox>
 #include <QDesktopServices>
 #include <QFrame>
@@ -21,7 +22,12 @@
 #include "app/fields.h"
 #include "app/guide.h"
 #include "app/layout.h"
+#include "app/comparison_panel.h"
+#include "app/line_panel.h"
+#include "app/messages.h"
+#include "app/swr_panel.h"
 #include "calc/line/cable_catalogue.h"
+#include "calc/line/line.h"
 
 namespace tolvar {
 
@@ -34,9 +40,7 @@ int Pixels(int twips) {
   return static_cast<int>(std::lround(static_cast<double>(twips) / app::kTwipsPerPixel));
 }
 
-QString Text(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
+QString Text(std::string_view text) { return app::ToQString(text); }
 
 // The layout was drawn for a narrow desktop sans-serif at 8.25 points; Liberation
 // Sans keeps those metrics, where the common default sans-serif is too wide.
@@ -52,12 +56,12 @@ constexpr int kButtonTextMargin = 3;  // pixels left free at each side of a capt
 QWidget* CreateControl(const ControlSpec& row, QWidget* parent) {
   const QString text = Text(row.text);
   switch (row.kind) {
-    case ControlKind::Frame: {
+    case ControlKind::CaptionedPanel: {
       auto* frame = new QGroupBox(text, parent);
       frame->setAutoFillBackground(true);
       return frame;
     }
-    case ControlKind::Group: {
+    case ControlKind::OptionPanel: {
       auto* group = new QFrame(parent);
       group->setFrameShape(QFrame::NoFrame);
       group->setAutoFillBackground(true);
@@ -110,21 +114,46 @@ QWidget* CreateControl(const ControlSpec& row, QWidget* parent) {
     }
     case ControlKind::PickList: {
       auto* box = new QComboBox(parent);
-      for (int n = 1; n <= 40; ++n) {
+      for (int n = 1; n <= calc::line::kMaxCycles; ++n) {
         box->addItem(QString::number(n));
       }
       return box;
     }
     case ControlKind::ScrollBar: {
       auto* bar = new QScrollBar(Qt::Horizontal, parent);
-      bar->setRange(0, 720);
+      bar->setRange(0, calc::line::kShiftSteps);
       bar->setSingleStep(1);
-      bar->setPageStep(20);
+      bar->setPageStep(20);  // a page is five electrical degrees
       bar->setFocusPolicy(Qt::StrongFocus);  // reached by Tab, sees focus events
       return bar;
     }
   }
   return nullptr;
+}
+
+void ApplyFlags(unsigned flags, QWidget* widget) {
+  if ((flags & app::kDisabled) != 0) {
+    widget->setEnabled(false);
+    // Locked, not meaningless: the figures shown there stay readable.
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Disabled, QPalette::Text,
+                     palette.color(QPalette::Active, QPalette::Text));
+    widget->setPalette(palette);
+  }
+  if ((flags & app::kHidden) != 0) {
+    widget->hide();
+  }
+  if ((flags & (app::kCondensed | app::kBold | app::kLarge)) != 0) {
+    QFont font = widget->font();
+    if ((flags & app::kCondensed) != 0) {
+      font.setStretch(96);
+    }
+    if ((flags & app::kLarge) != 0) {
+      font.setPointSize(24);
+    }
+    font.setBold((flags & app::kBold) != 0);
+    widget->setFont(font);
+  }
 }
 
 }  // namespace
@@ -136,62 +165,49 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
   setFixedSize(Pixels(app::kClientWidthTwips), Pixels(app::kClientHeightTwips));
   buildControls();
   applyEntryRules();
-  applyAccessibleNames();
+  applyOptionRules();
+  applyAccessibility();
   applyTabOrder();
-  startUp();
-  connectHandlers();
+  createPanels();
 }
 
 void MainWindow::buildControls() {
   auto* toolTips = new app::ToolTipWrapper(this, 60);
   for (const ControlSpec& row : app::WindowLayout()) {
-    QWidget* parent = row.parent.empty() ? this : controls_.value(Text(row.parent));
+    QWidget* parent = row.parent ? controls_.widget(*row.parent) : this;
     QWidget* widget = CreateControl(row, parent);
     widget->setGeometry(Pixels(row.left), Pixels(row.top), Pixels(row.width), Pixels(row.height));
-    if (!row.name.empty()) {
-      widget->setObjectName(Text(row.name));
-      controls_.insert(Text(row.name), widget);
+    if (row.name) {
+      widget->setObjectName(app::ObjectName(*row.name));
+      controls_.add(*row.name, widget);
     }
     if (!row.tooltip.empty()) {
       widget->setToolTip(Text(row.tooltip));
       toolTips->wrap(widget);
     }
-    if ((row.flags & app::kDisabled) != 0) {
-      widget->setEnabled(false);
-      // Locked, not meaningless: the figures shown there stay readable.
-      QPalette palette = widget->palette();
-      palette.setColor(QPalette::Disabled, QPalette::Text,
-                       palette.color(QPalette::Active, QPalette::Text));
-      widget->setPalette(palette);
-    }
-    if ((row.flags & app::kHidden) != 0) {
-      widget->hide();
-    }
-    if ((row.flags & app::kCondensed) != 0) {
-      QFont condensed = widget->font();
-      condensed.setStretch(96);
-      widget->setFont(condensed);
-    }
+    ApplyFlags(row.flags, widget);
   }
   // Option groups are opaque panels: they cover what the layout left beneath them.
   for (const ControlSpec& row : app::WindowLayout()) {
-    if (row.kind == ControlKind::Group) {
-      control(Text(row.name))->raise();
+    if (row.kind == ControlKind::OptionPanel) {
+      controls_.widget(*row.name)->raise();
     }
   }
-  control(QStringLiteral("Command7"))->raise();
+  controls_.widget(app::Control::Command7)->raise();
 }
 
 void MainWindow::applyEntryRules() {
-  keyGuard_ = new app::EntryKeyGuard(this, [this] {
-    warn(QStringLiteral("Use Dot as Decimal Separator!"), QStringLiteral("Decimal Separation"));
+  auto* keyGuard = new app::EntryKeyGuard(this, [this] {
+    QMessageBox box(QMessageBox::Warning, Text(app::kUseDot.title), Text(app::kUseDot.text),
+                    QMessageBox::Ok, this);
+    box.exec();
   });
   for (const app::EntryRule& rule : app::EntryRules()) {
-    QLineEdit* field = entry(Text(rule.field));
-    keyGuard_->guard(field, rule.filter);
+    QLineEdit* field = controls_.entry(rule.field);
+    keyGuard->guard(field, rule.filter);
     std::vector<QWidget*> results;
-    for (const std::string_view name : rule.clears) {
-      results.push_back(control(Text(name)));
+    for (const app::Control name : rule.clears) {
+      results.push_back(controls_.widget(name));
     }
     connect(field, &QLineEdit::textChanged, this, [results] {
       for (QWidget* result : results) {
@@ -201,22 +217,41 @@ void MainWindow::applyEntryRules() {
   }
 }
 
-void MainWindow::applyAccessibleNames() {
+void MainWindow::applyOptionRules() {
+  // A new choice empties the result that no longer matches it.
+  for (const ControlSpec& row : app::WindowLayout()) {
+    if (row.kind != ControlKind::Option || row.clears.empty()) {
+      continue;
+    }
+    std::vector<QWidget*> results;
+    for (const app::Control name : row.clears) {
+      results.push_back(controls_.widget(name));
+    }
+    connect(controls_.option(*row.name), &QRadioButton::clicked, this, [results] {
+      for (QWidget* result : results) {
+        app::SetFieldText(result, QString());
+      }
+    });
+  }
+}
+
+void MainWindow::applyAccessibility() {
   for (const app::AccessibleName& named : app::AccessibleNames()) {
-    control(Text(named.control))->setAccessibleName(Text(named.name));
+    controls_.widget(named.control)->setAccessibleName(Text(named.name));
   }
   // Results are disabled or read-only; their text still reaches assistive
   // technology as the field's description, kept current.
-  for (const char* name : {"Text2", "Text3", "Text19", "Text41"}) {
-    auto* field = entry(QString::fromLatin1(name));
-    field->setAccessibleDescription(field->text());
-    connect(field, &QLineEdit::textChanged, field,
-            [field](const QString& text) { field->setAccessibleDescription(text); });
-  }
-  for (const char* name : {"Text4", "Text5", "Text22"}) {
-    auto* field = qobject_cast<QPlainTextEdit*>(control(QString::fromLatin1(name)));
-    connect(field, &QPlainTextEdit::textChanged, field,
-            [field] { field->setAccessibleDescription(field->toPlainText()); });
+  for (const ControlSpec& row : app::WindowLayout()) {
+    if (row.kind == ControlKind::Result || row.kind == ControlKind::Display) {
+      auto* field = controls_.entry(*row.name);
+      field->setAccessibleDescription(field->text());
+      connect(field, &QLineEdit::textChanged, field,
+              [field](const QString& text) { field->setAccessibleDescription(text); });
+    } else if (row.kind == ControlKind::MultiResult) {
+      auto* field = qobject_cast<QPlainTextEdit*>(controls_.widget(*row.name));
+      connect(field, &QPlainTextEdit::textChanged, field,
+              [field] { field->setAccessibleDescription(field->toPlainText()); });
+    }
   }
 }
 
@@ -224,7 +259,7 @@ void MainWindow::applyTabOrder() {
   std::vector<std::pair<int, QWidget*>> order;
   for (const ControlSpec& row : app::WindowLayout()) {
     if (row.tab >= 0) {
-      order.emplace_back(row.tab, control(Text(row.name)));
+      order.emplace_back(row.tab, controls_.widget(*row.name));
     }
   }
   std::sort(order.begin(), order.end(),
@@ -234,78 +269,25 @@ void MainWindow::applyTabOrder() {
   }
 }
 
-void MainWindow::startUp() {
-  line_.NL = 1.0;
-  line_.CF = 0;
-  line_.CONT = static_cast<std::int16_t>(comboBox(QStringLiteral("Combo2"))->count() - 1);
-  control(QStringLiteral("Label19"))->setProperty("text", QStringLiteral("RTX Z:"));
-  QPushButton* help = button(QStringLiteral("Command7"));
-  QFont helpFont = help->font();
-  helpFont.setPointSize(24);
-  helpFont.setBold(true);
-  help->setFont(helpFont);
-  comboBox(QStringLiteral("Combo1"))->setCurrentIndex(0);
-  entry(QStringLiteral("Text41"))->setText(QStringLiteral("0.00 - 7.18 mt"));
-  QWidget* unreliable = control(QStringLiteral("Label36"));
-  QFont bold = unreliable->font();
-  bold.setBold(true);
-  unreliable->setFont(bold);
-  qobject_cast<QRadioButton*>(control(QStringLiteral("Option16")))->setChecked(true);
-  for (const char* name : {"Text40", "Text25", "Text27"}) {
-    control(QString::fromLatin1(name))->setEnabled(false);
+void MainWindow::createPanels() {
+  auto* focus = new app::FocusHandlers(this);
+  auto* presses = new app::ButtonPresses(this);
+  for (const ControlSpec& row : app::WindowLayout()) {
+    if (row.kind == ControlKind::Button) {
+      presses->watch(controls_.widget(*row.name));
+    }
   }
-}
-
-void MainWindow::connectHandlers() {
-  focusHandlers_ = new app::FocusHandlers(this);
-  presses_ = new app::ButtonPresses(this);
-  for (QPushButton* button : findChildren<QPushButton*>()) {
-    presses_->watch(button);
-  }
-  connectSwrPanel();
-  connectComparisonPanel();
-  connectLinePanel();
-  connect(button(QStringLiteral("Command7")), &QPushButton::clicked, this, &MainWindow::openGuide);
+  new app::SwrPanel(this, controls_);
+  new app::ComparisonPanel(this, controls_, *focus, *presses);
+  new app::LinePanel(this, controls_, *focus);
+  // Whatever the desktop answers, the help button reports nothing.
+  connect(controls_.button(app::Control::Command7), &QAbstractButton::clicked, this,
+          [] { QDesktopServices::openUrl(app::GuideUrl()); });
 }
 
 bool MainWindow::focusNextPrevChild(bool next) {
   app::MakeSelectedOptionsTabStops(this);
   return QWidget::focusNextPrevChild(next);
-}
-
-QWidget* MainWindow::control(const QString& name) const { return controls_.value(name); }
-
-QLineEdit* MainWindow::entry(const QString& name) const {
-  return qobject_cast<QLineEdit*>(control(name));
-}
-
-QPushButton* MainWindow::button(const QString& name) const {
-  return qobject_cast<QPushButton*>(control(name));
-}
-
-QComboBox* MainWindow::comboBox(const QString& name) const {
-  return qobject_cast<QComboBox*>(control(name));
-}
-
-void MainWindow::warn(const QString& text, const QString& title) {
-  QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Ok, this);
-  box.exec();
-}
-
-void MainWindow::replaceZero(QLineEdit* field, const QString& text, const QString& title) {
-  if (app::EntryValue(field) == 0) {
-    warn(text, title);
-    if (app::EntryValue(field) == 0) {
-      field->setText(QStringLiteral("0.001"));
-    }
-  }
-}
-
-double MainWindow::value(const QString& field) const { return app::EntryValue(entry(field)); }
-
-void MainWindow::openGuide() {
-  // Whatever the desktop answers, the help button reports nothing.
-  QDesktopServices::openUrl(app::GuideUrl());
 }
 
 }  // namespace tolvar

@@ -57,6 +57,11 @@ double GammaReFromZ(double r, double x) {
 
 double GammaImFromZ(double r, double x) { return (2 * x) / (Square(r + 1) + Square(x)); }
 
+NormalisedImpedance ImpedanceOfReflection(double re, double im) {
+  const double d = ((Square(re) + 1) - 2 * re) + Square(im);
+  return {((1 - Square(re)) - Square(im)) / d, (2 * im) / d};
+}
+
 double Magnitude(double a, double b) { return std::sqrt(Square(a) + Square(b)); }
 
 double PhaseFromCos(double a, double b) { return ArcCos(a / b) * 180 / kPi; }

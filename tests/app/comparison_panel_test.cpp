@@ -6,6 +6,7 @@
 #include <QTest>
 
 #include "app/fields.h"
+#include "app/messages.h"
 #include "window_fixture.h"
 
 class ComparisonPanelTest : public QObject {
@@ -166,7 +167,7 @@ void ComparisonPanelTest::tunerMendsAndFaults() {
   f.enter("Text34", QString());
   f.enter("Text31", QStringLiteral("2"));  // S22 * S Ant. = 1
   f.click("Command8");
-  QCOMPARE(f.text("Text5"), QString::fromUtf8(tolvar::app::kFaultSentence));
+  QCOMPARE(f.text("Text5"), tolvar::app::ToQString(tolvar::app::kFaultSentence));
 }
 
 void ComparisonPanelTest::antennaRangeCheckOnLeaving() {

@@ -7,6 +7,7 @@
 #include <QTest>
 
 #include "app/fields.h"
+#include "app/messages.h"
 #include "window_fixture.h"
 
 class LinePanelTest : public QObject {
@@ -357,7 +358,7 @@ void LinePanelTest::entrySwrTooHighAndFaults() {
   f.setText("Text40", QStringLiteral("-50"));  // pasted: the field takes no minus key
   f.click("Option10");
   bar(f)->setValue(700);
-  QCOMPARE(f.text("Text22"), QString::fromUtf8(tolvar::app::kFaultSentence));
+  QCOMPARE(f.text("Text22"), tolvar::app::ToQString(tolvar::app::kFaultSentence));
 }
 
 void LinePanelTest::draggingUpdatesEveryStep() {

@@ -5,6 +5,7 @@
 #include <QTest>
 
 #include "app/fields.h"
+#include "app/messages.h"
 #include "window_fixture.h"
 
 class SwrPanelTest : public QObject {
@@ -203,11 +204,11 @@ void SwrPanelTest::overflowingEntryShowsTheFaultSentence() {
   WindowFixture f;
   f.setText("Text7", QStringLiteral("1e999"));
   f.click("Command4");
-  QCOMPARE(f.text("Text4"), QString::fromUtf8(tolvar::app::kFaultSentence));
+  QCOMPARE(f.text("Text4"), tolvar::app::ToQString(tolvar::app::kFaultSentence));
   f.setText("Text7", QStringLiteral("50"));
   f.setText("Text9", QStringLiteral("1e200"));
   f.click("Command1");
-  QCOMPARE(f.text("Text2"), QString::fromUtf8(tolvar::app::kFaultSentence));
+  QCOMPARE(f.text("Text2"), tolvar::app::ToQString(tolvar::app::kFaultSentence));
   QCOMPARE(f.text("Text6"), QStringLiteral("100"));  // nothing after the fault ran
 }
 

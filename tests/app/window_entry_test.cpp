@@ -8,6 +8,7 @@
 
 #include "app/event_filters.h"
 #include "app/fields.h"
+#include "app/messages.h"
 #include "numeric/fault.h"
 #include "window_fixture.h"
 
@@ -158,7 +159,7 @@ void WindowEntryTest::faultEndsTheHandlerWithASentence() {
   });
   QVERIFY(!ranAfterFault);
   QCOMPARE(f.text("Text12"), QStringLiteral("0.001"));
-  QCOMPARE(f.text("Text4"), QString::fromUtf8(tolvar::app::kFaultSentence));
+  QCOMPARE(f.text("Text4"), tolvar::app::ToQString(tolvar::app::kFaultSentence));
   QVERIFY(f.find("Text4")->font().bold());
   QVERIFY(!f.text("Text4").contains(QStringLiteral("inf")));
   QVERIFY(!f.text("Text4").contains(QStringLiteral("nan")));
@@ -173,7 +174,7 @@ void WindowEntryTest::overflowingEntryIsAFault() {
   tolvar::app::RunHandler(f.find("Text2"),
                           [&] { read = tolvar::app::EntryValue(f.find<QLineEdit>("Text9")); });
   QCOMPARE(read, -1.0);
-  QCOMPARE(f.text("Text2"), QString::fromUtf8(tolvar::app::kFaultSentence));
+  QCOMPARE(f.text("Text2"), tolvar::app::ToQString(tolvar::app::kFaultSentence));
 }
 
 void WindowEntryTest::activationFocusMovesRunNoHandler() {

@@ -27,7 +27,9 @@
 #include <cstdlib>
 
 #include "app/fields.h"
+#include "app/messages.h"
 #include "app/main_window.h"
+#include "calc/messages.h"
 #include "calc/compare/compare.h"
 #include "calc/line/line.h"
 #include "calc/swr/conversions.h"
@@ -128,9 +130,9 @@ struct Shape {
 };
 
 QList<Shape> Shapes() {
-  const QString fault = QString::fromUtf8(tolvar::app::kFaultSentence);
-  const auto s = [](const char* text) { return QString::fromUtf8(text); };
-  namespace swr = tolvar::calc::swr;
+  const QString fault = tolvar::app::ToQString(tolvar::app::kFaultSentence);
+  const auto s = [](std::string_view text) { return tolvar::app::ToQString(text); };
+  namespace swr = tolvar::calc;
   return {
       {"Text2",
        {Layout(N(3) + "W " + N(3) + "dBm " + N(3) + "A")},
@@ -158,8 +160,8 @@ QList<Shape> Shapes() {
                " dB \\(" + N(2) + "%\\) CHECK DATA!)\\na1 = \\(1\\.0000 \\+i0\\.0000\\) a2 = \\(" +
                N(4) + " [+-]i" + U(4) + "\\)\\nb1 = \\(" + N(4) + " [+-]i" + U(4) + "\\) b2 = \\(" +
                N(4) + " [+-]i" + U(4) + "\\)\\nZ = " + N(2) + " [+-] J" + U(2) + " SWR = " + N(3))},
-       {"", fault, s(tolvar::calc::compare::kNoVoltage), s(tolvar::calc::compare::kNoCurrent),
-        s(tolvar::calc::tuner::kInvalidData)}},
+       {"", fault, s(tolvar::calc::kNoComparedVoltage), s(tolvar::calc::kNoCurrent),
+        s(tolvar::calc::kInvalidSParameters)}},
       {"Text22",
        {Layout("R = " + N(2) + " ohm  X = " + N(2) + " ohm  (SWR = " + N(2) + "|SWR " + N0 +
                "ohm=" + N(2) + " SWR " + N0 + "ohm=" + N(2) + ")\\nV = " + N(2) + "Vrms " + N(2) +
@@ -168,7 +170,7 @@ QList<Shape> Shapes() {
                "\\(SWRL\\)=" + N(2) + "dB\\n(Rp = " + N(2) + " ohm|Rp > 9999 ohm) (Xp = " + N(2) +
                " ohm|Xp > 9999 ohm|Xp < -9999 ohm) open-end stub: " + N(2) + "m shorted: " + N(2) +
                "m")},
-       {"", fault, s(tolvar::calc::line::kEntrySwrTooHigh)}},
+       {"", fault, s(tolvar::calc::kEntrySwrTooHigh)}},
       {"Text41", {Layout(N(2) + " - " + N(2) + " mtrs\\.")}, {"0.00 - 7.18 mt"}},
   };
 }

@@ -2,40 +2,27 @@
 
 #include <cmath>
 
+#include "calc/messages.h"
 #include "numeric/fault.h"
 #include "numeric/format.h"
-#include "numeric/square.h"
 
 namespace tolvar::calc::compare {
 
 namespace {
 
 using numeric::FormatFixed;
-using numeric::Square;
-
-double ToRms(double volts, VoltageKind kind) {
-  switch (kind) {
-    case VoltageKind::PeakToPeak:
-      return volts / (std::pow(2.0, 0.5) + std::pow(2.0, 0.5));
-    case VoltageKind::Peak:
-      return volts / std::pow(2.0, 0.5);
-    case VoltageKind::Rms:
-      break;
-  }
-  return volts;
-}
 
 // The four lines both comparisons share; `second` is each side's current or voltage.
 std::string ComparisonText(double PWRIN, double secondIn, double PWROUT, double secondOut,
-                           const char* unit, const char* noPower,
+                           const char* unit, std::string_view noPower,
                            const numeric::FaultWatch& watch) {
   // Equal powers read as an insertion loss.
   const char* GLSTR = PWRIN >= PWROUT ? "Insertion Loss = " : "Gain = ";
   if (!(PWRIN > 0 && PWROUT > 0)) {
     watch.check();
-    return noPower;
+    return std::string(noPower);
   }
-  const double Gain = std::log(PWROUT / PWRIN) * 10 / std::log(10.0);
+  const double Gain = numeric::DecibelsOfPowerRatio(PWROUT / PWRIN);
   const double RelGL = PWROUT / PWRIN;
   watch.check();
   return "INPUT = " + FormatFixed(PWRIN, 3) + " W " + FormatFixed(secondIn, 3) + unit + "\r\n" +
@@ -48,23 +35,21 @@ std::string ComparisonText(double PWRIN, double secondIn, double PWROUT, double 
 
 std::string CompareVoltages(const Side& in, const Side& out) {
   numeric::FaultWatch watch;
-  const double V2 = ToRms(in.reading, in.kind);
-  const double V3 = ToRms(out.reading, out.kind);
-  const double PWRIN = Square(V2) * in.r / (Square(in.r) + Square(in.x));
-  const double z2in = Square(in.r) + Square(in.x);
-  const double IIN = std::pow(z2in / Square(z2in), 0.5) * V2;  // keeps the sign of V2
-  const double PWROUT = Square(V3) * out.r / (Square(out.r) + Square(out.x));
-  const double z2out = Square(out.r) + Square(out.x);
-  const double IOUT = std::pow(z2out / Square(z2out), 0.5) * V3;
-  return ComparisonText(PWRIN, IIN, PWROUT, IOUT, " A", kNoVoltage, watch);
+  const double V2 = numeric::RmsVolts(in.reading, in.kind);
+  const double V3 = numeric::RmsVolts(out.reading, out.kind);
+  const double PWRIN = numeric::PowerFromRmsVoltsW(V2, in.r, in.x);
+  const double IIN = numeric::InverseMagnitudeS(in.r, in.x) * V2;  // keeps the sign of V2
+  const double PWROUT = numeric::PowerFromRmsVoltsW(V3, out.r, out.x);
+  const double IOUT = numeric::InverseMagnitudeS(out.r, out.x) * V3;
+  return ComparisonText(PWRIN, IIN, PWROUT, IOUT, " A", kNoComparedVoltage, watch);
 }
 
 std::string CompareCurrents(const Side& in, const Side& out) {
   numeric::FaultWatch watch;
-  const double PWRIN = Square(in.reading) * in.r;
-  const double VIN = std::pow((Square(in.r) + Square(in.x)) * PWRIN / in.r, 0.5);
-  const double PWROUT = Square(out.reading) * out.r;
-  const double VOUT = std::pow((Square(out.r) + Square(out.x)) * PWROUT / out.r, 0.5);
+  const double PWRIN = numeric::PowerFromRmsAmperesW(in.reading, in.r);
+  const double VIN = numeric::RmsVoltsFromPowerV(PWRIN, in.r, in.x);
+  const double PWROUT = numeric::PowerFromRmsAmperesW(out.reading, out.r);
+  const double VOUT = numeric::RmsVoltsFromPowerV(PWROUT, out.r, out.x);
   return ComparisonText(PWRIN, VIN, PWROUT, VOUT, " Vrms", kNoCurrent, watch);
 }
 

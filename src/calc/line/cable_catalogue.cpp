@@ -97,13 +97,15 @@ int FindCable(std::string_view name) {
 }
 
 double LossDbPer100m(const Cable& cable, double mhz) {
+  constexpr double kCoefficientsPerDb = 1e6;  // the coefficients are in millionths of a dB
+  constexpr double kMetresPerFoot = 0.3048;
   numeric::FaultWatch watch;
   const double s = std::sqrt(mhz);
-  double t = cable.k0 / 1e6;
-  t = t + (cable.k1 * s) / 1e6;
-  t = t + (cable.k2 * mhz) / 1e6;
+  double t = cable.k0 / kCoefficientsPerDb;
+  t = t + (cable.k1 * s) / kCoefficientsPerDb;
+  t = t + (cable.k2 * mhz) / kCoefficientsPerDb;
   watch.check();
-  return t / 0.3048;  // dB per 100 ft to dB per 100 m
+  return t / kMetresPerFoot;  // dB per 100 ft to dB per 100 m
 }
 
 }  // namespace tolvar::calc::line

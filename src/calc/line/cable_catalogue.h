@@ -14,6 +14,9 @@ struct Cable {
   int k0;                 // loss, constant term [1e-6 dB / 100 ft]
   int k1;                 // loss per sqrt(MHz) [1e-6 dB / 100 ft]
   int k2;                 // loss per MHz [1e-6 dB / 100 ft]
+
+  double impedanceOhm() const { return z / 10.0; }
+  double velocityFactor() const { return vf / 1000.0; }
 };
 
 inline constexpr std::size_t kCableCount = 73;

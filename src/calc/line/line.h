@@ -2,8 +2,25 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace tolvar::calc::line {
+
+// The shift bar's travel: quarter degrees over half a wavelength.
+inline constexpr int kShiftSteps = 720;
+// Half-wave cycles the cycles box offers.
+inline constexpr int kMaxCycles = 40;
+// Above these the results are marked unreliable: the loss model holds for a
+// moderate SWR, and the catalogue's loss coefficients stop at 150 MHz (the
+// panel's title says so).
+inline constexpr double kMaxReliableEntrySwr = 25;
+inline constexpr double kMaxReliableMhz = 150;
+// Free-space wavelength [m] = this / frequency [MHz]: the speed of light in m/us.
+inline constexpr double kSpeedOfLight = 299.792458;
+// Half a free-space wavelength [m] = this / frequency [MHz] in the length
+// ranges, which have always used the round 300 / 2 rather than kSpeedOfLight / 2
+// (0.07 % longer).
+inline constexpr double kHalfWaveMetresTimesMhz = 150;
 
 enum class Direction {
   TowardsTransmitter,  // the start point is on the antenna side
@@ -16,51 +33,94 @@ struct LineEntries {
   double startX;          // reactance at the start point [ohm]
   double zAtStart;        // line impedance field when the run began [ohm]
   double zNow;            // the same field after the catalogue rewrote it [ohm]
-  double lineZ;           // LZL, line impedance used by the computation [ohm]
-  double velocityFactor;  // LVF
-  double lossPer100m;     // PP [dB / 100 m]
-  double rtxZ;            // LRZ, transmitter impedance [ohm]
-  double mhz;             // LMHZ
-  double power;           // LPWR at the start point [W]
-  double cycles;          // NL, the half-wave cycle the slider spans (1 to 40)
-  int slider;             // 0 to 720, quarter degrees
+  double lineZ;           // line impedance used by the computation [ohm]
+  double velocityFactor;  //
+  double lossPer100m;     // [dB / 100 m]
+  double rtxZ;            // transmitter impedance [ohm]
+  double mhz;             // frequency [MHz]
+  double power;           // power at the start point [W]
+  double cycles;          // the half-wave cycle the slider spans (1 to 40)
+  int slider;             // 0 to kShiftSteps, quarter degrees
   Direction direction;
 };
 
-// The start point's reflection coefficient (reference: the line impedance).
+// The start point's reflection coefficient (reference: the line impedance) and
+// the shift.
 struct StartPoint {
-  double Shdeg;     // signed shift [degrees]
-  double Shgonio;   // turn of Gamma's phase, twice the shift [degrees]
-  double Lambda;    // free-space wavelength [m]
-  double LRHO;      // |Gamma|
-  double LPHI;      // phase [degrees], kept from the previous run when |Gamma| = 0
-  double LPHF;      // phase after the shift [degrees]
-  double LSWRL;     // entry SWR
-  bool unreliable;  // entry SWR above 25 or frequency above 150 MHz
+  double shiftDeg;      // signed electrical shift, negative towards the antenna
+  double phaseTurnDeg;  // the turn of Gamma's phase: twice the shift
+  double wavelengthM;   // free-space wavelength
+  double gammaRe;       // Gamma at the start point
+  double gammaIm;
+  double rho;          // |Gamma|
+  double phaseDeg;     // Gamma's phase, kept from the previous run when |Gamma| = 0
+  double farPhaseDeg;  // the phase after the shift
+  double entrySwr;     // SWR at the start point
+  bool unreliable;     // entry SWR above kMaxReliableEntrySwr or frequency above kMaxReliableMhz
 };
 
-inline constexpr char kEntrySwrTooHigh[] =
-    "INVALID DATA: ENTRY SWR TOO HIGH (Reflected Power from the Antenna would be higher than "
-    "Forward Power to the Antenna)!";
+// First stage: the shift and the start point. previousPhaseDeg is the phase
+// the last run left. Throws ArithmeticFault (a zero frequency, a start
+// impedance of -Z0, an overflow).
+StartPoint FindStartPoint(const LineEntries& entries, double previousPhaseDeg);
+
+// The same start point with the shift replaced: a point part of the way along.
+StartPoint ShiftedTo(const StartPoint& start, double shiftDeg);
+
+// What the propagation along the line finds at the far point.
+struct FarPoint {
+  double shiftLambda;    // the shift in wavelengths (not negative)
+  double shiftM;         // the shift in metres along the line
+  double matchedLossDb;  // line loss over the shift, matched
+  double totalLossDb;    // with the loss due to the SWR
+  double swr;            // on the line
+  double gammaRe;        // Gamma against the line impedance
+  double gammaIm;
+  double r;         // far-point impedance [ohm]
+  double x;         //
+  double swrAtRtx;  // against the transmitter impedance
+  double powerW;    // power at the far point
+  double vrms;      // voltage across the far-point impedance
+  double amperes;   // current through it
+  bool found;       // towards the antenna: some antenna-side SWR gives the entry SWR
+};
+
+// Second stage. Throws ArithmeticFault (a loss outside the total-loss
+// formula's domain, a far-point resistance of 0).
+FarPoint Propagate(const LineEntries& entries, const StartPoint& start);
 
 struct LineResult {
   std::string text;      // the four lines joined by CR LF, or kEntrySwrTooHigh
   bool complete;         // false for kEntrySwrTooHigh
-  double farPower;       // LPWR at the far point [W]
-  std::string lossText;  // PP as shown in the loss field
+  double farPower;       // power at the far point [W]
+  std::string lossText;  // the loss per 100 m as the loss field shows it
+  FarPoint far;
 };
 
-// First stage: the shift and the start point. previousLPHI is the phase the
-// last run left. Throws ArithmeticFault (a zero frequency, a start impedance of
-// -Z0, an overflow).
-StartPoint FindStartPoint(const LineEntries& entries, double previousLPHI);
-
-// Propagation to the far point and the result text. Throws ArithmeticFault (a
-// loss outside the total-loss formula's domain, a far-point resistance of 0).
+// The propagation and the result text. Throws ArithmeticFault.
 LineResult ComputeLine(const LineEntries& entries, const StartPoint& start);
+
+// Gamma (against the line impedance) at `samples` + 1 evenly spaced points from
+// the start point to the far point, each found by the same propagation as the
+// far point itself: the last one is the far point. Throws ArithmeticFault.
+struct PathPoint {
+  double re;
+  double im;
+};
+std::vector<PathPoint> LinePath(const LineEntries& entries, const StartPoint& start, int samples);
 
 // The length range of the half-wave cycle `cycles` on the line: "low - high
 // mtrs."; none for a frequency of 0, which has no range.
 std::optional<std::string> HalfWaveRange(double cycles, double velocityFactor, double mhz);
+
+// True above kMaxReliableMhz.
+bool FrequencyUnreliable(double mhz);
+
+// The power swap: the power to enter at the start point [W] so that the far
+// point gets the entered power, from the far-point power of the last run. It
+// needs an entered power above 0 and a last run that completed with a
+// far-point power other than 0.
+bool CanSwapPower(double enteredW, bool lastRunComplete, double lastFarPowerW);
+double SwappedPowerW(double enteredW, double lastFarPowerW);
 
 }  // namespace tolvar::calc::line

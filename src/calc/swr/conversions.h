@@ -2,9 +2,11 @@
 
 #include <string>
 
+#include "numeric/power.h"
+
 namespace tolvar::calc::swr {
 
-enum class VoltageKind { Rms, Peak, PeakToPeak };
+using numeric::VoltageKind;
 enum class PowerUnit { Watt, Dbm };
 
 // What a conversion button writes: its result text, and the power it used or
@@ -13,14 +15,6 @@ struct Conversion {
   std::string text;
   std::string forwardPower;
 };
-
-inline constexpr char kNoVoltage[] = "Insert a proper voltage value!";
-inline constexpr char kNoPower[] = "Insert a proper power value!";
-inline constexpr char kNoCurrent[] = "Insert a proper current value!";
-// A power that is not above 0 on a non-zero entry (a pasted negative resistance,
-// or a dBm entry so low that the power underflows) has no dBm value or voltage.
-inline constexpr char kNoDbm[] = "Power in dBm cannot be computed from these entries!";
-inline constexpr char kNoVoltageFromPower[] = "Voltage cannot be computed from these entries!";
 
 // Power and current from a voltage across R + jX [ohm]; R is not 0.
 Conversion PowerFromVoltage(double r, double x, double volts, VoltageKind kind);

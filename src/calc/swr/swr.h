@@ -13,7 +13,15 @@ struct SwrEntries {
   double power;  // forward power [W]
 };
 
-inline constexpr char kNoForwardPower[] = "Insert a proper Forward Power value!";
+// The load's reflection coefficient against the reference: Gamma = (Z − Z0) /
+// (Z + Z0), the reference reactance entering with its own sign in both places.
+struct Reflection {
+  double re;
+  double im;
+  double magnitude;  // rho
+};
+// Throws ArithmeticFault on a zero denominator.
+Reflection ReflectionOfLoad(const SwrEntries& entries);
 
 // SWR, return loss, reflected power, Gamma (Cartesian, magnitude, phase) and the
 // load's admittance as the five-line result text (CR LF between lines), the

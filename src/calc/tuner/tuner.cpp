@@ -2,8 +2,11 @@
 
 #include <cmath>
 
+#include "calc/messages.h"
 #include "numeric/fault.h"
 #include "numeric/format.h"
+#include "numeric/power.h"
+#include "numeric/reflection.h"
 #include "numeric/square.h"
 
 namespace tolvar::calc::tuner {
@@ -11,26 +14,34 @@ namespace tolvar::calc::tuner {
 namespace {
 
 using numeric::FormatFixed;
+using numeric::SignText;
 using numeric::Square;
+
+// A complex value as the result shows it: real part with its sign, then the
+// sign and magnitude of the imaginary part.
+std::string WaveText(const Complex& wave) {
+  return "(" + FormatFixed(wave.re, 4) + " " + SignText(wave.im) + "i" +
+         FormatFixed(std::fabs(wave.im), 4) + ")";
+}
+
+// The loss in dB with the share of the input power lost [%], or the gain with
+// the share gained [%].
+std::string FirstLine(double TUNTRASSLOG, double TPP, double TPG) {
+  if (TUNTRASSLOG <= 0) {
+    return "Tuner GAIN = " + FormatFixed(std::fabs(TUNTRASSLOG), 4) + " dB (" +
+           FormatFixed(TPG, 2) + "%)" + " CHECK DATA!";
+  }
+  return "Tuner Insertion Loss = " + FormatFixed(TUNTRASSLOG, 4) + " dB (" + FormatFixed(TPP, 2) +
+         " %)";
+}
 
 }  // namespace
 
-std::string TunerLossText(const TunerEntries& e) {
-  numeric::FaultWatch watch;
+bool IsAntennaPartInRange(double part) { return std::fabs(part) < 1; }
+
+Waves TunerWaves(const TunerEntries& e) {
   const double SR = e.antenna.re;
   const double SX = e.antenna.im;
-
-  // The antenna on 50 ohm.
-  const double SM = std::sqrt(Square(SR) + Square(SX));
-  if (SM >= 1) {
-    return kInvalidData;  // reflects all it gets or more: no passive antenna
-  }
-  const double D = (Square(SR) + 1) - 2 * SR + Square(SX);
-  const double ELR = ((1 - Square(SR)) - Square(SX)) / D * 50;
-  const double ELX = 2 * SX / D * 50;
-  const double ESWR = (SM + 1) / (1 - SM);
-
-  // The antenna seen through the tuner, with a unit wave a1 into port 1.
   const double S22SR = e.s22.re * SR - SX * e.s22.im;
   const double S22SX = e.s22.re * SX + SR * e.s22.im;
   const double M1S22SR = 1 - S22SR;
@@ -43,53 +54,56 @@ std::string TunerLossText(const TunerEntries& e) {
   const double DIV1R = (M1S22SX * S12S21SX + M1S22SR * S12S21SR) / Q;
   const double DIV1X = (M1S22SR * S12S21SX - M1S22SX * S12S21SR) / Q;
 
-  // b1 = S11 + S12 S21 G / (1 - S22 G), b2 = S21 / (1 - S22 G), a2 = G b2.
-  const double B1R = e.s11.re + DIV1R;
-  const double B1X = DIV1X + e.s11.im;
-  const double B2R = (e.s21.im * M1S22SX + e.s21.re * M1S22SR) / Q;
-  const double B2X = (e.s21.im * M1S22SR - e.s21.re * M1S22SX) / Q;
-  const double A2R = B2R * SR - B2X * SX;
-  const double A2X = B2R * SX + B2X * SR;
+  Waves w{};
+  w.b1 = {e.s11.re + DIV1R, DIV1X + e.s11.im};
+  w.b2 = {(e.s21.im * M1S22SX + e.s21.re * M1S22SR) / Q,
+          (e.s21.im * M1S22SR - e.s21.re * M1S22SX) / Q};
+  w.a2 = {w.b2.re * SR - w.b2.im * SX, w.b2.re * SX + w.b2.im * SR};
 
-  // Real power delivered at port 2 and accepted at port 1.
-  const double B2PA2R = B2R + A2R;
-  const double B2PA2X = B2X + A2X;
-  const double CCB2MA2R = B2R - A2R;
-  const double CCB2MA2X = A2X - B2X;
-  const double EPLR = B2PA2R * CCB2MA2R - B2PA2X * CCB2MA2X;
-  const double A1PB1R = B1R + 1;
-  const double A1PB1X = B1X;
-  const double CCA1MB1R = 1 - B1R;
-  const double CCA1MB1X = B1X;
-  const double EPGR = A1PB1R * CCA1MB1R - CCA1MB1X * A1PB1X;
+  // The real power at each port from the sum and the conjugated difference of its waves.
+  const double B2PA2R = w.b2.re + w.a2.re;
+  const double B2PA2X = w.b2.im + w.a2.im;
+  const double CCB2MA2R = w.b2.re - w.a2.re;
+  const double CCB2MA2X = w.a2.im - w.b2.im;
+  w.deliveredAtPort2 = B2PA2R * CCB2MA2R - B2PA2X * CCB2MA2X;
+  const double A1PB1R = w.b1.re + 1;
+  const double A1PB1X = w.b1.im;
+  const double CCA1MB1R = 1 - w.b1.re;
+  const double CCA1MB1X = w.b1.im;
+  w.acceptedAtPort1 = A1PB1R * CCA1MB1R - CCA1MB1X * A1PB1X;
+  return w;
+}
+
+std::string TunerLossText(const TunerEntries& e) {
+  numeric::FaultWatch watch;
+  // The antenna on the VNA's reference.
+  const double SM = std::sqrt(Square(e.antenna.re) + Square(e.antenna.im));
+  if (SM >= 1) {
+    return std::string(kInvalidSParameters);  // reflects all it gets or more: not passive
+  }
+  const numeric::NormalisedImpedance z = numeric::ImpedanceOfReflection(e.antenna.re, e.antenna.im);
+  const double ELR = z.r * kVnaReferenceOhm;
+  const double ELX = z.x * kVnaReferenceOhm;
+  const double ESWR = (SM + 1) / (1 - SM);
+  const Waves w = TunerWaves(e);
   watch.check();
 
   // Only this press's powers decide: no power out, or powers of opposite
   // sign, give no loss at all.
-  if (EPLR == 0) {
-    return kInvalidData;
+  if (w.deliveredAtPort2 == 0) {
+    return std::string(kInvalidSParameters);
   }
-  const double RP = EPGR / EPLR;
+  const double RP = w.acceptedAtPort1 / w.deliveredAtPort2;
   if (!(RP > 0)) {
-    return kInvalidData;
+    return std::string(kInvalidSParameters);
   }
-  const double TUNTRASSLOG = std::log(RP) * 10 / std::log(10.0);
-  const double TPP = 100 - 100 / std::pow(10.0, TUNTRASSLOG / 10);
-  const double TPG = std::pow(10.0, -TUNTRASSLOG / 10) * 100 - 100;
+  const double TUNTRASSLOG = numeric::DecibelsOfPowerRatio(RP);
+  const double TPP = 100 - 100 / numeric::PowerRatioOfDecibels(TUNTRASSLOG);
+  const double TPG = numeric::PowerRatioOfDecibels(-TUNTRASSLOG) * 100 - 100;
   watch.check();
-
-  const std::string first = TUNTRASSLOG <= 0
-                                ? "Tuner GAIN = " + FormatFixed(std::fabs(TUNTRASSLOG), 4) +
-                                      " dB (" + FormatFixed(TPG, 2) + "%)" + " CHECK DATA!"
-                                : "Tuner Insertion Loss = " + FormatFixed(TUNTRASSLOG, 4) +
-                                      " dB (" + FormatFixed(TPP, 2) + " %)";
-  return first + "\r\n" + "a1 = (1.0000 +i0.0000) a2 = (" + FormatFixed(A2R, 4) + " " +
-         numeric::SignText(A2X) + "i" + FormatFixed(std::fabs(A2X), 4) + ")" + "\r\n" + "b1 = (" +
-         FormatFixed(B1R, 4) + " " + numeric::SignText(B1X) + "i" + FormatFixed(std::fabs(B1X), 4) +
-         ") b2 = (" + FormatFixed(B2R, 4) + " " + numeric::SignText(B2X) + "i" +
-         FormatFixed(std::fabs(B2X), 4) + ")" + "\r\n" + "Z = " + FormatFixed(ELR, 2) + " " +
-         numeric::SignText(ELX) + " J" + FormatFixed(std::fabs(ELX), 2) +
-         " SWR = " + FormatFixed(ESWR, 3);
+  return FirstLine(TUNTRASSLOG, TPP, TPG) + "\r\n" + "a1 = (1.0000 +i0.0000) a2 = " + WaveText(w.a2) + "\r\n" + "b1 = " +
+         WaveText(w.b1) + " b2 = " + WaveText(w.b2) + "\r\n" + "Z = " + FormatFixed(ELR, 2) + " " +
+         SignText(ELX) + " J" + FormatFixed(std::fabs(ELX), 2) + " SWR = " + FormatFixed(ESWR, 3);
 }
 
 }  // namespace tolvar::calc::tuner

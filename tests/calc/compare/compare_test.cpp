@@ -2,11 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include "calc/messages.h"
+
 #include "numeric/fault.h"
 
 namespace {
 
 using namespace tolvar::calc::compare;
+using tolvar::calc::kNoComparedVoltage;
+using tolvar::calc::kNoCurrent;
 
 constexpr auto kPp = VoltageKind::PeakToPeak;
 constexpr auto kPeak = VoltageKind::Peak;
@@ -45,10 +49,10 @@ TEST(CompareVoltages, ReactiveImpedancesOnBothSides) {
 }
 
 TEST(CompareVoltages, NoPowerOnASide) {
-  EXPECT_EQ(CompareVoltages({50, 0, 0}, {50, 0, 0}), kNoVoltage);
-  EXPECT_EQ(CompareVoltages({50, 0, 100}, {50, 0, 0}), kNoVoltage);
-  EXPECT_EQ(CompareVoltages({-50, 0, 100}, {50, 0, 90}), kNoVoltage);
-  EXPECT_EQ(CompareVoltages({50, 0, 100}, {-50, 10, 90}), kNoVoltage);
+  EXPECT_EQ(CompareVoltages({50, 0, 0}, {50, 0, 0}), kNoComparedVoltage);
+  EXPECT_EQ(CompareVoltages({50, 0, 100}, {50, 0, 0}), kNoComparedVoltage);
+  EXPECT_EQ(CompareVoltages({-50, 0, 100}, {50, 0, 90}), kNoComparedVoltage);
+  EXPECT_EQ(CompareVoltages({50, 0, 100}, {-50, 10, 90}), kNoComparedVoltage);
 }
 
 TEST(CompareVoltages, VanishingImpedanceIsAFault) {

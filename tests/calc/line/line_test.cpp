@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "calc/messages.h"
+
 #include <cmath>
 #include <string>
 #include <vector>
@@ -97,16 +99,16 @@ TEST(ComputeLine, SliderEndsReadHalfAWaveNotZero) {
 TEST(ComputeLine, ShiftFromSliderCycleAndDirection) {
   LineEntries e = WorkedRun(Direction::TowardsTransmitter, 50);
   e.slider = 0;
-  EXPECT_EQ(FindStartPoint(e, 0).Shdeg, 0);
+  EXPECT_EQ(FindStartPoint(e, 0).shiftDeg, 0);
   e.slider = 720;
-  EXPECT_EQ(FindStartPoint(e, 0).Shdeg, 180);
+  EXPECT_EQ(FindStartPoint(e, 0).shiftDeg, 180);
   e.direction = Direction::TowardsAntenna;
-  EXPECT_EQ(FindStartPoint(e, 0).Shdeg, 0);
+  EXPECT_EQ(FindStartPoint(e, 0).shiftDeg, 0);
   e.slider = 0;
-  EXPECT_EQ(FindStartPoint(e, 0).Shdeg, -180);
+  EXPECT_EQ(FindStartPoint(e, 0).shiftDeg, -180);
   e.cycles = 3;
   e.slider = 360;
-  EXPECT_EQ(FindStartPoint(e, 0).Shdeg, -450);
+  EXPECT_EQ(FindStartPoint(e, 0).shiftDeg, -450);
 }
 
 TEST(ComputeLine, TwoSwrLayoutWhenImpedancesDifferAtAll) {
@@ -129,7 +131,7 @@ TEST(ComputeLine, LosslessLineKeepsRhoAndPower) {
         double R = 0;
         double X = 0;
         ReadImpedance(lines[0], R, X);
-        EXPECT_NEAR(Rho(R, X, 50), start.LRHO, 2e-4) << lines[0];
+        EXPECT_NEAR(Rho(R, X, 50), start.rho, 2e-4) << lines[0];
         EXPECT_DOUBLE_EQ(r.farPower, 100);
         EXPECT_NE(lines[0].find("SWR = 2.62"), std::string::npos) << lines[0];
       }
@@ -154,13 +156,13 @@ TEST(ComputeLine, LossyLineShrinksRhoByTheMatchedLossTowardsTheTransmitter) {
   e.slider = static_cast<int>(std::lround((degrees - (e.cycles - 1) * 180) * 4));
   const StartPoint start = FindStartPoint(e, 0);
   const LineResult r = ComputeLine(e, start);
-  const double Shmet = (start.Shdeg / 360) * start.Lambda * e.velocityFactor;
+  const double Shmet = (start.shiftDeg / 360) * start.wavelengthM * e.velocityFactor;
   const double matched = Shmet * e.lossPer100m / 100;
   const auto lines = Lines(r.text);
   double R = 0;
   double X = 0;
   ReadImpedance(lines[0], R, X);
-  EXPECT_NEAR(Rho(R, X, 50), start.LRHO * std::pow(10.0, -matched / 10), 2e-4);
+  EXPECT_NEAR(Rho(R, X, 50), start.rho * std::pow(10.0, -matched / 10), 2e-4);
   EXPECT_NE(lines[0].find("SWR = 1.81"), std::string::npos) << lines[0];
 }
 
@@ -211,7 +213,7 @@ TEST(ComputeLine, TowardsTheAntennaALossyLineRaisesTheSwr) {
   const StartPoint start = FindStartPoint(e, 0);
   const auto lines = Lines(ComputeLine(e, start).text);
   const double swr = tolvar::numeric::ReadEntryValue(lines[0].substr(lines[0].find("SWR = ") + 6));
-  EXPECT_GT(swr, start.LSWRL);
+  EXPECT_GT(swr, start.entrySwr);
 }
 
 TEST(ComputeLine, PhysicallyPossibleAntennaIsFound) {
@@ -238,7 +240,7 @@ TEST(ComputeLine, EntrySwrNoAntennaCanProduceIsInvalid) {
   e.lossPer100m = 3 / halfWave * 100;
   const LineResult r = RunLine(e);
   EXPECT_FALSE(r.complete);
-  EXPECT_EQ(r.text, kEntrySwrTooHigh);
+  EXPECT_EQ(r.text, tolvar::calc::kEntrySwrTooHigh);
 }
 
 TEST(ComputeLine, ParallelLimitsAndStubs) {
@@ -274,8 +276,8 @@ TEST(StartPoint, MatchedStartKeepsThePreviousPhase) {
   LineEntries e = WorkedRun(Direction::TowardsTransmitter, 50);
   e.startR = 50;
   e.startX = 0;
-  EXPECT_EQ(FindStartPoint(e, 37.5).LPHI, 37.5);
-  EXPECT_EQ(FindStartPoint(e, 0).LSWRL, 1);
+  EXPECT_EQ(FindStartPoint(e, 37.5).phaseDeg, 37.5);
+  EXPECT_EQ(FindStartPoint(e, 0).entrySwr, 1);
 }
 
 TEST(ComputeLine, FaultsEndTheRun) {

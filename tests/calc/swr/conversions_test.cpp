@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "calc/messages.h"
+
 #include <cmath>
 
 #include "numeric/entry_value.h"
@@ -11,6 +13,7 @@
 namespace {
 
 using namespace tolvar::calc::swr;
+using namespace tolvar::calc;
 
 TEST(PowerFromVoltage, WorkedExamples) {
   const Conversion rms = PowerFromVoltage(50, 0, 100, VoltageKind::Rms);

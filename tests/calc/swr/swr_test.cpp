@@ -2,18 +2,20 @@
 
 #include <gtest/gtest.h>
 
+#include "calc/messages.h"
+
 #include "numeric/fault.h"
 
 namespace {
 
-using tolvar::calc::swr::kNoForwardPower;
+using tolvar::calc::kNoForwardPower;
 using tolvar::calc::swr::SwrEntries;
 using tolvar::calc::swr::SwrText;
 
 struct SwrCase {
   const char* name;
   SwrEntries entries;
-  const char* text;
+  std::string_view text;
 };
 
 class SwrTextTest : public ::testing::TestWithParam<SwrCase> {};

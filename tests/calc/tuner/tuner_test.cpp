@@ -2,11 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include "calc/messages.h"
+
 #include "numeric/fault.h"
 
 namespace {
 
-using tolvar::calc::tuner::kInvalidData;
+using tolvar::calc::kInvalidSParameters;
 using tolvar::calc::tuner::TunerEntries;
 using tolvar::calc::tuner::TunerLossText;
 
@@ -49,17 +51,17 @@ TEST(TunerLoss, NonReciprocalTunerUsesS12) {
 
 TEST(TunerLoss, EachPressStandsOnItsOwnEntries) {
   const TunerEntries empty{};
-  EXPECT_EQ(TunerLossText(empty), kInvalidData);
+  EXPECT_EQ(TunerLossText(empty), kInvalidSParameters);
   EXPECT_EQ(TunerLossText({{0.2, 0.1}, {0.1, 0}, {0.9, 0}, {0.1, 0}, {0.9, 0}}).substr(0, 11),
             "Tuner Inser");
-  EXPECT_EQ(TunerLossText(empty), kInvalidData);
+  EXPECT_EQ(TunerLossText(empty), kInvalidSParameters);
   // Powers of opposite sign: S11 beyond 1 with a passive output.
-  EXPECT_EQ(TunerLossText({{0, 0}, {1.5, 0}, {0.5, 0}, {0, 0}, {0.5, 0}}), kInvalidData);
+  EXPECT_EQ(TunerLossText({{0, 0}, {1.5, 0}, {0.5, 0}, {0, 0}, {0.5, 0}}), kInvalidSParameters);
 }
 
 TEST(TunerLoss, AntennaThatIsNotPassiveIsInvalid) {
-  EXPECT_EQ(TunerLossText({{0.6, 0.8}, {0, 0}, {0.9, 0}, {0, 0}, {0.9, 0}}), kInvalidData);
-  EXPECT_EQ(TunerLossText({{0.9, 0.9}, {0, 0}, {0.9, 0}, {0, 0}, {0.9, 0}}), kInvalidData);
+  EXPECT_EQ(TunerLossText({{0.6, 0.8}, {0, 0}, {0.9, 0}, {0, 0}, {0.9, 0}}), kInvalidSParameters);
+  EXPECT_EQ(TunerLossText({{0.9, 0.9}, {0, 0}, {0.9, 0}, {0, 0}, {0.9, 0}}), kInvalidSParameters);
 }
 
 TEST(TunerLoss, S22TimesGammaOfOneIsAFault) {

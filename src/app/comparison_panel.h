@@ -1,0 +1,29 @@
+#pragma once
+
+#include "app/panel.h"
+
+namespace tolvar::app {
+
+class ButtonPresses;
+class FocusHandlers;
+
+// The "Input - Output Comparison" panel: the voltage and current comparisons
+// and the tuner insertion loss, which share the result field Text5, and the
+// rules of the S-parameter fields.
+class ComparisonPanel : public Panel {
+ public:
+  ComparisonPanel(QWidget* window, const Controls& controls, FocusHandlers& focus,
+                  ButtonPresses& presses);
+
+ private:
+  void compareVoltages();
+  void compareCurrents();
+  void computeTunerLoss();
+
+  void checkResistances() const;
+  void checkAntennaPart(Control field, const Message& outOfRange, Qt::FocusReason reason);
+
+  ButtonPresses& presses_;
+};
+
+}  // namespace tolvar::app

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+
+#include "app/panel.h"
+
+namespace tolvar::calc::line {
+struct LineEntries;
+}
+
+namespace tolvar::app {
+
+class FocusHandlers;
+
+// The transmission-line panel: the refresh of the shown line data, the shift
+// controls that run the line computation, and the power swap.
+class LinePanel : public Panel {
+ public:
+  LinePanel(QWidget* window, const Controls& controls, FocusHandlers& focus);
+
+ private:
+  // The line's impedance [ohm] and velocity factor, from the catalogue or as typed.
+  struct LineData {
+    double z;
+    double velocityFactor;
+  };
+
+  // Refreshes of what the panel shows; none runs the line computation.
+  void refresh(bool showRange);
+  void refreshAfterLeaving(Control field);
+  void chooseAutoMode();
+  void chooseManualMode();
+
+  // The shift controls and the swap.
+  void shiftEvent();
+  void computeLine(std::optional<double> swappedPowerW = std::nullopt);
+  void swapPower();
+
+  bool manualLineData() const;
+  void lookUpCable();
+  LineData loadLineData() const;
+  void showCatalogueData(const LineData& data);
+  void showHalfWaveRange(double velocityFactor);
+  void checkZeroEntries(bool manual) const;
+  calc::line::LineEntries readEntries(bool manual, std::optional<double> swappedPowerW);
+
+  // Kept between events.
+  std::int16_t cable_ = 0;       // catalogue index of the current cable
+  double cycles_ = 1;            // the half-wave cycle that the last run read
+  double lastPhaseDeg_ = 0;      // the start point's phase of the last run
+  double lastFarPowerW_ = 0;     // the far-point power of the last run
+  bool lastRunComplete_ = false;  // the last run ended with a four-line result
+};
+
+}  // namespace tolvar::app

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <string_view>
+
+namespace tolvar::calc {
+
+// The sentences a calculator writes into its result field instead of a result.
+
+// SWR and auxiliary data.
+inline constexpr std::string_view kNoForwardPower = "Insert a proper Forward Power value!";
+
+// Power, voltage and current conversions.
+inline constexpr std::string_view kNoVoltage = "Insert a proper voltage value!";
+inline constexpr std::string_view kNoPower = "Insert a proper power value!";
+// A power that is not above 0 on a non-zero entry (a pasted negative resistance,
+// or a dBm entry so low that the power underflows) has no dBm value or voltage.
+inline constexpr std::string_view kNoDbm = "Power in dBm cannot be computed from these entries!";
+inline constexpr std::string_view kNoVoltageFromPower =
+    "Voltage cannot be computed from these entries!";
+
+// Current conversion and current comparison alike.
+inline constexpr std::string_view kNoCurrent = "Insert a proper current value!";
+
+// Voltage comparison.
+inline constexpr std::string_view kNoComparedVoltage = "Insert a proper Voltage value!";
+
+// Tuner insertion loss.
+inline constexpr std::string_view kInvalidSParameters =
+    "Invalid Data: check all the S- Parameters.";
+
+// Transmission line, towards the antenna.
+inline constexpr std::string_view kEntrySwrTooHigh =
+    "INVALID DATA: ENTRY SWR TOO HIGH (Reflected Power from the Antenna would be higher than "
+    "Forward Power to the Antenna)!";
+
+}  // namespace tolvar::calc
