@@ -53,20 +53,68 @@ QFont WindowFont() {
 
 constexpr int kButtonTextMargin = 3;  // pixels left free at each side of a caption
 
+QWidget* CreatePanel(ControlKind kind, const QString& caption, QWidget* parent) {
+  QWidget* panel = nullptr;
+  if (kind == ControlKind::CaptionedPanel) {
+    panel = new QGroupBox(caption, parent);
+  } else {
+    auto* group = new QFrame(parent);
+    group->setFrameShape(QFrame::NoFrame);
+    panel = group;
+  }
+  panel->setAutoFillBackground(true);
+  return panel;
+}
+
+QWidget* CreateTextField(ControlKind kind, const QString& text, QWidget* parent) {
+  if (kind == ControlKind::MultiResult) {
+    auto* result = new QPlainTextEdit(text, parent);
+    result->setReadOnly(true);
+    result->setTabChangesFocus(true);
+    result->document()->setDocumentMargin(2);
+    return result;
+  }
+  auto* field = new QLineEdit(text, parent);
+  field->setReadOnly(kind == ControlKind::Result);
+  return field;
+}
+
+QWidget* CreateCableBox(const QString& text, QWidget* parent) {
+  auto* box = new QComboBox(parent);
+  box->setEditable(true);
+  // Lookup is exact: no inline, case-insensitive completion, no typed items.
+  box->setCompleter(nullptr);
+  box->setInsertPolicy(QComboBox::NoInsert);
+  for (const auto& cable : calc::line::CableCatalogue()) {
+    box->addItem(Text(cable.name));
+  }
+  box->setEditText(text);
+  return box;
+}
+
+QWidget* CreateCyclesBox(QWidget* parent) {
+  auto* box = new QComboBox(parent);
+  for (int n = 1; n <= calc::line::kMaxCycles; ++n) {
+    box->addItem(QString::number(n));
+  }
+  return box;
+}
+
+QWidget* CreateShiftBar(QWidget* parent) {
+  auto* bar = new QScrollBar(Qt::Horizontal, parent);
+  bar->setRange(0, calc::line::kShiftSteps);
+  bar->setSingleStep(1);
+  bar->setPageStep(20);                  // a page is five electrical degrees
+  bar->setFocusPolicy(Qt::StrongFocus);  // reached by Tab, sees focus events
+  return bar;
+}
+
 QWidget* CreateControl(const ControlSpec& row, QWidget* parent) {
   const QString text = Text(row.text);
   switch (row.kind) {
-    case ControlKind::CaptionedPanel: {
-      auto* frame = new QGroupBox(text, parent);
-      frame->setAutoFillBackground(true);
-      return frame;
-    }
-    case ControlKind::OptionPanel: {
-      auto* group = new QFrame(parent);
-      group->setFrameShape(QFrame::NoFrame);
-      group->setAutoFillBackground(true);
-      return group;
-    }
+    case ControlKind::CaptionedPanel:
+    case ControlKind::OptionPanel:
+      return CreatePanel(row.kind, text, parent);
     case ControlKind::Label: {
       auto* label = new QLabel(text, parent);
       label->setWordWrap(true);
@@ -74,21 +122,10 @@ QWidget* CreateControl(const ControlSpec& row, QWidget* parent) {
       return label;
     }
     case ControlKind::Entry:
-      return new QLineEdit(text, parent);
-    case ControlKind::Result: {
-      auto* result = new QLineEdit(text, parent);
-      result->setReadOnly(true);
-      return result;
-    }
+    case ControlKind::Result:
     case ControlKind::Display:
-      return new QLineEdit(text, parent);
-    case ControlKind::MultiResult: {
-      auto* result = new QPlainTextEdit(text, parent);
-      result->setReadOnly(true);
-      result->setTabChangesFocus(true);
-      result->document()->setDocumentMargin(2);
-      return result;
-    }
+    case ControlKind::MultiResult:
+      return CreateTextField(row.kind, text, parent);
     case ControlKind::Button: {
       auto* button = new QPushButton(parent);
       button->setText(
@@ -100,33 +137,12 @@ QWidget* CreateControl(const ControlSpec& row, QWidget* parent) {
       option->setChecked((row.flags & app::kSelected) != 0);
       return option;
     }
-    case ControlKind::CableBox: {
-      auto* box = new QComboBox(parent);
-      box->setEditable(true);
-      // Lookup is exact: no inline, case-insensitive completion, no typed items.
-      box->setCompleter(nullptr);
-      box->setInsertPolicy(QComboBox::NoInsert);
-      for (const auto& cable : calc::line::CableCatalogue()) {
-        box->addItem(Text(cable.name));
-      }
-      box->setEditText(text);
-      return box;
-    }
-    case ControlKind::PickList: {
-      auto* box = new QComboBox(parent);
-      for (int n = 1; n <= calc::line::kMaxCycles; ++n) {
-        box->addItem(QString::number(n));
-      }
-      return box;
-    }
-    case ControlKind::ScrollBar: {
-      auto* bar = new QScrollBar(Qt::Horizontal, parent);
-      bar->setRange(0, calc::line::kShiftSteps);
-      bar->setSingleStep(1);
-      bar->setPageStep(20);  // a page is five electrical degrees
-      bar->setFocusPolicy(Qt::StrongFocus);  // reached by Tab, sees focus events
-      return bar;
-    }
+    case ControlKind::CableBox:
+      return CreateCableBox(text, parent);
+    case ControlKind::PickList:
+      return CreateCyclesBox(parent);
+    case ControlKind::ScrollBar:
+      return CreateShiftBar(parent);
   }
   return nullptr;
 }

@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "numeric/fault.h"
@@ -34,90 +35,104 @@ class BlankSkippingCursor {
   std::size_t pos_ = 0;
 };
 
-}  // namespace
+// The sign, digits and dot of a number, normalised for from_chars as
+// [-]digits[.digits], and the decimal position of its first significant digit,
+// which tells an overflow from an underflow when from_chars finds the value out
+// of range.
+struct Significand {
+  std::string text;
+  std::int64_t integerDigits = 0;         // significant digits before the point
+  std::int64_t leadingFractionZeros = 0;  // zeros after the point before the first other digit
+  bool anyDigit = false;
+  bool significant = false;  // a digit other than 0
+};
 
-double ReadEntryValue(std::string_view text) {
-  BlankSkippingCursor cursor(text);
-  std::string number;  // normalised for from_chars: [-]digits[.digits][e[-]digits]
+Significand ReadSignificand(BlankSkippingCursor& cursor) {
+  Significand s;
+  if (cursor.Peek() == '+' || cursor.Peek() == '-') {
+    if (cursor.Peek() == '-') {
+      s.text.push_back('-');
+    }
+    cursor.Advance();
+  }
+  while (IsDigit(cursor.Peek())) {
+    const char c = cursor.Peek();
+    s.significant = s.significant || c != '0';
+    if (s.significant) {
+      ++s.integerDigits;
+    }
+    s.text.push_back(c);
+    s.anyDigit = true;
+    cursor.Advance();
+  }
+  if (cursor.Peek() == '.') {
+    s.text.push_back('.');
+    cursor.Advance();
+    while (IsDigit(cursor.Peek())) {
+      const char c = cursor.Peek();
+      if (!s.significant && c == '0') {
+        ++s.leadingFractionZeros;
+      }
+      s.significant = s.significant || c != '0';
+      s.text.push_back(c);
+      s.anyDigit = true;
+      cursor.Advance();
+    }
+  }
+  return s;
+}
+
+// The exponent after "E" or "D" (either case) and an optional sign; none when
+// no digit follows.
+std::optional<std::int64_t> ReadExponent(BlankSkippingCursor& cursor) {
+  const char marker = cursor.Peek();
+  if (marker != 'e' && marker != 'E' && marker != 'd' && marker != 'D') {
+    return std::nullopt;
+  }
+  cursor.Advance();
   bool negative = false;
   if (cursor.Peek() == '+' || cursor.Peek() == '-') {
     negative = cursor.Peek() == '-';
     cursor.Advance();
   }
-  if (negative) {
-    number.push_back('-');
-  }
-
-  // Decimal position of the first significant digit, to tell an overflow from
-  // an underflow when from_chars finds the value out of range.
-  std::int64_t integer_digits = 0;
-  std::int64_t leading_fraction_zeros = 0;
-  bool significant_seen = false;
-  bool any_digit = false;
-  while (IsDigit(cursor.Peek())) {
-    const char c = cursor.Peek();
-    significant_seen = significant_seen || c != '0';
-    if (significant_seen) {
-      ++integer_digits;
-    }
-    number.push_back(c);
-    any_digit = true;
-    cursor.Advance();
-  }
-  if (cursor.Peek() == '.') {
-    number.push_back('.');
-    cursor.Advance();
-    while (IsDigit(cursor.Peek())) {
-      const char c = cursor.Peek();
-      if (!significant_seen && c == '0') {
-        ++leading_fraction_zeros;
-      }
-      significant_seen = significant_seen || c != '0';
-      number.push_back(c);
-      any_digit = true;
-      cursor.Advance();
-    }
-  }
-  if (!any_digit) {
-    return 0.0;
-  }
-  if (!significant_seen) {
-    return 0.0;
-  }
-
   std::int64_t exponent = 0;
-  const char marker = cursor.Peek();
-  if (marker == 'e' || marker == 'E' || marker == 'd' || marker == 'D') {
+  bool anyDigit = false;
+  while (IsDigit(cursor.Peek())) {
+    // Saturate: any exponent beyond this is out of a double's range anyway.
+    if (exponent < 1'000'000) {
+      exponent = exponent * 10 + (cursor.Peek() - '0');
+    }
+    anyDigit = true;
     cursor.Advance();
-    bool exponent_negative = false;
-    if (cursor.Peek() == '+' || cursor.Peek() == '-') {
-      exponent_negative = cursor.Peek() == '-';
-      cursor.Advance();
-    }
-    bool exponent_digit = false;
-    while (IsDigit(cursor.Peek())) {
-      // Saturate: any exponent beyond this is out of a double's range anyway.
-      if (exponent < 1'000'000) {
-        exponent = exponent * 10 + (cursor.Peek() - '0');
-      }
-      exponent_digit = true;
-      cursor.Advance();
-    }
-    if (exponent_digit) {
-      if (exponent_negative) {
-        exponent = -exponent;
-      }
-      number += 'e';
-      number += std::to_string(exponent);
-    }
+  }
+  if (!anyDigit) {
+    return std::nullopt;
+  }
+  return negative ? -exponent : exponent;
+}
+
+}  // namespace
+
+double ReadEntryValue(std::string_view text) {
+  BlankSkippingCursor cursor(text);
+  Significand number = ReadSignificand(cursor);
+  if (!number.anyDigit || !number.significant) {
+    return 0.0;
+  }
+  const std::optional<std::int64_t> exponent = ReadExponent(cursor);
+  if (exponent) {
+    number.text += 'e';
+    number.text += std::to_string(*exponent);
   }
 
   double value = 0.0;
-  const auto result = std::from_chars(number.data(), number.data() + number.size(), value);
+  const auto result =
+      std::from_chars(number.text.data(), number.text.data() + number.text.size(), value);
   if (result.ec == std::errc::result_out_of_range) {
-    const std::int64_t magnitude_digits =
-        (integer_digits > 0 ? integer_digits : -leading_fraction_zeros) + exponent;
-    if (magnitude_digits > 0) {
+    const std::int64_t magnitudeDigits =
+        (number.integerDigits > 0 ? number.integerDigits : -number.leadingFractionZeros) +
+        exponent.value_or(0);
+    if (magnitudeDigits > 0) {
       throw ArithmeticFault();  // the number overflows a double
     }
     return 0.0;

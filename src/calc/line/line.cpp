@@ -179,6 +179,19 @@ std::string ResultText(const LineEntries& e, const StartPoint& s, const FarPoint
   return line1 + "\r\n" + line2 + "\r\n" + line3 + "\r\n" + last;
 }
 
+// The far point's impedance [ohm] from its Gamma against the line, and its
+// SWR against the transmitter impedance.
+void SetFarImpedance(const LineEntries& e, FarPoint& far) {
+  const double LR = numeric::GammaToR(e.lineZ, far.gammaRe, far.gammaIm, e.rtxZ);
+  const double LX = numeric::GammaToX(e.lineZ, far.gammaRe, far.gammaIm, e.rtxZ);
+  const double LGRR = numeric::GammaReFromZ(LR, LX);
+  const double LGIR = numeric::GammaImFromZ(LR, LX);
+  const double LRHOR = std::sqrt(Square(LGIR) + Square(LGRR));
+  far.swrAtRtx = numeric::SwrFromRho(LRHOR);
+  far.r = LR * e.rtxZ;
+  far.x = LX * e.rtxZ;
+}
+
 }  // namespace
 
 StartPoint FindStartPoint(const LineEntries& e, double previousPhaseDeg) {
@@ -224,48 +237,31 @@ FarPoint Propagate(const LineEntries& e, const StartPoint& s) {
   // Shift, matched loss and total loss over it.
   far.shiftLambda = towardsAntenna ? -s.shiftDeg / 360 : s.shiftDeg / 360;
   far.shiftM = far.shiftLambda * s.wavelengthM * e.velocityFactor;
-  const double LLOSP = far.shiftM * e.lossPer100m / 100;
-  double LLOSA = TotalLoss(LLOSP, s.rho);
+  far.matchedLossDb = far.shiftM * e.lossPer100m / 100;
+  far.totalLossDb = TotalLoss(far.matchedLossDb, s.rho);
   const double PRINIZ = Square(s.rho);
 
-  double LSWRF = 0;
   far.found = true;
   if (!towardsAntenna) {
     // |Gamma|² falls by 10^(-ML/10) each way along the line.
-    const double PRF = std::pow(10.0, -LLOSP / 5) * PRINIZ;
-    LSWRF = (std::sqrt(PRF) + 1) / (1 - std::sqrt(PRF));
+    const double PRF = std::pow(10.0, -far.matchedLossDb / 5) * PRINIZ;
+    far.swr = (std::sqrt(PRF) + 1) / (1 - std::sqrt(PRF));
   } else {
-    const AntennaSide antenna = SearchAntennaSwr(s.entrySwr, LLOSP, LLOSA, PRINIZ);
-    LSWRF = antenna.LSWRF;
-    LLOSA = antenna.LLOSA;
+    const AntennaSide antenna =
+        SearchAntennaSwr(s.entrySwr, far.matchedLossDb, far.totalLossDb, PRINIZ);
+    far.swr = antenna.LSWRF;
+    far.totalLossDb = antenna.LLOSA;
     far.found = antenna.found;
   }
-  const double LRHOF = SwrToRho(LSWRF);
-
-  // The far point, first against the line, then against the transmitter.
+  const double LRHOF = SwrToRho(far.swr);
   far.gammaRe = LRHOF * std::cos(s.farPhaseDeg * kPi / 180);
   far.gammaIm = LRHOF * std::sin(s.farPhaseDeg * kPi / 180);
-  double LR = numeric::GammaToR(e.lineZ, far.gammaRe, far.gammaIm, e.rtxZ);
-  double LX = numeric::GammaToX(e.lineZ, far.gammaRe, far.gammaIm, e.rtxZ);
-  const double LGRR = numeric::GammaReFromZ(LR, LX);
-  const double LGIR = numeric::GammaImFromZ(LR, LX);
-  const double LRHOR = std::sqrt(Square(LGIR) + Square(LGRR));
-  far.swrAtRtx = numeric::SwrFromRho(LRHOR);
-  LR = LR * e.rtxZ;
-  LX = LX * e.rtxZ;
+  SetFarImpedance(e, far);
   // The transmitter side carries more power than the antenna side.
-  const double LPWR = towardsAntenna ? numeric::PowerRatioOfDecibels(-LLOSA) * e.power
-                                     : numeric::PowerRatioOfDecibels(LLOSA) * e.power;
-  const double LTrms = numeric::RmsVoltsFromPowerV(LPWR, LR, LX);
-
-  far.matchedLossDb = LLOSP;
-  far.totalLossDb = LLOSA;
-  far.swr = LSWRF;
-  far.r = LR;
-  far.x = LX;
-  far.powerW = LPWR;
-  far.vrms = LTrms;
-  far.amperes = LTrms * numeric::InverseMagnitudeS(LR, LX);
+  far.powerW = towardsAntenna ? numeric::PowerRatioOfDecibels(-far.totalLossDb) * e.power
+                              : numeric::PowerRatioOfDecibels(far.totalLossDb) * e.power;
+  far.vrms = numeric::RmsVoltsFromPowerV(far.powerW, far.r, far.x);
+  far.amperes = far.vrms * numeric::InverseMagnitudeS(far.r, far.x);
   watch.check();
   return far;
 }
