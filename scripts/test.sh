@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Sets Tolvar up (missing packages, build) and runs the whole suite: the normal
 # build, the same build under a comma locale, the address and undefined-behaviour
-# sanitizer build, and a short bounded fuzz run. Needs no display.
+# sanitizer build, the plain-value tests in the release optimisation and under
+# clang, and a short bounded fuzz run. Needs no display.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
@@ -12,6 +13,10 @@ ctest --preset dev-comma-locale
 cmake --preset asan
 cmake --build --preset asan
 ctest --preset asan
+
+cmake --preset release-checks
+cmake --build --preset release-checks
+ctest --preset release-checks
 
 cmake --preset fuzz
 cmake --build --preset fuzz

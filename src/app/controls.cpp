@@ -32,8 +32,7 @@ template <typename T>
 T* Controls::as(Control name) const {
   T* typed = qobject_cast<T*>(widget(name));
   if (typed == nullptr) {
-    qFatal("control %s is not a %s", qPrintable(ObjectName(name)),
-           T::staticMetaObject.className());
+    qFatal("control %s is not a %s", qPrintable(ObjectName(name)), T::staticMetaObject.className());
   }
   return typed;
 }

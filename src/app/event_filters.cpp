@@ -88,13 +88,13 @@ bool IsOwnFocusMove(Qt::FocusReason reason) {
 
 FocusHandlers::FocusHandlers(QObject* parent) : QObject(parent) {}
 
-void FocusHandlers::onGained(QWidget* widget, Handler handler) {
-  gained_.insert(widget, std::move(handler));
+void FocusHandlers::onGained(QWidget* widget, const Handler& handler) {
+  gained_.insert(widget, handler);
   widget->installEventFilter(this);
 }
 
-void FocusHandlers::onLost(QWidget* widget, Handler handler) {
-  lost_.insert(widget, std::move(handler));
+void FocusHandlers::onLost(QWidget* widget, const Handler& handler) {
+  lost_.insert(widget, handler);
   widget->installEventFilter(this);
 }
 

@@ -45,8 +45,8 @@ class FocusHandlers : public QObject {
  public:
   using Handler = std::function<void(Qt::FocusReason)>;
   explicit FocusHandlers(QObject* parent);
-  void onGained(QWidget* widget, Handler handler);
-  void onLost(QWidget* widget, Handler handler);
+  void onGained(QWidget* widget, const Handler& handler);
+  void onLost(QWidget* widget, const Handler& handler);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;

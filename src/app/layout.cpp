@@ -31,8 +31,12 @@ struct Joined {
 template <std::size_t N>
 constexpr Joined<N> Join(std::string_view a, std::string_view b) {
   Joined<N> out;
-  for (char c : a) out.chars[out.size++] = c;
-  for (char c : b) out.chars[out.size++] = c;
+  for (const char c : a) {
+    out.chars[out.size++] = c;
+  }
+  for (const char c : b) {
+    out.chars[out.size++] = c;
+  }
   return out;
 }
 constexpr auto kTip30 = Join<256>(kAntTip, "Insert the real part of the S11 as S Ant. real part.");

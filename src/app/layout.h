@@ -37,7 +37,7 @@ enum ControlFlag : unsigned {
 };
 
 struct ControlSpec {
-  std::optional<Control> name;    // none for the unnamed "R:"/"I:" captions
+  std::optional<Control> name;  // none for the unnamed "R:"/"I:" captions
   ControlKind kind;
   std::optional<Control> parent;  // containing panel; none for the window itself
   int left, top, width, height;   // twips within the parent

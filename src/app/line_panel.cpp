@@ -50,9 +50,8 @@ LinePanel::LinePanel(QWidget* window, const Controls& controls, FocusHandlers& f
   connect(controls_.option(C::Option11), &QRadioButton::clicked, this,
           &LinePanel::chooseManualMode);
   for (const Control field : {C::Text27, C::Text28}) {
-    focus.onLost(controls_.widget(field), [this, field](Qt::FocusReason) {
-      refreshAfterLeaving(field);
-    });
+    focus.onLost(controls_.widget(field),
+                 [this, field](Qt::FocusReason) { refreshAfterLeaving(field); });
   }
 
   connect(bar, &QScrollBar::valueChanged, this, &LinePanel::shiftEvent);
@@ -70,7 +69,8 @@ bool LinePanel::manualLineData() const { return controls_.selected(C::Option11);
 
 void LinePanel::lookUpCable() {
   // A name that is not in the catalogue keeps the previous cable.
-  const int found = calc::line::FindCable(controls_.comboBox(C::Combo2)->currentText().toStdString());
+  const int found =
+      calc::line::FindCable(controls_.comboBox(C::Combo2)->currentText().toStdString());
   if (found >= 0) {
     cable_ = static_cast<std::int16_t>(found);
   }
@@ -93,7 +93,8 @@ void LinePanel::showCatalogueData(const LineData& data) {
   // The loss at the frequency on screen; a negative one (pasted) has none.
   const double mhz = value(C::Text28);
   if (mhz >= 0) {
-    controls_.setText(C::Text40, Formatted(calc::line::LossDbPer100m(CatalogueEntry(cable_), mhz), 1));
+    controls_.setText(C::Text40,
+                      Formatted(calc::line::LossDbPer100m(CatalogueEntry(cable_), mhz), 1));
   }
 }
 

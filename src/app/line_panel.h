@@ -46,10 +46,10 @@ class LinePanel : public Panel {
   calc::line::LineEntries readEntries(bool manual, std::optional<double> swappedPowerW);
 
   // Kept between events.
-  std::int16_t cable_ = 0;       // catalogue index of the current cable
-  double cycles_ = 1;            // the half-wave cycle that the last run read
-  double lastPhaseDeg_ = 0;      // the start point's phase of the last run
-  double lastFarPowerW_ = 0;     // the far-point power of the last run
+  std::int16_t cable_ = 0;        // catalogue index of the current cable
+  double cycles_ = 1;             // the half-wave cycle that the last run read
+  double lastPhaseDeg_ = 0;       // the start point's phase of the last run
+  double lastFarPowerW_ = 0;      // the far-point power of the last run
   bool lastRunComplete_ = false;  // the last run ended with a four-line result
 };
 

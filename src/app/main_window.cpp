@@ -17,12 +17,12 @@
 #include <vector>
 
 #include "app/accessibility.h"
+#include "app/comparison_panel.h"
 #include "app/entry_rules.h"
 #include "app/event_filters.h"
 #include "app/fields.h"
 #include "app/guide.h"
 #include "app/layout.h"
-#include "app/comparison_panel.h"
 #include "app/line_panel.h"
 #include "app/messages.h"
 #include "app/swr_panel.h"

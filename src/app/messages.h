@@ -17,8 +17,7 @@ inline constexpr Message kUseDot{"Use Dot as Decimal Separator!", "Decimal Separ
 inline constexpr Message kZeroReferenceResistance{"Reference Resistance cannot be 0!",
                                                   "Reference Resistance"};
 inline constexpr Message kZeroResistance{"Resistance cannot be 0!", "Resistance"};
-inline constexpr Message kZeroInputResistance{"Input Resistance cannot be 0!",
-                                              "Input Resistance"};
+inline constexpr Message kZeroInputResistance{"Input Resistance cannot be 0!", "Input Resistance"};
 inline constexpr Message kZeroOutputResistance{"Output Resistance cannot be 0!",
                                                "Output Resistance"};
 inline constexpr Message kZeroLineImpedance{"Line Impedence cannot be 0!", "Line Impedence"};

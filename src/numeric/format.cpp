@@ -15,7 +15,7 @@ std::string ToFixed(double magnitude, int decimals) {
   std::array<char, 400> buffer{};
   const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude,
                                     std::chars_format::fixed, decimals);
-  return std::string(buffer.data(), result.ptr);
+  return {buffer.data(), result.ptr};
 }
 
 // True when magnitude lies exactly half-way between two neighbours of the

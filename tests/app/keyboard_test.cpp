@@ -70,7 +70,7 @@ void KeyboardTest::accessKeyIsCancelledByAnOutOfRangeField() {
   QCOMPARE(f.boxes.boxes[0].title, QStringLiteral("Invalid S. Ant. real part"));
   QCOMPARE(f.text("Text30"), QString());
   QCOMPARE(f.window.focusWidget(), f.find("Text30"));  // back where the user was typing
-  QTest::qWait(300);  // longer than a button's animated click
+  QTest::qWait(300);                                   // longer than a button's animated click
   QCOMPARE(presses, 0);
   QCOMPARE(f.text("Text5"), QString());
 }
@@ -99,15 +99,16 @@ void KeyboardTest::modifiedKeysPassTheKeyFilter_data() {
   QTest::addColumn<int>("modifiers");
   QTest::addColumn<QString>("expected");
   QTest::addColumn<int>("commaBoxes");
-  QTest::newRow("Alt+b, a letter") << "Text7" << int(Qt::Key_B) << int(Qt::AltModifier) << "12" << 0;
+  QTest::newRow("Alt+b, a letter")
+      << "Text7" << int(Qt::Key_B) << int(Qt::AltModifier) << "12" << 0;
   QTest::newRow("Super+y, a letter")
       << "Text8" << int(Qt::Key_Y) << int(Qt::MetaModifier) << "12" << 0;
   QTest::newRow("AltGr+e, a letter")
       << "Text8" << int(Qt::Key_E) << int(Qt::GroupSwitchModifier) << "12" << 0;
   QTest::newRow("Ctrl+Alt+e, a letter")
       << "Text8" << int(Qt::Key_E) << int(Qt::ControlModifier | Qt::AltModifier) << "12" << 0;
-  QTest::newRow("Alt+comma warns") << "Text8" << int(Qt::Key_Comma) << int(Qt::AltModifier)
-                                   << "12" << 1;
+  QTest::newRow("Alt+comma warns")
+      << "Text8" << int(Qt::Key_Comma) << int(Qt::AltModifier) << "12" << 1;
   QTest::newRow("Alt+5, a digit") << "Text7" << int(Qt::Key_5) << int(Qt::AltModifier) << "125"
                                   << 0;
   QTest::newRow("Super+minus in a signed field")
@@ -136,7 +137,8 @@ void KeyboardTest::inputMethodTextPassesTheKeyFilter_data() {
   QTest::addColumn<QString>("commit");
   QTest::addColumn<QString>("expected");
   QTest::addColumn<int>("commaBoxes");
-  QTest::newRow("dead acute + e, dead diaeresis + a") << QStringLiteral("\u00e9\u00e4") << "12" << 0;
+  QTest::newRow("dead acute + e, dead diaeresis + a")
+      << QStringLiteral("\u00e9\u00e4") << "12" << 0;
   QTest::newRow("letters, accent and a comma") << QStringLiteral("x\u00e9,") << "12" << 1;
   QTest::newRow("a comma between digits") << QStringLiteral("3,5") << "1235" << 1;
   QTest::newRow("digits, dot and minus") << QStringLiteral("-4.5") << "12-4.5" << 0;
@@ -163,12 +165,24 @@ void KeyboardTest::tabEntersAnOptionGroupOnItsSelectedOption_data() {
   QTest::addColumn<QString>("selected");
   QTest::addColumn<QString>("after");
   // The program may select an option without the focus ever visiting it.
-  QTest::newRow("voltage kind") << "Text8" << "Option13" << "Text9";
-  QTest::newRow("power unit") << "Command1" << "Option7" << "Text10";
-  QTest::newRow("input voltage kind") << "Text1" << "Option3" << "Text13";
-  QTest::newRow("output voltage kind") << "Text17" << "Option15" << "Text14";
-  QTest::newRow("shift direction at start") << "Command8" << "Option10" << "Text23";
-  QTest::newRow("line data") << "Text26" << "Option11" << "Combo1";
+  QTest::newRow("voltage kind") << "Text8"
+                                << "Option13"
+                                << "Text9";
+  QTest::newRow("power unit") << "Command1"
+                              << "Option7"
+                              << "Text10";
+  QTest::newRow("input voltage kind") << "Text1"
+                                      << "Option3"
+                                      << "Text13";
+  QTest::newRow("output voltage kind") << "Text17"
+                                       << "Option15"
+                                       << "Text14";
+  QTest::newRow("shift direction at start") << "Command8"
+                                            << "Option10"
+                                            << "Text23";
+  QTest::newRow("line data") << "Text26"
+                             << "Option11"
+                             << "Combo1";
 }
 
 void KeyboardTest::tabEntersAnOptionGroupOnItsSelectedOption() {

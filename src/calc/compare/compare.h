@@ -10,9 +10,9 @@ using numeric::VoltageKind;
 
 // One side of the network: its impedance and what was measured there.
 struct Side {
-  double r;                             // resistance [ohm], not 0
-  double x;                             // reactance [ohm]
-  double reading;                       // voltage [V] of the given kind, or RMS current [A]
+  double r = 0;                         // resistance [ohm], not 0
+  double x = 0;                         // reactance [ohm]
+  double reading = 0;                   // voltage [V] of the given kind, or RMS current [A]
   VoltageKind kind = VoltageKind::Rms;  // voltage comparison only
 };
 

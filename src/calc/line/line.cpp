@@ -25,6 +25,8 @@ constexpr double kEndNudgeDeg = 0.0000001;
 constexpr double kZeroPartOhm = 0.000001;
 // Rp and Xp beyond this are shown as a bound [ohm].
 constexpr double kParallelLimitOhm = 9999;
+// Gamma's phase turns twice as fast as the line's length: 720 degrees a wavelength.
+constexpr double kGammaDegreesPerWavelength = 720;
 
 // Total loss [dB] of a line with matched loss `matched` [dB] whose load
 // reflects `rho`; equals `matched` for rho = 0.
@@ -126,8 +128,8 @@ std::string ParallelLine(double LR, double LX, double z, const StartPoint& s,
   StubP = -StubP;
   const double StubC = numeric::AngleMod360(180 - StubP);
   const double StubO = numeric::AngleMod360(-StubP);
-  const double Stubclosed = StubC / 720 * s.wavelengthM * velocityFactor;
-  const double Stubopen = StubO / 720 * s.wavelengthM * velocityFactor;
+  const double Stubclosed = StubC / kGammaDegreesPerWavelength * s.wavelengthM * velocityFactor;
+  const double Stubopen = StubO / kGammaDegreesPerWavelength * s.wavelengthM * velocityFactor;
   watch.check();
 
   std::string RPstr = "Rp = " + FormatFixed(z * RPAR, 2) + " ohm";
@@ -164,18 +166,18 @@ std::string ResultText(const LineEntries& e, const StartPoint& s, const FarPoint
   } else {
     line1 += "SWR = " + FormatFixed(far.swr, 2);
   }
-  const std::string line2 =
-      "V = " + FormatFixed(far.vrms, 2) + "Vrms" + " " +
-      FormatFixed(numeric::PeakVolts(far.vrms), 2) + "Vp" + " " +
-      FormatFixed(numeric::PeakToPeakVolts(far.vrms), 2) + "Vpp" + " I = " +
-      FormatFixed(far.amperes, 2) + "A" + " PWR = " + FormatFixed(far.powerW, 2) + "W";
+  const std::string line2 = "V = " + FormatFixed(far.vrms, 2) + "Vrms" + " " +
+                            FormatFixed(numeric::PeakVolts(far.vrms), 2) + "Vp" + " " +
+                            FormatFixed(numeric::PeakToPeakVolts(far.vrms), 2) + "Vpp" +
+                            " I = " + FormatFixed(far.amperes, 2) + "A" +
+                            " PWR = " + FormatFixed(far.powerW, 2) + "W";
   const char* Lsign = e.direction == Direction::TowardsAntenna ? "-" : "+";
-  const std::string line3 =
-      "Shift=" + std::string(Lsign) + FormatFixed(ShownShiftAngle(e, s), 2) + "\u00b0 " + Lsign +
-      FormatFixed(far.shiftLambda, 3) + " lambda " + FormatFixed(far.shiftM, 2) + "m" +
-      " loss=" + FormatFixed(far.matchedLossDb, 2) + "(ML)+" +
-      FormatFixed(far.totalLossDb - far.matchedLossDb, 2) + "(SWRL)=" +
-      FormatFixed(far.totalLossDb, 2) + "dB";
+  const std::string line3 = "Shift=" + std::string(Lsign) + FormatFixed(ShownShiftAngle(e, s), 2) +
+                            "\u00b0 " + Lsign + FormatFixed(far.shiftLambda, 3) + " lambda " +
+                            FormatFixed(far.shiftM, 2) + "m" +
+                            " loss=" + FormatFixed(far.matchedLossDb, 2) + "(ML)+" +
+                            FormatFixed(far.totalLossDb - far.matchedLossDb, 2) +
+                            "(SWRL)=" + FormatFixed(far.totalLossDb, 2) + "dB";
   return line1 + "\r\n" + line2 + "\r\n" + line3 + "\r\n" + last;
 }
 

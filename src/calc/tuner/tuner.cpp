@@ -101,9 +101,10 @@ std::string TunerLossText(const TunerEntries& e) {
   const double TPP = 100 - 100 / numeric::PowerRatioOfDecibels(TUNTRASSLOG);
   const double TPG = numeric::PowerRatioOfDecibels(-TUNTRASSLOG) * 100 - 100;
   watch.check();
-  return FirstLine(TUNTRASSLOG, TPP, TPG) + "\r\n" + "a1 = (1.0000 +i0.0000) a2 = " + WaveText(w.a2) + "\r\n" + "b1 = " +
-         WaveText(w.b1) + " b2 = " + WaveText(w.b2) + "\r\n" + "Z = " + FormatFixed(ELR, 2) + " " +
-         SignText(ELX) + " J" + FormatFixed(std::fabs(ELX), 2) + " SWR = " + FormatFixed(ESWR, 3);
+  return FirstLine(TUNTRASSLOG, TPP, TPG) + "\r\n" +
+         "a1 = (1.0000 +i0.0000) a2 = " + WaveText(w.a2) + "\r\n" + "b1 = " + WaveText(w.b1) +
+         " b2 = " + WaveText(w.b2) + "\r\n" + "Z = " + FormatFixed(ELR, 2) + " " + SignText(ELX) +
+         " J" + FormatFixed(std::fabs(ELX), 2) + " SWR = " + FormatFixed(ESWR, 3);
 }
 
 }  // namespace tolvar::calc::tuner

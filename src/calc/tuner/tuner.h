@@ -30,11 +30,11 @@ bool IsAntennaPartInRange(double part);
 // The waves of the tuner terminated by the antenna, for a unit wave a1 = 1 into
 // port 1, and the real powers they carry.
 struct Waves {
-  Complex b1;                // leaving port 1: S11 + S12 S21 G / (1 - S22 G)
-  Complex b2;                // leaving port 2: S21 / (1 - S22 G)
-  Complex a2;                // reflected by the antenna: G b2
-  double acceptedAtPort1;    // EPGR = 1 - |b1|²
-  double deliveredAtPort2;   // EPLR = |b2|² - |a2|²
+  Complex b1;               // leaving port 1: S11 + S12 S21 G / (1 - S22 G)
+  Complex b2;               // leaving port 2: S21 / (1 - S22 G)
+  Complex a2;               // reflected by the antenna: G b2
+  double acceptedAtPort1;   // EPGR = 1 - |b1|²
+  double deliveredAtPort2;  // EPLR = |b2|² - |a2|²
 };
 // Throws ArithmeticFault when S22 * S Ant. = 1 or on an overflow.
 Waves TunerWaves(const TunerEntries& entries);
