@@ -39,6 +39,7 @@ constexpr QSize kMinimumSize(320, 320);
 
 // The main window's family and size: the chart reads as part of the program.
 // Labels grow with the window (8.25 pt at the default size) but never shrink.
+constexpr char kFontFamily[] = "Liberation Sans";
 constexpr double kFontFloorPoints = 8.25;
 constexpr double kFontCeilingPoints = 13;
 constexpr double kPixelsPerPoint = 58;
@@ -54,7 +55,7 @@ constexpr std::array<QRgb, 6> kDarkMarkColours{0xffff7070, 0xff64b5f6, 0xff81c78
 // works in fixed point and misdraws coordinates of astronomic size.
 constexpr double kFarGamma = 8;
 
-const QString kReadoutSeparator = QStringLiteral("   ");
+constexpr char kReadoutSeparator[] = "   ";
 
 QString Fixed(double value, int decimals) {
   return QString::fromStdString(numeric::FormatFixed(value, decimals));
@@ -101,13 +102,14 @@ double Contrast(const QColor& a, const QColor& b) {
   return (std::max(first, second) + 0.05) / (std::min(first, second) + 0.05);
 }
 
-// A mark's colour moved away from the background until it has the 3:1
-// contrast asked of graphics, so a caller's dark blue still shows on a dark
-// palette.
+// A mark's colour made lighter or darker, its hue kept, until it has the 3:1
+// contrast asked of graphics against the background: a caller's dark blue
+// still shows on a dark palette, a yellow on a light one.
 QColor Readable(QColor colour, const QColor& background) {
-  const bool darkBackground = Luminance(background) < 0.2;
-  for (int step = 0; step < 12 && Contrast(colour, background) < 3; ++step) {
-    colour = darkBackground ? colour.lighter(118) : colour.darker(118);
+  const int step = Luminance(background) < 0.2 ? 12 : -12;
+  for (int i = 0; i < 22 && Contrast(colour, background) < 3; ++i) {
+    colour = QColor::fromHsl(colour.hslHue(), colour.hslSaturation(),
+                             std::clamp(colour.lightness() + step, 0, 255));
   }
   return colour;
 }
@@ -261,7 +263,7 @@ QString SmithChart::readoutAt(QPointF position) const {
   if (const auto swr = numeric::SwrFromMagnitude(magnitude)) {
     parts << QStringLiteral("SWR = ") + Fixed(*swr, 2);
   }
-  return parts.join(kReadoutSeparator);
+  return parts.join(QLatin1String(kReadoutSeparator));
 }
 
 QRectF SmithChart::discRect() const {
@@ -289,11 +291,18 @@ void SmithChart::changeEvent(QEvent* event) {
   QWidget::changeEvent(event);
 }
 
-void SmithChart::mouseMoveEvent(QMouseEvent* event) { showReadout(readoutAt(event->position())); }
+void SmithChart::mouseMoveEvent(QMouseEvent* event) {
+  pointer_ = event->position();
+  refreshReadout();
+}
 
-void SmithChart::leaveEvent(QEvent*) { showReadout(QString()); }
+void SmithChart::leaveEvent(QEvent*) {
+  pointer_.reset();
+  refreshReadout();
+}
 
-void SmithChart::showReadout(const QString& text) {
+void SmithChart::refreshReadout() {
+  const QString text = pointer_ ? readoutAt(*pointer_) : QString();
   if (text == readout_) {
     return;
   }
@@ -320,7 +329,7 @@ SmithChart::Layout SmithChart::computeLayout() const {
   Layout layout;
   const double w = width();
   const double h = height();
-  layout.font = QFont(QStringLiteral("Liberation Sans"));
+  layout.font = QFont(QString::fromLatin1(kFontFamily));
   layout.font.setStyleHint(QFont::SansSerif);
   layout.font.setPointSizeF(
       std::clamp(std::min(w, h) / kPixelsPerPoint, kFontFloorPoints, kFontCeilingPoints));
@@ -333,14 +342,15 @@ SmithChart::Layout SmithChart::computeLayout() const {
   const QRectF area(margin / 2, margin / 2, w - margin, layout.status.top() - margin);
 
   // The legend in the top left corner, the reference in the top right one,
-  // each at most a third of the width (longer texts are elided).
+  // side by side above the disc; longer texts are elided. The reference gets the
+  // larger share: it is one line that a small window should still show whole.
   std::vector<PlacedText> corners;
   const double swatch = 1.8 * line;
-  const double widest = w / 3;
+  const double widestLegend = w * 0.35;
   double legendWidth = 0;
   const QStringList legend = legendLines();
   for (qsizetype i = 0; i < legend.size(); ++i) {
-    const QString text = metrics.elidedText(legend[i], Qt::ElideRight, widest - swatch);
+    const QString text = metrics.elidedText(legend[i], Qt::ElideRight, widestLegend - swatch);
     const double textWidth = metrics.horizontalAdvance(text) + 2;
     legendWidth = std::max(legendWidth, swatch + textWidth);
     corners.push_back(
@@ -348,7 +358,7 @@ SmithChart::Layout SmithChart::computeLayout() const {
          QRectF(margin + swatch, margin + static_cast<double>(i) * line, textWidth, line)});
   }
   layout.legend = QRectF(margin, margin, legendWidth, static_cast<double>(legend.size()) * line);
-  const QString reference = metrics.elidedText(referenceText(), Qt::ElideRight, widest);
+  const QString reference = metrics.elidedText(referenceText(), Qt::ElideRight, w * 0.45);
   const double referenceWidth = metrics.horizontalAdvance(reference) + 2;
   const QRectF referenceBox(w - margin - referenceWidth, margin, referenceWidth, line);
   corners.push_back({TextRole::Reference, reference, referenceBox});
@@ -389,6 +399,8 @@ void SmithChart::relayout() {
     gridStale_ = true;
   }
   layout_ = std::move(next);
+  // A new reference or disc changes what lies under a pointer that stays put.
+  refreshReadout();
   update();
 }
 

@@ -12,6 +12,7 @@
 #include <QRectF>
 #include <QString>
 #include <QWidget>
+#include <optional>
 #include <vector>
 
 #include "numeric/smith.h"
@@ -78,7 +79,7 @@ class SmithChart : public QWidget {
   Layout computeLayout() const;
   void relayout();
   void saveWithDialog();
-  void showReadout(const QString& text);
+  void refreshReadout();
   QString referenceText() const;
   QStringList legendLines() const;
   std::vector<QColor> markColours() const;
@@ -92,6 +93,7 @@ class SmithChart : public QWidget {
   std::vector<ChartMark> marks_;
   numeric::Impedance reference_{50, 0};
   bool admittance_ = false;
+  std::optional<QPointF> pointer_;  // over the widget, or none
   QString readout_;
   Layout layout_;
   mutable QPixmap grid_;  // the static grid, rebuilt when it no longer matches

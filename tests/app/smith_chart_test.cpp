@@ -220,6 +220,9 @@ void SmithChartTest::readoutFollowsThePointer() {
   const QImage empty = shown();
   QTest::mouseMove(&chart, PointOf(chart, {0.2, 0.1}).toPoint());
   QTRY_VERIFY(shown() != empty);
+  const QImage onFifty = shown();
+  chart.setReference(75);  // the pointer stays, the impedance under it changes
+  QTRY_VERIFY(shown() != onFifty && shown() != empty);
   QEvent leave(QEvent::Leave);
   QApplication::sendEvent(&chart, &leave);
   QTRY_COMPARE(shown(), empty);
