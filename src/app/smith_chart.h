@@ -4,7 +4,8 @@
 // coefficients with a legend and an accessible description) and the reference
 // impedance; the chart draws its grid once into a pixmap cached at the screen's
 // pixel ratio and, on each paint, only the marks, the legend and the texts over
-// it. Pointing at the disc shows Z, Gamma and SWR in the status line.
+// it. Pointing at the disc shows Z, Gamma and SWR in the status line; the
+// context menu toggles the admittance grid and saves the chart as a PNG.
 
 #include <QColor>
 #include <QFont>
@@ -24,7 +25,10 @@ namespace tolvar::app {
 struct ChartMark {
   QString legend;       // the legend's line, e.g. "Load (SWR panel)"; empty: not in the legend
   QString description;  // its line of the chart's accessible description
-  QColor colour;        // invalid: the next colour of the chart's own set
+  // Invalid: the next of the chart's own colours (one set for light palettes,
+  // one for dark). Any colour is drawn lighter or darker if needed to stand out
+  // from the disc.
+  QColor colour;
   std::vector<numeric::Reflection> path;  // one point: a dot; more: a line, dot on the last
   bool swrCircle = false;                 // also draws |Gamma| = |last point|
 };
