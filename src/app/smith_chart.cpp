@@ -102,11 +102,14 @@ double Contrast(const QColor& a, const QColor& b) {
   return (std::max(first, second) + 0.05) / (std::min(first, second) + 0.05);
 }
 
+// Darker than a mid grey (#7c7c7c): a dark palette's background.
+bool IsDark(const QColor& background) { return Luminance(background) < 0.2; }
+
 // A mark's colour made lighter or darker, its hue kept, until it has the 3:1
 // contrast asked of graphics against the background: a caller's dark blue
 // still shows on a dark palette, a yellow on a light one.
 QColor Readable(QColor colour, const QColor& background) {
-  const int step = Luminance(background) < 0.2 ? 12 : -12;
+  const int step = IsDark(background) ? 12 : -12;
   for (int i = 0; i < 22 && Contrast(colour, background) < 3; ++i) {
     colour = QColor::fromHsl(colour.hslHue(), colour.hslSaturation(),
                              std::clamp(colour.lightness() + step, 0, 255));
@@ -423,13 +426,12 @@ void SmithChart::saveWithDialog() {
 
 std::vector<QColor> SmithChart::markColours() const {
   const QColor background = palette().color(QPalette::Base);
-  const bool dark = Luminance(background) < 0.2;
+  const auto& set = IsDark(background) ? kDarkMarkColours : kLightMarkColours;
   std::size_t next = 0;
   std::vector<QColor> colours;
   for (const ChartMark& mark : marks_) {
     QColor colour = mark.colour;
     if (!colour.isValid()) {
-      const auto& set = dark ? kDarkMarkColours : kLightMarkColours;
       colour = QColor::fromRgb(set[next++ % set.size()]);
     }
     colours.push_back(Readable(colour, background));
