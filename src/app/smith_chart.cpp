@@ -484,12 +484,19 @@ void SmithChart::drawGrid(QPainter& painter) const {
   disc.addEllipse(centre, radius, radius);
   painter.fillPath(disc, base);
 
+  // Only the part of each circle inside the disc: stroking whole circles of up
+  // to five times the disc's radius and clipping them would cost several times
+  // as much at a high pixel ratio.
   const auto drawCircle = [&](const Circle& circle) {
-    painter.drawEllipse(ToPoint({circle.x, circle.y}, frame), circle.radius * radius,
-                        circle.radius * radius);
+    const numeric::Arc arc = numeric::ArcInsideUnitDisc(circle);
+    const double scaled = circle.radius * radius;
+    const QPointF middle = ToPoint({circle.x, circle.y}, frame);
+    const QRectF box(middle - QPointF(scaled, scaled), QSizeF(2 * scaled, 2 * scaled));
+    QPainterPath path;
+    path.arcMoveTo(box, arc.startDegrees);
+    path.arcTo(box, arc.startDegrees, arc.sweepDegrees);
+    painter.drawPath(path);
   };
-  painter.save();
-  painter.setClipPath(disc);
   painter.setBrush(Qt::NoBrush);
   if (admittance_) {
     painter.setPen(QPen(Mix(ink, base, 0.16f), 1));
@@ -512,7 +519,6 @@ void SmithChart::drawGrid(QPainter& painter) const {
   for (const double swr : kGridSwrs) {
     drawCircle(numeric::SwrCircle(swr));
   }
-  painter.restore();
   painter.setPen(QPen(Mix(ink, base, 0.7f), 1.3));
   painter.drawEllipse(centre, radius, radius);
 

@@ -87,6 +87,22 @@ std::optional<Circle> SusceptanceCircle(double b) {
 
 Circle SwrCircle(double swr) { return {0, 0, (swr - 1) / (swr + 1)}; }
 
+Arc ArcInsideUnitDisc(Circle circle) {
+  const double distance = std::hypot(circle.x, circle.y);
+  // A circle about the disc's centre (or a bare point) meets the rim nowhere.
+  if (distance == 0 || circle.radius == 0) {
+    return {0, circle.radius <= 1 ? 360.0 : 0.0};
+  }
+  const double degreesPerRadian = 180 / std::numbers::pi;
+  const double towardsCentre = std::atan2(-circle.y, -circle.x) * degreesPerRadian;
+  // Half the angle between the crossings, by the law of cosines; beyond +-1
+  // the circles do not cross and the arc is all or nothing.
+  const double cosine =
+      (circle.radius * circle.radius + distance * distance - 1) / (2 * circle.radius * distance);
+  const double half = std::acos(std::clamp(cosine, -1.0, 1.0)) * degreesPerRadian;
+  return {towardsCentre - half, 2 * half};
+}
+
 PixelPoint PointFromReflection(Reflection gamma, ChartFrame frame) {
   const double half = frame.side / 2;
   return {frame.centreX + gamma.re * half, frame.centreY - gamma.im * half};

@@ -56,6 +56,18 @@ std::optional<Circle> SusceptanceCircle(double b);
 // The points of one SWR: |Gamma| = (swr - 1) / (swr + 1).
 Circle SwrCircle(double swr);
 
+// An arc of a circle: sweepDegrees counter-clockwise from startDegrees, the
+// angles seen from the circle's centre, 0 along +re.
+struct Arc {
+  double startDegrees;
+  double sweepDegrees;
+};
+
+// The part of a circle that lies inside the unit disc: the arc between its two
+// crossings with the rim that faces the disc's centre. A circle wholly inside
+// gives the full 360 degrees, one wholly outside an empty arc.
+Arc ArcInsideUnitDisc(Circle circle);
+
 // Where the chart sits in a widget [pixels]: the unit circle fills a square of
 // side `side` (> 0) centred at (centreX, centreY).
 struct ChartFrame {

@@ -118,4 +118,24 @@ TEST(ChartCircles, CrossWhereTheImpedanceLies) {
   }
 }
 
+TEST(ArcInsideUnitDisc, EndsOnTheRimAndBulgesInwards) {
+  const auto at = [](Circle circle, double degrees) {
+    const double radians = degrees * std::acos(-1.0) / 180;
+    return std::hypot(circle.x + circle.radius * std::cos(radians),
+                      circle.y + circle.radius * std::sin(radians));
+  };
+  for (const double v : {0.2, 1.0, 5.0, -0.5, -2.0}) {
+    for (const Circle circle : {*ReactanceCircle(v), *SusceptanceCircle(v)}) {
+      const Arc arc = ArcInsideUnitDisc(circle);
+      EXPECT_NEAR(at(circle, arc.startDegrees), 1, 1e-12) << v;
+      EXPECT_NEAR(at(circle, arc.startDegrees + arc.sweepDegrees), 1, 1e-12) << v;
+      EXPECT_LT(at(circle, arc.startDegrees + arc.sweepDegrees / 2), 1) << v;
+    }
+  }
+  // Circles wholly inside (touching the rim from within) and wholly outside.
+  EXPECT_DOUBLE_EQ(ArcInsideUnitDisc(ResistanceCircle(2)).sweepDegrees, 360);
+  EXPECT_EQ(ArcInsideUnitDisc(SwrCircle(3)).sweepDegrees, 360);
+  EXPECT_EQ(ArcInsideUnitDisc({3, 0, 1}).sweepDegrees, 0);
+}
+
 }  // namespace
