@@ -458,9 +458,12 @@ void SmithChart::paintChart(QPainter& painter, const QString& readout) const {
 
 const QPixmap& SmithChart::grid() const {
   const qreal ratio = devicePixelRatioF();
-  if (gridStale_ || grid_.devicePixelRatio() != ratio || grid_.size() != size() * ratio) {
+  const bool resized = grid_.devicePixelRatio() != ratio || grid_.size() != size() * ratio;
+  if (resized) {
     grid_ = QPixmap(size() * ratio);
     grid_.setDevicePixelRatio(ratio);
+  }
+  if (resized || gridStale_) {
     QPainter painter(&grid_);
     drawGrid(painter);
     gridStale_ = false;
