@@ -1,0 +1,609 @@
+#include "app/smith_chart.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFileDialog>
+#include <QFontMetricsF>
+#include <QImage>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPolygonF>
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <optional>
+#include <string>
+#include <utility>
+
+#include "numeric/format.h"
+
+namespace tolvar::app {
+
+namespace {
+
+using numeric::ChartFrame;
+using numeric::Circle;
+using numeric::PixelPoint;
+using numeric::Reflection;
+
+// The normalised values the grid draws and labels, and its SWR circles.
+constexpr std::array<double, 5> kGridValues{0.2, 0.5, 1, 2, 5};
+constexpr std::array<double, 3> kGridSwrs{1.5, 2, 3};
+
+constexpr QSize kDefaultSize(480, 480);
+// Small enough to sit beside the main window, large enough that the legend,
+// the reference and the rim labels keep clear of one another.
+constexpr QSize kMinimumSize(320, 320);
+
+// The main window's family and size: the chart reads as part of the program.
+// Labels grow with the window (8.25 pt at the default size) but never shrink.
+constexpr char kFontFamily[] = "Liberation Sans";
+constexpr double kFontFloorPoints = 8.25;
+constexpr double kFontCeilingPoints = 13;
+constexpr double kPixelsPerPoint = 58;
+
+// Colours the marks take in turn when the caller names none, for a light and a
+// dark background: each stands out from its background and from the others.
+constexpr std::array<QRgb, 6> kLightMarkColours{0xffc62828, 0xff1565c0, 0xff2e7d32,
+                                                0xff8e24aa, 0xffe65100, 0xff00838f};
+constexpr std::array<QRgb, 6> kDarkMarkColours{0xffff7070, 0xff64b5f6, 0xff81c784,
+                                               0xffce93d8, 0xffffb74d, 0xff4dd0e1};
+
+// Gamma components beyond this are far outside any window; the raster engine
+// works in fixed point and misdraws coordinates of astronomic size.
+constexpr double kFarGamma = 8;
+
+constexpr char kReadoutSeparator[] = "   ";
+
+QString Fixed(double value, int decimals) {
+  return QString::fromStdString(numeric::FormatFixed(value, decimals));
+}
+
+// Up to three decimals without trailing zeros: "50", "52.5", "0.001".
+QString Compact(double value) {
+  std::string text = numeric::FormatFixed(value, 3);
+  text.erase(text.find_last_not_of('0') + 1);
+  if (text.back() == '.') {
+    text.pop_back();
+  }
+  return QString::fromStdString(text);
+}
+
+// "+ j15.38" or "- j9.93"; the sign is that of the shown digits, so a value
+// that rounds to zero shows as "+ j0.00".
+QString ImaginaryPart(const QString& digits) {
+  if (digits.startsWith(QLatin1Char('-'))) {
+    return QStringLiteral("- j") + digits.mid(1);
+  }
+  return QStringLiteral("+ j") + digits;
+}
+
+QColor Mix(const QColor& a, const QColor& b, float shareOfA) {
+  const float rest = 1 - shareOfA;
+  return QColor::fromRgbF(a.redF() * shareOfA + b.redF() * rest,
+                          a.greenF() * shareOfA + b.greenF() * rest,
+                          a.blueF() * shareOfA + b.blueF() * rest);
+}
+
+// Relative luminance of an sRGB colour, 0 for black to 1 for white.
+double Luminance(const QColor& colour) {
+  const auto linear = [](float channel) {
+    return channel <= 0.04045f ? channel / 12.92 : std::pow((channel + 0.055) / 1.055, 2.4);
+  };
+  return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) +
+         0.0722 * linear(colour.blueF());
+}
+
+double Contrast(const QColor& a, const QColor& b) {
+  const double first = Luminance(a);
+  const double second = Luminance(b);
+  return (std::max(first, second) + 0.05) / (std::min(first, second) + 0.05);
+}
+
+// Darker than a mid grey (#7c7c7c): a dark palette's background.
+bool IsDark(const QColor& background) { return Luminance(background) < 0.2; }
+
+// A mark's colour made lighter or darker, its hue kept, until it has the 3:1
+// contrast asked of graphics against the background: a caller's dark blue
+// still shows on a dark palette, a yellow on a light one.
+QColor Readable(QColor colour, const QColor& background) {
+  const int step = IsDark(background) ? 12 : -12;
+  for (int i = 0; i < 22 && Contrast(colour, background) < 3; ++i) {
+    colour = QColor::fromHsl(colour.hslHue(), colour.hslSaturation(),
+                             std::clamp(colour.lightness() + step, 0, 255));
+  }
+  return colour;
+}
+
+bool IsFinite(Reflection gamma) { return std::isfinite(gamma.re) && std::isfinite(gamma.im); }
+
+QPointF ToPoint(Reflection gamma, const ChartFrame& frame) {
+  const PixelPoint point = numeric::PointFromReflection(
+      {std::clamp(gamma.re, -kFarGamma, kFarGamma), std::clamp(gamma.im, -kFarGamma, kFarGamma)},
+      frame);
+  return {point.x, point.y};
+}
+
+QPointF Centre(const ChartFrame& frame) { return {frame.centreX, frame.centreY}; }
+
+// A rectangle of the text's size whose centre is `centre`.
+QRectF TextBox(const QFontMetricsF& metrics, const QString& text, QPointF centre) {
+  const QSizeF size(metrics.horizontalAdvance(text) + 2, metrics.height());
+  return {centre - QPointF(size.width() / 2, size.height() / 2), size};
+}
+
+// The grid's labels for a disc in `frame`: the resistances along the real
+// axis, the reactances outside the rim, the SWR circles below the centre.
+std::vector<SmithChart::PlacedText> GridLabels(const ChartFrame& frame,
+                                               const QFontMetricsF& metrics) {
+  std::vector<SmithChart::PlacedText> labels;
+  const auto add = [&](const QString& text, QRectF rect) {
+    labels.push_back({SmithChart::TextRole::GridLabel, text, rect});
+  };
+  const double radius = frame.side / 2;
+  const double gap = metrics.height() * 0.3;
+  const numeric::Impedance unit{1, 0};
+  for (const double value : kGridValues) {
+    // Just above the axis where the resistance circle crosses it.
+    const QPointF crossing = ToPoint(*numeric::ReflectionFromImpedance({value, 0}, unit), frame);
+    add(Compact(value),
+        TextBox(metrics, Compact(value), crossing - QPointF(0, metrics.height() / 2 + 1)));
+    for (const double x : {value, -value}) {
+      // Outside the rim where the reactance arc meets it, pushed outwards by
+      // its own size so that no corner dips into the disc.
+      const Reflection rim = *numeric::ReflectionFromImpedance({0, x}, unit);
+      const QPointF anchor =
+          ToPoint({rim.re * (1 + gap / radius), rim.im * (1 + gap / radius)}, frame);
+      const QString text =
+          (x < 0 ? QStringLiteral("-j") : QStringLiteral("+j")) + Compact(std::fabs(x));
+      const QRectF box = TextBox(metrics, text, anchor);
+      add(text, box.translated(rim.re * box.width() / 2, -rim.im * box.height() / 2));
+    }
+  }
+  for (const double swr : kGridSwrs) {
+    const QString text = QStringLiteral("SWR ") + Compact(swr);
+    add(text, TextBox(metrics, text, ToPoint({0, -numeric::SwrCircle(swr).radius}, frame)));
+  }
+  return labels;
+}
+
+// True when the box keeps clear of the disc (the rim's line included).
+bool ClearOfDisc(const QRectF& box, const ChartFrame& frame) {
+  const double nearestX = std::clamp(frame.centreX, box.left(), box.right());
+  const double nearestY = std::clamp(frame.centreY, box.top(), box.bottom());
+  return std::hypot(nearestX - frame.centreX, nearestY - frame.centreY) > frame.side / 2 + 2;
+}
+
+}  // namespace
+
+SmithChart::SmithChart(QWidget* parent) : QWidget(parent, Qt::Window) {
+  setObjectName(QStringLiteral("SmithChart"));
+  setWindowTitle(QStringLiteral("Tolvar 3.1 \u2013 Smith chart"));
+  setAccessibleName(QStringLiteral("Smith chart"));
+  setMinimumSize(kMinimumSize);
+  resize(kDefaultSize);
+  setMouseTracking(true);
+  // Every paint covers the whole widget with the cached grid.
+  setAttribute(Qt::WA_OpaquePaintEvent);
+
+  admittanceAction_ = new QAction(QStringLiteral("Admittance grid"), this);
+  admittanceAction_->setCheckable(true);
+  connect(admittanceAction_, &QAction::toggled, this, &SmithChart::setAdmittanceGrid);
+  auto* save = new QAction(QStringLiteral("Save as PNG\u2026"), this);
+  save->setShortcut(QKeySequence::Save);
+  connect(save, &QAction::triggered, this, &SmithChart::saveWithDialog);
+  addAction(admittanceAction_);
+  addAction(save);
+  setContextMenuPolicy(Qt::ActionsContextMenu);
+
+  relayout();
+}
+
+void SmithChart::setReference(double ohmR, double ohmX) {
+  if (!std::isfinite(ohmR) || !std::isfinite(ohmX)) {
+    return;
+  }
+  reference_ = {ohmR, ohmX};
+  relayout();
+}
+
+void SmithChart::setMarks(std::vector<ChartMark> marks) {
+  const QStringList legend = legendLines();
+  marks_ = std::move(marks);
+  QStringList descriptions;
+  for (const ChartMark& mark : marks_) {
+    descriptions << mark.description;
+  }
+  setAccessibleDescription(descriptions.join(QLatin1Char('\n')));
+  // Only a changed legend can move the disc; new positions just repaint.
+  if (legendLines() != legend) {
+    relayout();
+  }
+  update();
+}
+
+const std::vector<ChartMark>& SmithChart::marks() const { return marks_; }
+
+void SmithChart::setAdmittanceGrid(bool on) {
+  if (on == admittance_) {
+    return;
+  }
+  admittance_ = on;
+  admittanceAction_->setChecked(on);
+  gridStale_ = true;
+  update();
+}
+
+bool SmithChart::admittanceGrid() const { return admittance_; }
+
+bool SmithChart::savePng(const QString& path) const {
+  const qreal ratio = devicePixelRatioF();
+  QImage image(size() * ratio, QImage::Format_ARGB32_Premultiplied);
+  image.setDevicePixelRatio(ratio);
+  QPainter painter(&image);
+  paintChart(painter, QString());
+  painter.end();
+  return image.save(path, "PNG");
+}
+
+QString SmithChart::readoutAt(QPointF position) const {
+  const Reflection gamma =
+      numeric::ReflectionFromPoint({position.x(), position.y()}, layout_.frame);
+  const double magnitude = numeric::ReflectionMagnitude(gamma);
+  // The rim and beyond hold no passive load: nothing to read there.
+  if (!(magnitude < 1)) {
+    return {};
+  }
+  QStringList parts;
+  if (const auto z = numeric::ImpedanceFromReflection(gamma, reference_)) {
+    parts << QStringLiteral("Z = ") + Fixed(z->r, 2) + QLatin1Char(' ') +
+                 ImaginaryPart(Fixed(z->x, 2)) + QStringLiteral(" ohm");
+  }
+  parts << QStringLiteral("|\u0393| = ") + Fixed(magnitude, 3) + QStringLiteral(" \u2220 ") +
+               Fixed(numeric::ReflectionAngleDegrees(gamma), 1) + QStringLiteral("\u00b0");
+  if (const auto swr = numeric::SwrFromMagnitude(magnitude)) {
+    parts << QStringLiteral("SWR = ") + Fixed(*swr, 2);
+  }
+  return parts.join(QLatin1String(kReadoutSeparator));
+}
+
+QRectF SmithChart::discRect() const {
+  const double half = layout_.frame.side / 2;
+  return {layout_.frame.centreX - half, layout_.frame.centreY - half, layout_.frame.side,
+          layout_.frame.side};
+}
+
+std::vector<SmithChart::PlacedText> SmithChart::placedTexts() const { return layout_.texts; }
+
+QSize SmithChart::sizeHint() const { return kDefaultSize; }
+
+void SmithChart::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  paintChart(painter, readout_);
+}
+
+void SmithChart::resizeEvent(QResizeEvent*) { relayout(); }
+
+void SmithChart::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::PaletteChange) {
+    gridStale_ = true;
+    update();
+  }
+  QWidget::changeEvent(event);
+}
+
+void SmithChart::mouseMoveEvent(QMouseEvent* event) {
+  pointer_ = event->position();
+  refreshReadout();
+}
+
+void SmithChart::leaveEvent(QEvent*) {
+  pointer_.reset();
+  refreshReadout();
+}
+
+void SmithChart::refreshReadout() {
+  const QString text = pointer_ ? readoutAt(*pointer_) : QString();
+  if (text == readout_) {
+    return;
+  }
+  readout_ = text;
+  update(layout_.status.toAlignedRect());
+}
+
+QString SmithChart::referenceText() const {
+  return QStringLiteral("Reference ") + Compact(reference_.r) + QLatin1Char(' ') +
+         ImaginaryPart(Compact(reference_.x)) + QStringLiteral(" ohm");
+}
+
+QStringList SmithChart::legendLines() const {
+  QStringList lines;
+  for (const ChartMark& mark : marks_) {
+    if (!mark.legend.isEmpty()) {
+      lines << mark.legend;
+    }
+  }
+  return lines;
+}
+
+SmithChart::Layout SmithChart::computeLayout() const {
+  Layout layout;
+  const double w = width();
+  const double h = height();
+  layout.font = QFont(QString::fromLatin1(kFontFamily));
+  layout.font.setStyleHint(QFont::SansSerif);
+  layout.font.setPointSizeF(
+      std::clamp(std::min(w, h) / kPixelsPerPoint, kFontFloorPoints, kFontCeilingPoints));
+  const QFontMetricsF metrics(layout.font, this);
+  const double line = metrics.height();
+  const double margin = std::round(line / 2);
+
+  // The status line along the bottom; the disc and its labels above it.
+  layout.status = QRectF(margin, h - margin - line, w - 2 * margin, line);
+  const QRectF area(margin / 2, margin / 2, w - margin, layout.status.top() - margin);
+
+  // The legend in the top left corner, the reference in the top right one,
+  // side by side above the disc; longer texts are elided. The reference gets the
+  // larger share: it is one line that a small window should still show whole.
+  std::vector<PlacedText> corners;
+  const double swatch = 1.8 * line;
+  const double widestLegend = w * 0.35;
+  double legendWidth = 0;
+  const QStringList legend = legendLines();
+  for (qsizetype i = 0; i < legend.size(); ++i) {
+    const QString text = metrics.elidedText(legend[i], Qt::ElideRight, widestLegend - swatch);
+    const double textWidth = metrics.horizontalAdvance(text) + 2;
+    legendWidth = std::max(legendWidth, swatch + textWidth);
+    corners.push_back(
+        {TextRole::Legend, text,
+         QRectF(margin + swatch, margin + static_cast<double>(i) * line, textWidth, line)});
+  }
+  layout.legend = QRectF(margin, margin, legendWidth, static_cast<double>(legend.size()) * line);
+  const QString reference = metrics.elidedText(referenceText(), Qt::ElideRight, w * 0.45);
+  const double referenceWidth = metrics.horizontalAdvance(reference) + 2;
+  const QRectF referenceBox(w - margin - referenceWidth, margin, referenceWidth, line);
+  corners.push_back({TextRole::Reference, reference, referenceBox});
+
+  // The largest disc whose labels stay in the area and clear of the corners.
+  const QPointF centre = area.center();
+  const double largest = std::max(1.0, std::floor(std::min(area.width(), area.height()) / 2));
+  const auto fits = [&](const ChartFrame& frame, const std::vector<PlacedText>& labels) {
+    for (const QRectF& box : {layout.legend, referenceBox}) {
+      if (!box.isEmpty() && !ClearOfDisc(box, frame)) {
+        return false;
+      }
+    }
+    return std::all_of(labels.begin(), labels.end(), [&](const PlacedText& label) {
+      return area.contains(label.rect) && !label.rect.intersects(layout.legend) &&
+             !label.rect.intersects(referenceBox);
+    });
+  };
+  for (double radius = largest;; radius -= 1) {
+    layout.frame = {centre.x(), centre.y(), 2 * radius};
+    layout.texts = GridLabels(layout.frame, metrics);
+    // A window too small to fit keeps a disc of half its size, labels as they fall.
+    if (radius <= largest / 2 || fits(layout.frame, layout.texts)) {
+      break;
+    }
+  }
+  layout.texts.insert(layout.texts.end(), corners.begin(), corners.end());
+  layout.texts.push_back({TextRole::StatusLine, QString(), layout.status});
+  return layout;
+}
+
+void SmithChart::relayout() {
+  Layout next = computeLayout();
+  const ChartFrame& was = layout_.frame;
+  const ChartFrame& now = next.frame;
+  if (now.centreX != was.centreX || now.centreY != was.centreY || now.side != was.side ||
+      next.font != layout_.font) {
+    gridStale_ = true;
+  }
+  layout_ = std::move(next);
+  // A new reference or disc changes what lies under a pointer that stays put.
+  refreshReadout();
+  update();
+}
+
+void SmithChart::saveWithDialog() {
+  QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Save the Smith chart"),
+                                              QStringLiteral("smith-chart.png"),
+                                              QStringLiteral("PNG images (*.png)"));
+  if (path.isEmpty()) {
+    return;
+  }
+  if (!path.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive)) {
+    path += QStringLiteral(".png");
+  }
+  if (!savePng(path)) {
+    QMessageBox::warning(this, QStringLiteral("Save as PNG"),
+                         QStringLiteral("The chart could not be written to %1.")
+                             .arg(QDir::toNativeSeparators(path)));
+  }
+}
+
+std::vector<QColor> SmithChart::markColours() const {
+  const QColor background = palette().color(QPalette::Base);
+  const auto& set = IsDark(background) ? kDarkMarkColours : kLightMarkColours;
+  std::size_t next = 0;
+  std::vector<QColor> colours;
+  for (const ChartMark& mark : marks_) {
+    QColor colour = mark.colour;
+    if (!colour.isValid()) {
+      colour = QColor::fromRgb(set[next++ % set.size()]);
+    }
+    colours.push_back(Readable(colour, background));
+  }
+  return colours;
+}
+
+void SmithChart::paintChart(QPainter& painter, const QString& readout) const {
+  painter.drawPixmap(0, 0, grid());
+  const std::vector<QColor> colours = markColours();
+  drawMarks(painter, colours);
+  drawLegend(painter, colours);
+  painter.setFont(layout_.font);
+  painter.setPen(palette().color(QPalette::WindowText));
+  for (const PlacedText& text : layout_.texts) {
+    if (text.role == TextRole::Reference) {
+      painter.drawText(text.rect, Qt::AlignRight | Qt::AlignVCenter, text.text);
+    }
+  }
+  const QFontMetricsF metrics(layout_.font, painter.device());
+  painter.drawText(layout_.status, Qt::AlignLeft | Qt::AlignVCenter,
+                   metrics.elidedText(readout, Qt::ElideRight, layout_.status.width()));
+}
+
+const QPixmap& SmithChart::grid() const {
+  const qreal ratio = devicePixelRatioF();
+  const bool resized = grid_.devicePixelRatio() != ratio || grid_.size() != size() * ratio;
+  if (resized) {
+    grid_ = QPixmap(size() * ratio);
+    grid_.setDevicePixelRatio(ratio);
+  }
+  if (resized || gridStale_) {
+    QPainter painter(&grid_);
+    drawGrid(painter);
+    gridStale_ = false;
+  }
+  return grid_;
+}
+
+void SmithChart::drawGrid(QPainter& painter) const {
+  const QPalette& colours = palette();
+  const QColor window = colours.color(QPalette::Window);
+  const QColor windowInk = colours.color(QPalette::WindowText);
+  const QColor base = colours.color(QPalette::Base);
+  const QColor ink = colours.color(QPalette::Text);
+  const ChartFrame& frame = layout_.frame;
+  const QPointF centre = Centre(frame);
+  const double radius = frame.side / 2;
+
+  painter.fillRect(rect(), window);
+  painter.setRenderHint(QPainter::Antialiasing);
+  QPainterPath disc;
+  disc.addEllipse(centre, radius, radius);
+  painter.fillPath(disc, base);
+
+  // Only the part of each circle inside the disc: stroking whole circles of up
+  // to five times the disc's radius and clipping them would cost several times
+  // as much at a high pixel ratio.
+  const auto drawCircle = [&](const Circle& circle) {
+    const numeric::Arc arc = numeric::ArcInsideUnitDisc(circle);
+    const double scaled = circle.radius * radius;
+    const QPointF middle = ToPoint({circle.x, circle.y}, frame);
+    const QRectF box(middle - QPointF(scaled, scaled), QSizeF(2 * scaled, 2 * scaled));
+    QPainterPath path;
+    path.arcMoveTo(box, arc.startDegrees);
+    path.arcTo(box, arc.startDegrees, arc.sweepDegrees);
+    painter.drawPath(path);
+  };
+  painter.setBrush(Qt::NoBrush);
+  if (admittance_) {
+    painter.setPen(QPen(Mix(ink, base, 0.16f), 1));
+    for (const double value : kGridValues) {
+      drawCircle(numeric::ConductanceCircle(value));
+      drawCircle(*numeric::SusceptanceCircle(value));
+      drawCircle(*numeric::SusceptanceCircle(-value));
+    }
+  }
+  painter.setPen(QPen(Mix(ink, base, 0.34f), 1));
+  for (const double value : kGridValues) {
+    drawCircle(numeric::ResistanceCircle(value));
+    drawCircle(*numeric::ReactanceCircle(value));
+    drawCircle(*numeric::ReactanceCircle(-value));
+  }
+  painter.drawLine(ToPoint({-1, 0}, frame), ToPoint({1, 0}, frame));
+  QPen swrPen(Mix(ink, base, 0.5f), 1, Qt::CustomDashLine);
+  swrPen.setDashPattern({4, 3});
+  painter.setPen(swrPen);
+  for (const double swr : kGridSwrs) {
+    drawCircle(numeric::SwrCircle(swr));
+  }
+  painter.setPen(QPen(Mix(ink, base, 0.7f), 1.3));
+  painter.drawEllipse(centre, radius, radius);
+
+  // Labels inside the disc sit on a patch of its background, so the lines
+  // they cross do not run through the digits.
+  painter.setFont(layout_.font);
+  for (const PlacedText& label : layout_.texts) {
+    if (label.role != TextRole::GridLabel) {
+      continue;
+    }
+    const QPointF offset = label.rect.center() - centre;
+    const bool inside = std::hypot(offset.x(), offset.y()) < radius;
+    if (inside) {
+      painter.fillRect(label.rect, base);
+    }
+    painter.setPen(inside ? Mix(ink, base, 0.8f) : Mix(windowInk, window, 0.8f));
+    painter.drawText(label.rect, Qt::AlignCenter, label.text);
+  }
+}
+
+void SmithChart::drawMarks(QPainter& painter, const std::vector<QColor>& colours) const {
+  const ChartFrame& frame = layout_.frame;
+  const QColor base = palette().color(QPalette::Base);
+  const double dot = QFontMetricsF(layout_.font).height() / 3;
+  painter.setRenderHint(QPainter::Antialiasing);
+  for (std::size_t i = 0; i < marks_.size(); ++i) {
+    const ChartMark& mark = marks_[i];
+    // A point that is not finite has nowhere to go on the chart.
+    QPolygonF points;
+    for (const Reflection& gamma : mark.path) {
+      if (IsFinite(gamma)) {
+        points << ToPoint(gamma, frame);
+      }
+    }
+    if (points.isEmpty()) {
+      continue;
+    }
+    const QColor& colour = colours[i];
+    if (mark.swrCircle && IsFinite(mark.path.back())) {
+      const double magnitude = numeric::ReflectionMagnitude(mark.path.back());
+      if (magnitude > 0 && magnitude < 1) {
+        painter.setPen(QPen(colour, 1.2, Qt::DashDotLine));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawEllipse(Centre(frame), magnitude * frame.side / 2, magnitude * frame.side / 2);
+      }
+    }
+    if (points.size() > 1) {
+      // A band of the background under the line lifts it off the grid.
+      painter.setPen(QPen(base, 4.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+      painter.drawPolyline(points);
+      painter.setPen(QPen(colour, 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+      painter.drawPolyline(points);
+    }
+    painter.setPen(QPen(base, 1.5));
+    painter.setBrush(colour);
+    painter.drawEllipse(points.back(), dot, dot);
+  }
+}
+
+void SmithChart::drawLegend(QPainter& painter, const std::vector<QColor>& colours) const {
+  const QColor window = palette().color(QPalette::Window);
+  const double dot = QFontMetricsF(layout_.font).height() / 3;
+  painter.setFont(layout_.font);
+  painter.setRenderHint(QPainter::Antialiasing);
+  auto text = std::find_if(layout_.texts.begin(), layout_.texts.end(),
+                           [](const PlacedText& t) { return t.role == TextRole::Legend; });
+  for (std::size_t i = 0; i < marks_.size() && text != layout_.texts.end(); ++i) {
+    if (marks_[i].legend.isEmpty()) {
+      continue;
+    }
+    const double y = text->rect.center().y();
+    const double left = layout_.legend.left();
+    const double right = text->rect.left() - dot;
+    painter.setPen(QPen(colours[i], 2, Qt::SolidLine, Qt::RoundCap));
+    painter.drawLine(QPointF(left, y), QPointF(right, y));
+    painter.setPen(QPen(window, 1.5));
+    painter.setBrush(colours[i]);
+    painter.drawEllipse(QPointF((left + right) / 2, y), dot, dot);
+    painter.setPen(palette().color(QPalette::WindowText));
+    painter.drawText(text->rect, Qt::AlignLeft | Qt::AlignVCenter, text->text);
+    ++text;
+  }
+}
+
+}  // namespace tolvar::app

@@ -1,0 +1,108 @@
+#pragma once
+
+// A Smith chart in a window of its own. The caller hands it marks (reflection
+// coefficients with a legend and an accessible description) and the reference
+// impedance; the chart draws its grid once into a pixmap cached at the screen's
+// pixel ratio and, on each paint, only the marks, the legend and the texts over
+// it. Pointing at the disc shows Z, Gamma and SWR in the status line; the
+// context menu toggles the admittance grid and saves the chart as a PNG.
+
+#include <QColor>
+#include <QFont>
+#include <QPixmap>
+#include <QRectF>
+#include <QString>
+#include <QWidget>
+#include <optional>
+#include <vector>
+
+#include "numeric/smith.h"
+
+class QAction;
+
+namespace tolvar::app {
+
+struct ChartMark {
+  QString legend;       // the legend's line, e.g. "Load (SWR panel)"; empty: not in the legend
+  QString description;  // its line of the chart's accessible description
+  // Invalid: the next of the chart's own colours (one set for light palettes,
+  // one for dark). Any colour is drawn lighter or darker if needed to stand out
+  // from the disc.
+  QColor colour;
+  std::vector<numeric::Reflection> path;  // one point: a dot; more: a line, dot on the last
+  bool swrCircle = false;                 // also draws |Gamma| = |last point|
+};
+
+class SmithChart : public QWidget {
+ public:
+  explicit SmithChart(QWidget* parent = nullptr);
+
+  // The impedance [ohm] the readout's Z refers to, shown in the top right corner.
+  // A value that is not finite leaves the reference as it was.
+  void setReference(double ohmR, double ohmX = 0);
+  void setMarks(std::vector<ChartMark> marks);
+  const std::vector<ChartMark>& marks() const;
+  void setAdmittanceGrid(bool on);
+  bool admittanceGrid() const;
+  // The chart as the user sees it, without the pointer's readout, at the
+  // screen's pixel ratio.
+  bool savePng(const QString& path) const;
+
+  // What the status line shows with the pointer at `position` [widget pixels]:
+  // Z, |Gamma| with its angle, and SWR; empty on the rim and outside it.
+  QString readoutAt(QPointF position) const;
+  // The square the unit circle fills [widget pixels].
+  QRectF discRect() const;
+
+  enum class TextRole { GridLabel, Legend, Reference, StatusLine };
+  struct PlacedText {
+    TextRole role;
+    QString text;
+    QRectF rect;  // where it is drawn; for the status line, the whole line kept for it
+  };
+  // Every text the chart draws at its present size and marks.
+  std::vector<PlacedText> placedTexts() const;
+
+  QSize sizeHint() const override;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void changeEvent(QEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void leaveEvent(QEvent* event) override;
+
+ private:
+  struct Layout {
+    QFont font;
+    numeric::ChartFrame frame{0, 0, 1};
+    std::vector<PlacedText> texts;  // grid labels first, then the legend, reference, status
+    QRectF legend;                  // the legend's box, swatches included
+    QRectF status;
+  };
+  Layout computeLayout() const;
+  void relayout();
+  void saveWithDialog();
+  void refreshReadout();
+  QString referenceText() const;
+  QStringList legendLines() const;
+  std::vector<QColor> markColours() const;
+
+  void paintChart(QPainter& painter, const QString& readout) const;
+  const QPixmap& grid() const;
+  void drawGrid(QPainter& painter) const;
+  void drawMarks(QPainter& painter, const std::vector<QColor>& colours) const;
+  void drawLegend(QPainter& painter, const std::vector<QColor>& colours) const;
+
+  std::vector<ChartMark> marks_;
+  numeric::Impedance reference_{50, 0};
+  bool admittance_ = false;
+  std::optional<QPointF> pointer_;  // over the widget, or none
+  QString readout_;
+  Layout layout_;
+  mutable QPixmap grid_;  // the static grid, rebuilt when it no longer matches
+  mutable bool gridStale_ = true;
+  QAction* admittanceAction_;
+};
+
+}  // namespace tolvar::app

@@ -1,0 +1,116 @@
+#include "numeric/smith.h"
+
+#include <algorithm>
+#include <cmath>
+#include <complex>
+#include <numbers>
+
+namespace tolvar::numeric {
+
+namespace {
+
+using Complex = std::complex<double>;
+
+Complex ToComplex(Impedance z) { return {z.r, z.x}; }
+Complex ToComplex(Reflection gamma) { return {gamma.re, gamma.im}; }
+
+bool IsFinite(Complex c) { return std::isfinite(c.real()) && std::isfinite(c.imag()); }
+
+}  // namespace
+
+std::optional<Reflection> ReflectionFromImpedance(Impedance z, Impedance ref) {
+  const Complex sum = ToComplex(z) + ToComplex(ref);
+  // Z = -Zref: the ratio has no finite value.
+  if (sum == 0.0) {
+    return std::nullopt;
+  }
+  const Complex gamma = (ToComplex(z) - ToComplex(ref)) / sum;
+  if (!IsFinite(gamma)) {
+    return std::nullopt;
+  }
+  return Reflection{gamma.real(), gamma.imag()};
+}
+
+std::optional<Impedance> ImpedanceFromReflection(Reflection gamma, Impedance ref) {
+  const Complex gap = 1.0 - ToComplex(gamma);
+  // Gamma = 1 is the open circuit: no finite Z.
+  if (gap == 0.0) {
+    return std::nullopt;
+  }
+  const Complex z = ToComplex(ref) * (1.0 + ToComplex(gamma)) / gap;
+  if (!IsFinite(z)) {
+    return std::nullopt;
+  }
+  return Impedance{z.real(), z.imag()};
+}
+
+double ReflectionMagnitude(Reflection gamma) { return std::hypot(gamma.re, gamma.im); }
+
+double ReflectionAngleDegrees(Reflection gamma) {
+  const double degrees = std::atan2(gamma.im, gamma.re) * 180 / std::numbers::pi;
+  // atan2 gives -pi on the negative real axis approached from below (im = -0):
+  // that is the angle 180. The min keeps rounding from stepping past 180.
+  if (degrees <= -180) {
+    return 180;
+  }
+  return std::min(degrees, 180.0);
+}
+
+std::optional<double> SwrFromMagnitude(double magnitude) {
+  if (magnitude >= 1) {
+    return std::nullopt;
+  }
+  return (1 + magnitude) / (1 - magnitude);
+}
+
+Circle ResistanceCircle(double r) { return {r / (1 + r), 0, 1 / (1 + r)}; }
+
+std::optional<Circle> ReactanceCircle(double x) {
+  if (x == 0) {
+    return std::nullopt;
+  }
+  return Circle{1, 1 / x, 1 / std::fabs(x)};
+}
+
+Circle ConductanceCircle(double g) {
+  const Circle mirror = ResistanceCircle(g);
+  return {-mirror.x, -mirror.y, mirror.radius};
+}
+
+std::optional<Circle> SusceptanceCircle(double b) {
+  const std::optional<Circle> mirror = ReactanceCircle(b);
+  if (!mirror) {
+    return std::nullopt;
+  }
+  return Circle{-mirror->x, -mirror->y, mirror->radius};
+}
+
+Circle SwrCircle(double swr) { return {0, 0, (swr - 1) / (swr + 1)}; }
+
+Arc ArcInsideUnitDisc(Circle circle) {
+  const double distance = std::hypot(circle.x, circle.y);
+  // A circle about the disc's centre (or a bare point) meets the rim nowhere.
+  if (distance == 0 || circle.radius == 0) {
+    return {0, circle.radius <= 1 ? 360.0 : 0.0};
+  }
+  const double degreesPerRadian = 180 / std::numbers::pi;
+  const double towardsCentre = std::atan2(-circle.y, -circle.x) * degreesPerRadian;
+  // Half the angle between the crossings, by the law of cosines; beyond +-1
+  // the circles do not cross and the arc is all or nothing.
+  const double cosine =
+      (circle.radius * circle.radius + distance * distance - 1) / (2 * circle.radius * distance);
+  const double half = std::acos(std::clamp(cosine, -1.0, 1.0)) * degreesPerRadian;
+  return {towardsCentre - half, 2 * half};
+}
+
+PixelPoint PointFromReflection(Reflection gamma, ChartFrame frame) {
+  const double half = frame.side / 2;
+  return {frame.centreX + gamma.re * half, frame.centreY - gamma.im * half};
+}
+
+Reflection ReflectionFromPoint(PixelPoint point, ChartFrame frame) {
+  const double half = frame.side / 2;
+  return {(point.x - frame.centreX) / half, (frame.centreY - point.y) / half};
+}
+
+}  // namespace tolvar::numeric
