@@ -1,12 +1,46 @@
 #include "app/guide.h"
 
-#include <QString>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 
 namespace tolvar::app {
 
-QUrl GuideUrl() {
-  return QUrl(QStringLiteral("https://") + QStringLiteral(TOLVAR_GUIDE_HOST) +
-              QStringLiteral("/content/guide/Tolvar31guide.pdf"));
+namespace {
+
+std::optional<QString>& ProgramDirForTest() {
+  static std::optional<QString> dir;
+  return dir;
 }
+
+}  // namespace
+
+std::optional<QString> LocalGuide(const QString& programDir) {
+  const QFileInfo guide(
+      QDir::cleanPath(QDir(programDir).filePath(QStringLiteral(TOLVAR_GUIDE_FROM_PROGRAM))));
+  if (!guide.isFile() || !guide.isReadable()) {
+    return std::nullopt;
+  }
+  return guide.absoluteFilePath();
+}
+
+QUrl GuideUrl(const QString& programDir) {
+  if (const auto local = LocalGuide(programDir)) {
+    return QUrl::fromLocalFile(*local);
+  }
+  return QUrl(QStringLiteral("https://") + QStringLiteral(TOLVAR_GUIDE_HOST) +
+              QStringLiteral("/content/guide/") + QStringLiteral(TOLVAR_GUIDE_FILE));
+}
+
+QUrl GuideUrl() {
+  return GuideUrl(ProgramDirForTest().value_or(QCoreApplication::applicationDirPath()));
+}
+
+GuideProgramDirForTest::GuideProgramDirForTest(const QString& dir)
+    : previous_(ProgramDirForTest()) {
+  ProgramDirForTest() = dir;
+}
+
+GuideProgramDirForTest::~GuideProgramDirForTest() { ProgramDirForTest() = previous_; }
 
 }  // namespace tolvar::app

@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QDebug>
 #include <QDesktopServices>
+#include <QDir>
 #include <QFontInfo>
 #include <QFontMetricsF>
 #include <QGroupBox>
@@ -17,6 +18,7 @@
 #include <QSet>
 #include <QStyleOptionButton>
 #include <QStyleOptionGroupBox>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QToolTip>
 #include <algorithm>
@@ -44,6 +46,7 @@ class WindowLayoutTest : public QObject {
   void captionsAndStartTextsFitTheirControls();
   void tabVisitsTheControlsInLayoutOrder();
   void accessKeysPressTheirButtons();
+  void helpButtonOpensTheGuide_data();
   void helpButtonOpensTheGuide();
   void assistiveTechnologyGetsNamesAndResults();
 };
@@ -342,19 +345,36 @@ void WindowLayoutTest::accessKeysPressTheirButtons() {
   QVERIFY(!f.text("Text7").contains(QLatin1Char('s')));  // the access key typed nothing
 }
 
+void WindowLayoutTest::helpButtonOpensTheGuide_data() {
+  QTest::addColumn<bool>("inBuildTree");  // else in an install prefix that has no guide
+  QTest::addColumn<QUrl>("opened");
+  QTest::newRow("run from the build tree: the guide built for it")
+      << true << QUrl::fromLocalFile(QStringLiteral(TOLVAR_BUILT_GUIDE));
+  QTest::newRow("installed without the guide: the guide on the web")
+      << false
+      << QUrl(QStringLiteral("https://" TOLVAR_GUIDE_HOST "/content/guide/Tolvar31guide.pdf"));
+}
+
 void WindowLayoutTest::helpButtonOpensTheGuide() {
+  QFETCH(bool, inBuildTree);
+  QFETCH(QUrl, opened);
+  QTemporaryDir emptyPrefix;
+  QVERIFY(QDir(emptyPrefix.path()).mkpath(QStringLiteral("bin")));
+  const tolvar::app::GuideProgramDirForTest programDir(
+      inBuildTree ? QStringLiteral(TOLVAR_BUILD_PROGRAM_DIR) : emptyPrefix.filePath("bin"));
   WindowFixture f;
   openedUrls.clear();
-  QDesktopServices::setUrlHandler(QStringLiteral("https"), this, "openGuide");
+  for (const QString& scheme : {QStringLiteral("file"), QStringLiteral("https")}) {
+    QDesktopServices::setUrlHandler(scheme, this, "openGuide");
+  }
   f.activate();
   QTest::keyClick(&f.window, Qt::Key_Question, Qt::AltModifier);
   QTRY_COMPARE(openedUrls.size(), 1);
   f.click("Command7");
-  QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
-  QCOMPARE(openedUrls.size(), 2);
-  QCOMPARE(openedUrls.first(), tolvar::app::GuideUrl());
-  QCOMPARE(openedUrls.first().path(), QStringLiteral("/content/guide/Tolvar31guide.pdf"));
-  QCOMPARE(openedUrls.first().scheme(), QStringLiteral("https"));
+  for (const QString& scheme : {QStringLiteral("file"), QStringLiteral("https")}) {
+    QDesktopServices::unsetUrlHandler(scheme);
+  }
+  QCOMPARE(openedUrls, QList<QUrl>({opened, opened}));
   QVERIFY(f.boxes.boxes.isEmpty());
 }
 

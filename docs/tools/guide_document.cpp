@@ -1,0 +1,413 @@
+#include "guide_document.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextFrame>
+#include <QTextTable>
+#include <QUrl>
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+namespace tolvar::guide {
+
+namespace {
+
+// The fonts of fonts-liberation2, which the program depends on anyway, so the
+// book looks the same wherever it is built.
+const QString kSerif = QStringLiteral("Liberation Serif");
+const QString kSans = QStringLiteral("Liberation Sans");
+const QString kMono = QStringLiteral("Liberation Mono");
+
+constexpr double kBodyPoints = 10.5;
+const QColor kHeadingColour(0x1f, 0x3a, 0x5f);
+const QColor kFooterColour(0x60, 0x60, 0x60);
+
+// Where the text goes on the page, in the writer's device pixels.
+struct Page {
+  double dpi;   // the writer's resolution
+  double left;  // margins
+  double top;
+  double width;   // of the text
+  double height;  // of the text
+  double footer;  // baseline of the page number, from the page's top
+  double points(double pixels) const { return pixels * 72.0 / dpi; }
+  double pixels(double points) const { return points * dpi / 72.0; }
+};
+
+Page PageOf(const QPdfWriter& writer) {
+  // A4 with margins of 22 mm at the sides, 20 mm at the top and 25 mm at the
+  // foot, where the page number stands.
+  const double dpi = writer.resolution();
+  const auto mm = [dpi](double millimetres) { return millimetres / 25.4 * dpi; };
+  const double sheetWidth = writer.width();
+  const double sheetHeight = writer.height();
+  return {dpi,
+          mm(22),
+          mm(20),
+          sheetWidth - 2 * mm(22),
+          sheetHeight - mm(20) - mm(25),
+          sheetHeight - mm(13)};
+}
+
+QFont Font(const QString& family, double points, QFont::Weight weight = QFont::Normal,
+           bool italic = false) {
+  QFont font(family);
+  font.setPointSizeF(points);
+  font.setWeight(weight);
+  font.setItalic(italic);
+  return font;
+}
+
+QTextCharFormat CharFormat(const QFont& font, const QColor& colour = Qt::black) {
+  QTextCharFormat format;
+  format.setFont(font, QTextCharFormat::FontPropertiesAll);
+  format.setForeground(colour);
+  return format;
+}
+
+// Margins, paddings and borders are given in 96-dpi pixels; the layout scales
+// them to the writer's resolution, as it does images.
+double Length(double points) { return points * 96.0 / 72.0; }
+
+// The size at which an image is laid out, in 96-dpi pixels (the unit image
+// formats take): its size on a screen of the resolution its file states, 96 dpi
+// when it states none, at most the width of the text.
+QSizeF ImageSize(const QImage& image, const Page& page) {
+  const double fileDpi = image.dotsPerMeterX() > 0 ? image.dotsPerMeterX() * 0.0254 : 96.0;
+  const double textWidth = page.points(page.width) * 96.0 / 72.0;
+  const double width = std::min(image.width() * 96.0 / fileDpi, textWidth);
+  return {width, width * image.height() / image.width()};
+}
+
+// Loads every image the Markdown names, relative to its folder, into the
+// document, and sizes it. Returns the names of the images that could not be read.
+QStringList PlaceImages(QTextDocument& document, const QDir& folder, const Page& page) {
+  struct Placed {
+    int position;
+    QTextImageFormat format;
+    bool alone;  // the only thing in its paragraph
+  };
+  std::vector<Placed> placed;
+  QStringList missing;
+  for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+    for (auto it = block.begin(); !it.atEnd(); ++it) {
+      const QTextFragment fragment = it.fragment();
+      if (!fragment.charFormat().isImageFormat()) {
+        continue;
+      }
+      QTextImageFormat format = fragment.charFormat().toImageFormat();
+      const QImage image(folder.filePath(format.name()));
+      if (image.isNull()) {
+        missing << format.name();
+        continue;
+      }
+      document.addResource(QTextDocument::ImageResource, QUrl(format.name()), image);
+      const QSizeF size = ImageSize(image, page);
+      format.setWidth(size.width());
+      format.setHeight(size.height());
+      placed.push_back({fragment.position(), format, block.text().trimmed().size() == 1});
+    }
+  }
+  // Formats change only after the walk, which they would disturb.
+  for (const Placed& image : placed) {
+    QTextCursor cursor(&document);
+    cursor.setPosition(image.position);
+    cursor.setPosition(image.position + 1, QTextCursor::KeepAnchor);
+    cursor.setCharFormat(image.format);
+    if (image.alone) {
+      QTextBlockFormat centred = cursor.blockFormat();
+      centred.setAlignment(Qt::AlignHCenter);
+      centred.setTopMargin(Length(6));
+      centred.setBottomMargin(Length(2));
+      cursor.setBlockFormat(centred);
+    }
+  }
+  return missing;
+}
+
+// Sets a format on every fragment of a block, keeping what `adjust` leaves.
+template <typename Adjust>
+void RestyleFragments(QTextDocument& document, const QTextBlock& block, Adjust adjust) {
+  std::vector<std::pair<QTextFragment, QTextCharFormat>> changes;
+  for (auto it = block.begin(); !it.atEnd(); ++it) {
+    QTextCharFormat format = it.fragment().charFormat();
+    if (adjust(format)) {
+      changes.emplace_back(it.fragment(), format);
+    }
+  }
+  for (const auto& [fragment, format] : changes) {
+    QTextCursor cursor(&document);
+    cursor.setPosition(fragment.position());
+    cursor.setPosition(fragment.position() + fragment.length(), QTextCursor::KeepAnchor);
+    cursor.setCharFormat(format);
+  }
+}
+
+// A line of a code block: the worked examples' result texts.
+bool IsCode(const QTextBlock& block) {
+  return block.isValid() && block.blockFormat().hasProperty(QTextFormat::BlockCodeLanguage);
+}
+
+// The book's typography over what the Markdown reader produced.
+void StyleText(QTextDocument& document) {
+  for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+    QTextCursor cursor(block);
+    QTextBlockFormat blockFormat = block.blockFormat();
+    const int level = blockFormat.headingLevel();
+    if (IsCode(block)) {
+      blockFormat.setLeftMargin(Length(14));
+      blockFormat.setTopMargin(IsCode(block.previous()) ? 0 : Length(2));
+      blockFormat.setBottomMargin(IsCode(block.next()) ? 0 : Length(6));
+      cursor.setBlockFormat(blockFormat);
+      RestyleFragments(document, block, [](QTextCharFormat& format) {
+        format.setFontFamilies({kMono});
+        format.setFontPointSize(kBodyPoints - 1.5);
+        return true;
+      });
+      continue;
+    }
+    if (level > 0) {
+      const double points = level <= 2 ? 16.0 : 12.5;
+      blockFormat.setTopMargin(Length(level <= 2 ? 16.0 : 10.0));
+      blockFormat.setBottomMargin(Length(5.0));
+      cursor.setBlockFormat(blockFormat);
+      RestyleFragments(document, block, [&](QTextCharFormat& format) {
+        format.clearProperty(QTextFormat::FontSizeAdjustment);
+        format.setFont(Font(kSans, points, QFont::Bold), QTextCharFormat::FontPropertiesAll);
+        format.setForeground(kHeadingColour);
+        return true;
+      });
+      continue;
+    }
+    blockFormat.setLineHeight(115, QTextBlockFormat::ProportionalHeight);
+    if (blockFormat.bottomMargin() > 0) {
+      blockFormat.setBottomMargin(Length(5.0));
+    }
+    cursor.setBlockFormat(blockFormat);
+    RestyleFragments(document, block, [&](QTextCharFormat& format) {
+      if (!format.fontFixedPitch() || format.isImageFormat()) {
+        return false;
+      }
+      format.setFontFamilies({kMono});
+      format.setFontPointSize(kBodyPoints - 1);
+      return true;
+    });
+  }
+  for (QTextFrame* frame : document.rootFrame()->childFrames()) {
+    if (auto* table = qobject_cast<QTextTable*>(frame)) {
+      QTextTableFormat format = table->format();
+      format.setBorder(Length(0.5));
+      format.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
+      format.setBorderBrush(QColor(0x90, 0x90, 0x90));
+      format.setBorderCollapse(false);
+      format.setCellPadding(Length(3));
+      format.setCellSpacing(0);
+      format.setWidth(QTextLength(QTextLength::PercentageLength, 100));
+      format.setTopMargin(Length(4));
+      format.setBottomMargin(Length(8));
+      table->setFormat(format);
+    }
+  }
+}
+
+// Puts the title page where the Markdown's level-1 heading was, or before the
+// text. Returns the icon's name when it cannot be read.
+QStringList AddTitlePage(QTextDocument& document, const TitlePage& title, const Page& page) {
+  QTextCursor cursor(&document);
+  if (document.begin().blockFormat().headingLevel() == 1) {
+    cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+    cursor.removeSelectedText();
+  } else {
+    cursor.insertBlock();
+    cursor.movePosition(QTextCursor::Start);
+  }
+  const auto block = [&](double topPoints) {
+    QTextBlockFormat format;
+    format.setAlignment(Qt::AlignHCenter);
+    format.setTopMargin(Length(topPoints));
+    cursor.insertBlock(format);
+  };
+  // The first block's top margin counts for nothing; a line of fixed height does.
+  QTextBlockFormat spacer;
+  spacer.setLineHeight(Length(page.points(page.height) * 0.22), QTextBlockFormat::FixedHeight);
+  cursor.setBlockFormat(spacer);
+  const QImage icon = title.icon.isEmpty() ? QImage() : QImage(title.icon);
+  if (!icon.isNull()) {
+    block(0);
+    document.addResource(QTextDocument::ImageResource, QUrl(title.icon), icon);
+    QTextImageFormat image;
+    image.setName(title.icon);
+    image.setWidth(34.0 / 25.4 * 96.0);  // 34 mm
+    image.setHeight(34.0 / 25.4 * 96.0 * icon.height() / icon.width());
+    cursor.insertImage(image);
+  }
+  block(icon.isNull() ? 0.0 : 18.0);
+  cursor.setBlockCharFormat(CharFormat(Font(kSans, 34, QFont::Bold), kHeadingColour));
+  cursor.insertText(title.title, CharFormat(Font(kSans, 34, QFont::Bold), kHeadingColour));
+  block(10.0);
+  cursor.insertText(title.subtitle, CharFormat(Font(kSans, 20), kHeadingColour));
+  block(28.0);
+  cursor.insertText(title.description, CharFormat(Font(kSerif, 13, QFont::Normal, true)));
+  QTextBlockFormat last = cursor.blockFormat();
+  last.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysAfter);
+  cursor.setBlockFormat(last);
+  return icon.isNull() && !title.icon.isEmpty() ? QStringList{title.icon} : QStringList{};
+}
+
+int PageAt(double y, const Page& page) { return static_cast<int>(std::floor(y / page.height)); }
+
+// Where a block's line stands in the document, top and bottom.
+double LineTop(QAbstractTextDocumentLayout& layout, const QTextBlock& block, int line) {
+  return layout.blockBoundingRect(block).top() + block.layout()->lineAt(line).rect().top();
+}
+double LineBottom(QAbstractTextDocumentLayout& layout, const QTextBlock& block, int line) {
+  return layout.blockBoundingRect(block).top() + block.layout()->lineAt(line).rect().bottom();
+}
+
+// The first block of the first unit that a page break splits: a heading with
+// the first line of its text, or a code block with the paragraph that
+// introduces it. Null when there is none, or when the unit already starts a page.
+QTextBlock FirstSplitUnit(QTextDocument& document, const Page& page) {
+  QAbstractTextDocumentLayout& layout = *document.documentLayout();
+  layout.documentSize();  // lays it all out: lines exist only once laid out
+  for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+    QTextBlock first = block;
+    QTextBlock last = block.next();
+    int lastLine = 0;
+    if (block.blockFormat().headingLevel() > 0 && last.isValid()) {
+      lastLine = 0;
+    } else if (IsCode(block) && !IsCode(block.previous())) {
+      const QTextBlock previous = block.previous();
+      if (previous.isValid() && previous.blockFormat().headingLevel() == 0) {
+        first = previous;
+      }
+      last = block;
+      while (IsCode(last.next())) {
+        last = last.next();
+      }
+      lastLine = last.layout()->lineCount() - 1;
+    } else {
+      continue;
+    }
+    if (first.layout()->lineCount() == 0 || lastLine < 0 || last.layout()->lineCount() == 0) {
+      continue;
+    }
+    const bool split = PageAt(LineTop(layout, first, 0), page) !=
+                       PageAt(LineBottom(layout, last, lastLine) - 1, page);
+    if (split &&
+        (first.blockFormat().pageBreakPolicy() & QTextFormat::PageBreak_AlwaysBefore) == 0) {
+      return first;
+    }
+  }
+  return {};
+}
+
+// Moves every unit that a page break would split to the top of the next page.
+// One at a time, from the top: each move changes where everything after it
+// lands, and Qt's layout is only consistent again once it is redone as a whole.
+void KeepUnitsTogether(QTextDocument& document, const Page& page) {
+  for (QTextBlock first = FirstSplitUnit(document, page); first.isValid();
+       first = FirstSplitUnit(document, page)) {
+    QTextBlockFormat format = first.blockFormat();
+    format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+    QTextCursor(first).setBlockFormat(format);
+    document.markContentsDirty(0, document.characterCount());
+  }
+}
+
+QList<Heading> HeadingsOf(QTextDocument& document, const Page& page) {
+  QList<Heading> headings;
+  QAbstractTextDocumentLayout* layout = document.documentLayout();
+  for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+    const int level = block.blockFormat().headingLevel();
+    if (level < 2) {
+      continue;
+    }
+    const double top = layout->blockBoundingRect(block).top();
+    const int number = PageAt(top, page);
+    headings.append(
+        {block.text(), level - 1, number, page.points(top - number * page.height + page.top)});
+  }
+  return headings;
+}
+
+void PaintPages(QTextDocument& document, const TitlePage& title, const Page& page,
+                QPdfWriter& writer) {
+  QPainter painter(&writer);
+  // Screenshots stay sharp: no JPEG.
+  painter.setRenderHint(QPainter::LosslessImageRendering);
+  QAbstractTextDocumentLayout* layout = document.documentLayout();
+  const QString footer = title.title + QStringLiteral(" \u2013 ") + title.subtitle;
+  for (int number = 0; number < document.pageCount(); ++number) {
+    if (number > 0) {
+      writer.newPage();
+    }
+    painter.save();
+    painter.translate(page.left, page.top - number * page.height);
+    QAbstractTextDocumentLayout::PaintContext context;
+    context.clip = QRectF(0, number * page.height, page.width, page.height);
+    context.palette.setColor(QPalette::Text, Qt::black);
+    painter.setClipRect(context.clip);
+    layout->draw(&painter, context);
+    painter.restore();
+    if (number == 0) {
+      continue;  // the title page has no number
+    }
+    painter.setFont(Font(kSans, 8.5));
+    painter.setPen(kFooterColour);
+    const QRectF line(page.left, page.footer - page.pixels(12), page.width, page.pixels(14));
+    painter.drawText(line, Qt::AlignLeft | Qt::AlignBottom, footer);
+    painter.drawText(line, Qt::AlignRight | Qt::AlignBottom, QString::number(number + 1));
+  }
+}
+
+}  // namespace
+
+PrintedGuide PrintGuide(const QString& markdownFile, const TitlePage& titlePage,
+                        QPdfWriter& writer) {
+  writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
+  writer.setTitle(titlePage.title + QLatin1Char(' ') + titlePage.subtitle);
+  writer.setCreator(titlePage.title);
+  const Page page = PageOf(writer);
+  const QDir folder = QFileInfo(markdownFile).absoluteDir();
+
+  PrintedGuide guide;
+  guide.document = std::make_unique<QTextDocument>();
+  QTextDocument& document = *guide.document;
+  // Laid out for the writer itself: fonts are measured at its resolution.
+  document.documentLayout()->setPaintDevice(&writer);
+  document.setDefaultFont(Font(kSerif, kBodyPoints));
+  document.setDocumentMargin(0);
+
+  QFile source(markdownFile);
+  if (!source.open(QIODevice::ReadOnly)) {
+    guide.unreadFiles << markdownFile;
+    return guide;
+  }
+  document.setMarkdown(QString::fromUtf8(source.readAll()), QTextDocument::MarkdownDialectGitHub);
+  StyleText(document);
+  guide.unreadFiles = PlaceImages(document, folder, page);
+  guide.unreadFiles += AddTitlePage(document, titlePage, page);
+  document.setPageSize(QSizeF(page.width, page.height));
+  KeepUnitsTogether(document, page);
+
+  guide.headings = HeadingsOf(document, page);
+  guide.pageCount = document.pageCount();
+  PaintPages(document, titlePage, page, writer);
+  // The writer may go before the document; its text and structure stay.
+  document.documentLayout()->setPaintDevice(nullptr);
+  return guide;
+}
+
+}  // namespace tolvar::guide

@@ -1,0 +1,61 @@
+// Builds the PDF user guide from its Markdown source at build time:
+//   guide_pdf --title T --subtitle S --description D [--icon PNG] guide.md out.pdf
+// Runs on any Qt platform; the build uses the offscreen one.
+#include <QBuffer>
+#include <QCommandLineParser>
+#include <QGuiApplication>
+#include <QPdfWriter>
+#include <QSaveFile>
+#include <cstdio>
+
+#include "guide_document.h"
+#include "pdf_outline.h"
+
+int main(int argc, char* argv[]) {
+  QGuiApplication app(argc, argv);
+  QCommandLineParser parser;
+  parser.addHelpOption();
+  const QCommandLineOption title(QStringLiteral("title"), QStringLiteral("Title."),
+                                 QStringLiteral("text"));
+  const QCommandLineOption subtitle(QStringLiteral("subtitle"), QStringLiteral("Subtitle."),
+                                    QStringLiteral("text"));
+  const QCommandLineOption description(QStringLiteral("description"),
+                                       QStringLiteral("One-line description."),
+                                       QStringLiteral("text"));
+  const QCommandLineOption icon(QStringLiteral("icon"), QStringLiteral("Image above the title."),
+                                QStringLiteral("file"));
+  parser.addOptions({title, subtitle, description, icon});
+  parser.addPositionalArgument(QStringLiteral("markdown"), QStringLiteral("The guide's source."));
+  parser.addPositionalArgument(QStringLiteral("pdf"), QStringLiteral("The PDF to write."));
+  parser.process(app);
+  const QStringList files = parser.positionalArguments();
+  if (files.size() != 2) {
+    parser.showHelp(2);
+  }
+
+  QBuffer pdf;
+  pdf.open(QIODevice::WriteOnly);
+  QPdfWriter writer(&pdf);
+  const tolvar::guide::PrintedGuide guide = tolvar::guide::PrintGuide(
+      files[0],
+      {parser.value(title), parser.value(subtitle), parser.value(description), parser.value(icon)},
+      writer);
+  if (!guide.unreadFiles.isEmpty()) {
+    std::fprintf(stderr, "guide_pdf: cannot read %s\n",
+                 qPrintable(guide.unreadFiles.join(QStringLiteral(", "))));
+    return 1;
+  }
+  QByteArray bytes = tolvar::guide::WithOutline(pdf.data(), guide.headings);
+  if (bytes.isEmpty()) {
+    std::fprintf(stderr, "guide_pdf: warning: the PDF has no outline (unexpected layout)\n");
+    bytes = pdf.data();
+  }
+  QSaveFile out(files[1]);
+  if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit()) {
+    std::fprintf(stderr, "guide_pdf: cannot write %s\n", qPrintable(files[1]));
+    return 1;
+  }
+  std::printf("%s: %d pages, %lld bytes\n", qPrintable(files[1]), guide.pageCount,
+              static_cast<long long>(bytes.size()));
+  return 0;
+}
