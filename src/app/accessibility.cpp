@@ -54,10 +54,24 @@ constexpr AccessibleName kNames[] = {
     {C::Combo1, "N. of lambda/2 cycles"},
     {C::Combo2, "Cable"},
     {C::HScroll1, "Shift along the line"},
+    // The captionless groups of options.
+    {C::Frame3, "Voltage kind, to compute power and current"},
+    {C::Frame10, "Power unit, to compute voltage and current"},
+    {C::Frame8, "Voltage comparison, input voltage kind"},
+    {C::Frame9, "Voltage comparison, output voltage kind"},
 };
 
 }  // namespace
 
 std::span<const AccessibleName> AccessibleNames() { return kNames; }
+
+std::string_view AccessibleNameOf(Control control) {
+  for (const AccessibleName& named : kNames) {
+    if (named.control == control) {
+      return named.name;
+    }
+  }
+  return {};
+}
 
 }  // namespace tolvar::app

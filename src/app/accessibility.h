@@ -14,5 +14,7 @@ struct AccessibleName {
 };
 
 std::span<const AccessibleName> AccessibleNames();
+// The control's name for assistive technology; empty for one that has none.
+std::string_view AccessibleNameOf(Control control);
 
 }  // namespace tolvar::app

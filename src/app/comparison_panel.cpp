@@ -7,6 +7,7 @@
 #include "app/fields.h"
 #include "app/layout.h"
 #include "calc/compare/compare.h"
+#include "calc/messages.h"
 #include "calc/tuner/tuner.h"
 
 namespace tolvar::app {
@@ -42,6 +43,35 @@ ComparisonPanel::ComparisonPanel(QWidget* window, const Controls& controls, Focu
   focus.onLost(controls_.widget(C::Text32), [this](Qt::FocusReason) {
     controls_.setText(C::Text39, controls_.text(C::Text32));
   });
+}
+
+std::optional<Panel::ChartView> ComparisonPanel::chartView() const {
+  if (!chartedResultOnScreen()) {
+    return std::nullopt;
+  }
+  ChartMark antenna;
+  antenna.legend = QStringLiteral("Antenna (tuner panel)");
+  antenna.description =
+      QStringLiteral("Antenna: Z = ") +
+      ToQString(calc::tuner::ImpedanceText(calc::tuner::ImpedanceOhm(tuner_.antenna))) +
+      QStringLiteral(" ohm");
+  antenna.colour = QColor(0xe65100);
+  antenna.path = {{tuner_.antenna.re, tuner_.antenna.im}};
+
+  // With a unit wave into port 1, the wave it sends back is the reflection there.
+  const calc::tuner::Complex rtx = calc::tuner::TunerWaves(tuner_).b1;
+  ChartMark port;
+  port.legend = QStringLiteral("Tuner RTX port");
+  const auto z =
+      numeric::ImpedanceFromReflection({rtx.re, rtx.im}, {calc::tuner::kVnaReferenceOhm, 0});
+  port.description =
+      QStringLiteral("Tuner RTX port: ") +
+      (z ? QStringLiteral("Z = ") + ToQString(calc::tuner::ImpedanceText({z->r, z->x})) +
+               QStringLiteral(" ohm")
+         : QStringLiteral("open circuit"));
+  port.colour = QColor(0x8e24aa);
+  port.path = {{rtx.re, rtx.im}};
+  return ChartView{{calc::tuner::kVnaReferenceOhm, 0}, {antenna, port}};
 }
 
 void ComparisonPanel::checkAntennaPart(Control field, const Message& outOfRange,
@@ -101,7 +131,13 @@ void ComparisonPanel::computeTunerLoss() {
     const calc::tuner::TunerEntries entries{read(C::Text30, C::Text34), read(C::Text36, C::Text37),
                                             read(C::Text33, C::Text32), read(C::Text31, C::Text35),
                                             read(C::Text38, C::Text39)};
-    writeResult(C::Text5, ToQString(calc::tuner::TunerLossText(entries)));
+    const std::string text = calc::tuner::TunerLossText(entries);
+    if (text == calc::kInvalidSParameters) {
+      writeResult(C::Text5, ToQString(text));
+      return;
+    }
+    tuner_ = entries;
+    writeChartedResult(C::Text5, ToQString(text));
   });
 }
 

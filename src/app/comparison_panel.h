@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/panel.h"
+#include "calc/tuner/tuner.h"
 
 namespace tolvar::app {
 
@@ -15,6 +16,10 @@ class ComparisonPanel : public Panel {
   ComparisonPanel(QWidget* window, const Controls& controls, FocusHandlers& focus,
                   ButtonPresses& presses);
 
+  // The antenna's reflection and the one seen at the tuner's RTX port, on the
+  // VNA's reference.
+  std::optional<ChartView> chartView() const override;
+
  private:
   void compareVoltages();
   void compareCurrents();
@@ -24,6 +29,7 @@ class ComparisonPanel : public Panel {
   void checkAntennaPart(Control field, const Message& outOfRange, Qt::FocusReason reason);
 
   ButtonPresses& presses_;
+  calc::tuner::TunerEntries tuner_{};  // what the tuner result on screen was computed from
 };
 
 }  // namespace tolvar::app

@@ -28,8 +28,8 @@ QUrl GuideUrl(const QString& programDir) {
   if (const auto local = LocalGuide(programDir)) {
     return QUrl::fromLocalFile(*local);
   }
-  return QUrl(QStringLiteral("https://") + QStringLiteral(TOLVAR_GUIDE_HOST) +
-              QStringLiteral("/content/guide/") + QStringLiteral(TOLVAR_GUIDE_FILE));
+  return {QStringLiteral("https://") + QStringLiteral(TOLVAR_GUIDE_HOST) +
+          QStringLiteral("/content/guide/") + QStringLiteral(TOLVAR_GUIDE_FILE)};
 }
 
 QUrl GuideUrl() {

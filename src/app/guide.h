@@ -27,6 +27,8 @@ class GuideProgramDirForTest {
   ~GuideProgramDirForTest();
   GuideProgramDirForTest(const GuideProgramDirForTest&) = delete;
   GuideProgramDirForTest& operator=(const GuideProgramDirForTest&) = delete;
+  GuideProgramDirForTest(GuideProgramDirForTest&&) = delete;
+  GuideProgramDirForTest& operator=(GuideProgramDirForTest&&) = delete;
 
  private:
   std::optional<QString> previous_;

@@ -5,6 +5,8 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <algorithm>
+#include <cmath>
 
 #include "app/event_filters.h"
 #include "app/fields.h"
@@ -12,6 +14,7 @@
 #include "calc/line/cable_catalogue.h"
 #include "calc/line/line.h"
 #include "numeric/entry_value.h"
+#include "numeric/fault.h"
 #include "numeric/format.h"
 
 namespace tolvar::app {
@@ -23,6 +26,16 @@ using calc::line::kShiftSteps;
 
 const calc::line::Cable& CatalogueEntry(std::int16_t index) {
   return calc::line::CableCatalogue().at(static_cast<std::size_t>(index));
+}
+
+// Enough points along the path that it reads as a smooth spiral: one for
+// every 5 degrees that Gamma turns, within bounds that keep a bar event quick.
+int PathSamples(const calc::line::StartPoint& start) {
+  constexpr double kDegreesPerSample = 5;
+  constexpr int kFewest = 16;
+  constexpr int kMost = 2048;
+  const double samples = std::ceil(std::fabs(start.phaseTurnDeg) / kDegreesPerSample);
+  return static_cast<int>(std::clamp(samples, double{kFewest}, double{kMost}));
 }
 
 QString Formatted(double value, int decimals) {
@@ -218,9 +231,44 @@ void LinePanel::computeLine(std::optional<double> swappedPowerW) {
     if (!manual) {
       controls_.setText(C::Text40, ToQString(result.lossText));
     }
-    writeResult(C::Text22, ToQString(result.text));
     lastRunComplete_ = result.complete;
+    if (!result.complete) {
+      writeResult(C::Text22, ToQString(result.text));
+      return;
+    }
+    charted_ = e;
+    chartedStart_ = start;
+    chartedFar_ = result.far;
+    writeChartedResult(C::Text22, ToQString(result.text));
   });
+}
+
+std::optional<Panel::ChartView> LinePanel::chartView() const {
+  if (!chartedResultOnScreen()) {
+    return std::nullopt;
+  }
+  ChartMark start;
+  start.legend = QStringLiteral("Line start point");
+  start.description =
+      QStringLiteral("Line start point: ") + ImpedanceText(charted_.startR, charted_.startX);
+  start.colour = QColor(0x2e7d32);
+  start.path = {{chartedStart_.gammaRe, chartedStart_.gammaIm}};
+
+  ChartMark far;
+  far.legend = QStringLiteral("Line far point and path");
+  far.description =
+      QStringLiteral("Line far point: ") + ImpedanceText(chartedFar_.r, chartedFar_.x);
+  far.colour = QColor(0xc62828);
+  try {
+    for (const auto& point :
+         calc::line::LinePath(charted_, chartedStart_, PathSamples(chartedStart_))) {
+      far.path.push_back({point.re, point.im});
+    }
+  } catch (const numeric::ArithmeticFault&) {
+    // Some point between had no value: the far point alone, as the result shows it.
+    far.path = {{chartedFar_.gammaRe, chartedFar_.gammaIm}};
+  }
+  return ChartView{{charted_.lineZ, 0}, {start, far}};
 }
 
 void LinePanel::swapPower() {

@@ -4,10 +4,7 @@
 #include <optional>
 
 #include "app/panel.h"
-
-namespace tolvar::calc::line {
-struct LineEntries;
-}
+#include "calc/line/line.h"
 
 namespace tolvar::app {
 
@@ -18,6 +15,10 @@ class FocusHandlers;
 class LinePanel : public Panel {
  public:
   LinePanel(QWidget* window, const Controls& controls, FocusHandlers& focus);
+
+  // Against the line's impedance: the start point, the far point of the last
+  // run and the path between them along the line.
+  std::optional<ChartView> chartView() const override;
 
  private:
   // The line's impedance [ohm] and velocity factor, from the catalogue or as typed.
@@ -51,6 +52,10 @@ class LinePanel : public Panel {
   double lastPhaseDeg_ = 0;       // the start point's phase of the last run
   double lastFarPowerW_ = 0;      // the far-point power of the last run
   bool lastRunComplete_ = false;  // the last run ended with a four-line result
+  // What the line result on screen was computed from, and its far point.
+  calc::line::LineEntries charted_{};
+  calc::line::StartPoint chartedStart_{};
+  calc::line::FarPoint chartedFar_{};
 };
 
 }  // namespace tolvar::app

@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "app/accessibility.h"
+#include "app/chart_and_copy.h"
 #include "app/comparison_panel.h"
 #include "app/entry_rules.h"
 #include "app/event_filters.h"
@@ -293,9 +294,11 @@ void MainWindow::createPanels() {
       presses->watch(controls_.widget(*row.name));
     }
   }
-  new app::SwrPanel(this, controls_);
-  new app::ComparisonPanel(this, controls_, *focus, *presses);
-  new app::LinePanel(this, controls_, *focus);
+  using C = app::Control;
+  new app::ChartAndCopy(this, controls_,
+                        {{{C::Frame1, C::Frame3}, new app::SwrPanel(this, controls_)},
+                         {{C::Frame2}, new app::ComparisonPanel(this, controls_, *focus, *presses)},
+                         {{C::Frame11}, new app::LinePanel(this, controls_, *focus)}});
   // Whatever the desktop answers, the help button reports nothing.
   connect(controls_.button(app::Control::Command7), &QAbstractButton::clicked, this,
           [] { QDesktopServices::openUrl(app::GuideUrl()); });

@@ -2,8 +2,10 @@
 
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 
 #include "app/fields.h"
+#include "numeric/format.h"
 
 namespace tolvar::app {
 
@@ -37,6 +39,38 @@ void Panel::run(Control result, const std::function<void()>& handler) const {
 
 void Panel::writeResult(Control result, const QString& text) const {
   WriteResult(controls_.widget(result), text);
+}
+
+QString Panel::ImpedanceText(double r, double x) {
+  return QStringLiteral("R = ") + ToQString(numeric::FormatFixed(r, 2)) +
+         QStringLiteral(" ohm X = ") + ToQString(numeric::FormatFixed(x, 2)) +
+         QStringLiteral(" ohm");
+}
+
+void Panel::onChartChange(std::function<void()> callback) { chartChanged_ = std::move(callback); }
+
+void Panel::writeChartedResult(Control result, const QString& text) {
+  QWidget* field = controls_.widget(result);
+  if (!watching_) {
+    // From now on, any other text in the field takes the figures off the chart.
+    watching_ = true;
+    connect(qobject_cast<QPlainTextEdit*>(field), &QPlainTextEdit::textChanged, this,
+            [this, field] {
+              if (!writing_ && !charted_.isEmpty() && FieldText(field) != charted_) {
+                charted_.clear();
+                if (chartChanged_) {
+                  chartChanged_();
+                }
+              }
+            });
+  }
+  writing_ = true;
+  WriteResult(field, text);
+  writing_ = false;
+  charted_ = FieldText(field);
+  if (chartChanged_) {
+    chartChanged_();
+  }
 }
 
 }  // namespace tolvar::app

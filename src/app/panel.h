@@ -1,11 +1,15 @@
 #pragma once
 
 #include <QObject>
+#include <QString>
 #include <functional>
+#include <optional>
 #include <span>
+#include <vector>
 
 #include "app/controls.h"
 #include "app/messages.h"
+#include "app/smith_chart.h"
 
 class QWidget;
 
@@ -14,6 +18,21 @@ namespace tolvar::app {
 // What the handlers of every panel share: the window's controls, its warning
 // boxes and the way a handler runs.
 class Panel : public QObject {
+ public:
+  // What the Smith chart shows of this panel: its marks and the impedance they
+  // are reflections against [ohm].
+  struct ChartView {
+    numeric::Impedance reference;
+    std::vector<ChartMark> marks;
+  };
+  // The chart's view of the result on screen; none while the panel's result
+  // field shows no charted result (empty, a sentence, another calculator's).
+  virtual std::optional<ChartView> chartView() const { return std::nullopt; }
+  // Called whenever chartView() may have changed.
+  void onChartChange(std::function<void()> callback);
+  // True while the field shows a result that the chart has figures of.
+  bool chartedResultOnScreen() const { return !charted_.isEmpty(); }
+
  protected:
   Panel(QWidget* window, const Controls& controls);
 
@@ -32,10 +51,21 @@ class Panel : public QObject {
   // A calculator's write into its result field (which turns bold for good).
   void writeResult(Control result, const QString& text) const;
 
+  // Writes a result whose figures the chart shows: they count for as long as
+  // this text stays in the field. Figures the chartView() reads must be stored
+  // before.
+  void writeChartedResult(Control result, const QString& text);
+  // "R = 20.36 ohm X = -9.93 ohm", the digits as the result fields show them.
+  static QString ImpedanceText(double r, double x);
+
   const Controls& controls_;
 
  private:
   QWidget* window_;
+  QString charted_;  // the text of the charted result while it is on screen
+  bool writing_ = false;
+  bool watching_ = false;
+  std::function<void()> chartChanged_;
 };
 
 }  // namespace tolvar::app

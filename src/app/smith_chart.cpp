@@ -55,7 +55,7 @@ constexpr std::array<QRgb, 6> kDarkMarkColours{0xffff7070, 0xff64b5f6, 0xff81c78
 // works in fixed point and misdraws coordinates of astronomic size.
 constexpr double kFarGamma = 8;
 
-constexpr char kReadoutSeparator[] = "   ";
+constexpr QLatin1String kReadoutSeparator("   ");
 
 QString Fixed(double value, int decimals) {
   return QString::fromStdString(numeric::FormatFixed(value, decimals));
@@ -202,7 +202,8 @@ SmithChart::SmithChart(QWidget* parent) : QWidget(parent, Qt::Window) {
 }
 
 void SmithChart::setReference(double ohmR, double ohmX) {
-  if (!std::isfinite(ohmR) || !std::isfinite(ohmX)) {
+  if (!std::isfinite(ohmR) || !std::isfinite(ohmX) ||
+      (ohmR == reference_.r && ohmX == reference_.x)) {
     return;
   }
   reference_ = {ohmR, ohmX};
@@ -261,12 +262,12 @@ QString SmithChart::readoutAt(QPointF position) const {
     parts << QStringLiteral("Z = ") + Fixed(z->r, 2) + QLatin1Char(' ') +
                  ImaginaryPart(Fixed(z->x, 2)) + QStringLiteral(" ohm");
   }
-  parts << QStringLiteral("|\u0393| = ") + Fixed(magnitude, 3) + QStringLiteral(" \u2220 ") +
+  parts << QStringLiteral("|\u0393| = ") + Fixed(magnitude, 3) + QStringLiteral(" at ") +
                Fixed(numeric::ReflectionAngleDegrees(gamma), 1) + QStringLiteral("\u00b0");
   if (const auto swr = numeric::SwrFromMagnitude(magnitude)) {
     parts << QStringLiteral("SWR = ") + Fixed(*swr, 2);
   }
-  return parts.join(QLatin1String(kReadoutSeparator));
+  return parts.join(kReadoutSeparator);
 }
 
 QRectF SmithChart::discRect() const {
@@ -279,12 +280,12 @@ std::vector<SmithChart::PlacedText> SmithChart::placedTexts() const { return lay
 
 QSize SmithChart::sizeHint() const { return kDefaultSize; }
 
-void SmithChart::paintEvent(QPaintEvent*) {
+void SmithChart::paintEvent(QPaintEvent* /*event*/) {
   QPainter painter(this);
   paintChart(painter, readout_);
 }
 
-void SmithChart::resizeEvent(QResizeEvent*) { relayout(); }
+void SmithChart::resizeEvent(QResizeEvent* /*event*/) { relayout(); }
 
 void SmithChart::changeEvent(QEvent* event) {
   if (event->type() == QEvent::PaletteChange) {
@@ -299,7 +300,7 @@ void SmithChart::mouseMoveEvent(QMouseEvent* event) {
   refreshReadout();
 }
 
-void SmithChart::leaveEvent(QEvent*) {
+void SmithChart::leaveEvent(QEvent* /*event*/) {
   pointer_.reset();
   refreshReadout();
 }

@@ -3,8 +3,10 @@
 #include <QAbstractButton>
 
 #include "app/fields.h"
+#include "calc/messages.h"
 #include "calc/swr/conversions.h"
 #include "calc/swr/swr.h"
+#include "numeric/format.h"
 
 namespace tolvar::app {
 
@@ -24,6 +26,23 @@ SwrPanel::SwrPanel(QWidget* window, const Controls& controls) : Panel(window, co
           &SwrPanel::computePowerFromCurrent);
 }
 
+std::optional<Panel::ChartView> SwrPanel::chartView() const {
+  if (!chartedResultOnScreen()) {
+    return std::nullopt;
+  }
+  const calc::swr::Reflection gamma = calc::swr::ReflectionOfLoad(load_);
+  ChartMark load;
+  load.legend = QStringLiteral("Load (SWR panel)");
+  load.description = QStringLiteral("Load: ") + ImpedanceText(load_.r, load_.x) +
+                     QStringLiteral(" against R0 = ") +
+                     ToQString(numeric::FormatFixed(load_.r0, 2)) + QStringLiteral(" ohm X0 = ") +
+                     ToQString(numeric::FormatFixed(load_.x0, 2)) + QStringLiteral(" ohm");
+  load.colour = QColor(0x1565c0);
+  load.path = {{gamma.re, gamma.im}};
+  load.swrCircle = true;
+  return ChartView{{load_.r0, load_.x0}, {load}};
+}
+
 void SwrPanel::checkMeasuredResistance() const { replaceZero(C::Text7, kZeroResistance); }
 
 void SwrPanel::computeSwr() {
@@ -32,7 +51,13 @@ void SwrPanel::computeSwr() {
     checkMeasuredResistance();
     const calc::swr::SwrEntries entries{value(C::Text7), value(C::Text8), value(C::Text12),
                                         value(C::Text11), value(C::Text6)};
-    writeResult(C::Text4, ToQString(calc::swr::SwrText(entries)));
+    const std::string text = calc::swr::SwrText(entries);
+    if (text == calc::kNoForwardPower) {
+      writeResult(C::Text4, ToQString(text));
+      return;
+    }
+    load_ = entries;
+    writeChartedResult(C::Text4, ToQString(text));
   });
 }
 

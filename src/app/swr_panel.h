@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/panel.h"
+#include "calc/swr/swr.h"
 
 namespace tolvar::app {
 
@@ -11,6 +12,9 @@ class SwrPanel : public Panel {
  public:
   SwrPanel(QWidget* window, const Controls& controls);
 
+  // The load against the reference, with its SWR circle.
+  std::optional<ChartView> chartView() const override;
+
  private:
   void computeSwr();
   void computePowerFromVoltage();
@@ -18,6 +22,8 @@ class SwrPanel : public Panel {
   void computePowerFromCurrent();
 
   void checkMeasuredResistance() const;
+
+  calc::swr::SwrEntries load_{};  // what the SWR result on screen was computed from
 };
 
 }  // namespace tolvar::app

@@ -170,21 +170,21 @@ void SmithChartTest::readoutInvertsTheMapping_data() {
   QTest::addColumn<QString>("readout");
   QTest::newRow("worked load on 50 ohm")
       << 0.2 << 0.1 << 50.0 << 0.0
-      << QStringLiteral("Z = 73.08 + j15.38 ohm   |\u0393| = 0.224 \u2220 26.6\u00b0   SWR = 1.58");
+      << QStringLiteral("Z = 73.08 + j15.38 ohm   |\u0393| = 0.224 at 26.6\u00b0   SWR = 1.58");
   QTest::newRow("capacitive on a complex reference")
       << -0.3 << -0.4 << 75.0 << -25.0
       << QStringLiteral(
-             "Z = 19.59 - j42.57 ohm   |\u0393| = 0.500 \u2220 -126.9\u00b0   SWR = 3.00");
+             "Z = 19.59 - j42.57 ohm   |\u0393| = 0.500 at -126.9\u00b0   SWR = 3.00");
   QTest::newRow("matched centre")
       << 0.0 << 0.0 << 50.0 << 10.0
-      << QStringLiteral("Z = 50.00 + j10.00 ohm   |\u0393| = 0.000 \u2220 0.0\u00b0   SWR = 1.00");
+      << QStringLiteral("Z = 50.00 + j10.00 ohm   |\u0393| = 0.000 at 0.0\u00b0   SWR = 1.00");
   QTest::newRow("short-circuit side of the axis")
       << -0.5 << 0.0 << 50.0 << 0.0
-      << QStringLiteral("Z = 16.67 + j0.00 ohm   |\u0393| = 0.500 \u2220 180.0\u00b0   SWR = 3.00");
+      << QStringLiteral("Z = 16.67 + j0.00 ohm   |\u0393| = 0.500 at 180.0\u00b0   SWR = 3.00");
   QTest::newRow("next to the open circuit")
       << 0.999 << 0.0 << 50.0 << 0.0
       << QStringLiteral(
-             "Z = 99950.00 + j0.00 ohm   |\u0393| = 0.999 \u2220 0.0\u00b0   SWR = 1999.00");
+             "Z = 99950.00 + j0.00 ohm   |\u0393| = 0.999 at 0.0\u00b0   SWR = 1999.00");
   QTest::newRow("open circuit on the rim") << 1.0 << 0.0 << 50.0 << 0.0 << QString();
   QTest::newRow("outside") << -1.1 << 0.3 << 50.0 << 0.0 << QString();
 }

@@ -39,6 +39,15 @@ std::string FirstLine(double TUNTRASSLOG, double TPP, double TPG) {
 
 bool IsAntennaPartInRange(double part) { return std::fabs(part) < 1; }
 
+std::string ImpedanceText(const Complex& z) {
+  return FormatFixed(z.re, 2) + " " + SignText(z.im) + " J" + FormatFixed(std::fabs(z.im), 2);
+}
+
+Complex ImpedanceOhm(const Complex& gamma) {
+  const numeric::NormalisedImpedance z = numeric::ImpedanceOfReflection(gamma.re, gamma.im);
+  return {z.r * kVnaReferenceOhm, z.x * kVnaReferenceOhm};
+}
+
 Waves TunerWaves(const TunerEntries& e) {
   const double SR = e.antenna.re;
   const double SX = e.antenna.im;
@@ -81,9 +90,7 @@ std::string TunerLossText(const TunerEntries& e) {
   if (SM >= 1) {
     return std::string(kInvalidSParameters);  // reflects all it gets or more: not passive
   }
-  const numeric::NormalisedImpedance z = numeric::ImpedanceOfReflection(e.antenna.re, e.antenna.im);
-  const double ELR = z.r * kVnaReferenceOhm;
-  const double ELX = z.x * kVnaReferenceOhm;
+  const Complex antennaZ = ImpedanceOhm(e.antenna);
   const double ESWR = (SM + 1) / (1 - SM);
   const Waves w = TunerWaves(e);
   watch.check();
@@ -103,8 +110,8 @@ std::string TunerLossText(const TunerEntries& e) {
   watch.check();
   return FirstLine(TUNTRASSLOG, TPP, TPG) + "\r\n" +
          "a1 = (1.0000 +i0.0000) a2 = " + WaveText(w.a2) + "\r\n" + "b1 = " + WaveText(w.b1) +
-         " b2 = " + WaveText(w.b2) + "\r\n" + "Z = " + FormatFixed(ELR, 2) + " " + SignText(ELX) +
-         " J" + FormatFixed(std::fabs(ELX), 2) + " SWR = " + FormatFixed(ESWR, 3);
+         " b2 = " + WaveText(w.b2) + "\r\n" + "Z = " + ImpedanceText(antennaZ) +
+         " SWR = " + FormatFixed(ESWR, 3);
 }
 
 }  // namespace tolvar::calc::tuner

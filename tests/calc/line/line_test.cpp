@@ -2,15 +2,15 @@
 
 #include <gtest/gtest.h>
 
-#include "calc/messages.h"
-
 #include <cmath>
 #include <string>
 #include <vector>
 
 #include "calc/line/cable_catalogue.h"
+#include "calc/messages.h"
 #include "numeric/entry_value.h"
 #include "numeric/fault.h"
+#include "numeric/format.h"
 #include "numeric/reflection.h"
 #include "support/worked_line_run.h"
 
@@ -299,6 +299,70 @@ TEST(HalfWaveRange, CycleLengthsAndZeroFrequency) {
   EXPECT_EQ(HalfWaveRange(40, 0.67, 14), "279.96 - 287.14 mtrs.");
   EXPECT_EQ(HalfWaveRange(1, 0.66, 14), "0.00 - 7.07 mtrs.");
   EXPECT_FALSE(HalfWaveRange(1, 0.67, 0).has_value());
+}
+
+}  // namespace
+
+namespace {
+
+struct PathCase {
+  const char* name;
+  Direction direction;
+  double lossPer100m;
+  int cycles;
+  int slider;
+};
+
+class LinePathTest : public ::testing::TestWithParam<PathCase> {};
+
+// The path the chart draws is the propagation itself: it ends exactly on the
+// far point of the result; a lossless line keeps |Gamma|; with loss |Gamma|
+// falls all the way towards the transmitter and grows all the way towards the
+// antenna.
+TEST_P(LinePathTest, EndsOnTheFarPointAndFollowsTheLoss) {
+  LineEntries e = tolvar::testing::WorkedLineRun(GetParam().direction, 75);
+  e.lossPer100m = GetParam().lossPer100m;
+  e.cycles = GetParam().cycles;
+  e.slider = GetParam().slider;
+  const StartPoint start = FindStartPoint(e, 0);
+  const FarPoint far = Propagate(e, start);
+  const std::vector<PathPoint> path = LinePath(e, start, 64);
+  ASSERT_EQ(path.size(), 65U);
+  EXPECT_EQ(path.front().re, start.gammaRe);
+  EXPECT_EQ(path.front().im, start.gammaIm);
+  EXPECT_EQ(path.back().re, far.gammaRe);
+  EXPECT_EQ(path.back().im, far.gammaIm);
+  for (std::size_t k = 1; k < path.size(); ++k) {
+    const double before = std::hypot(path[k - 1].re, path[k - 1].im);
+    const double now = std::hypot(path[k].re, path[k].im);
+    if (e.lossPer100m == 0) {
+      EXPECT_NEAR(now, start.rho, 1e-6) << k;  // the antenna-side search stops at 1e-7 in SWR
+    } else if (e.direction == Direction::TowardsTransmitter) {
+      EXPECT_LT(now, before) << k;
+    } else {
+      EXPECT_GT(now, before) << k;
+    }
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Runs, LinePathTest,
+    ::testing::Values(PathCase{"lossy_to_rtx", Direction::TowardsTransmitter, 2, 1, 360},
+                      PathCase{"lossy_to_rtx_third_cycle", Direction::TowardsTransmitter, 2, 3,
+                               500},
+                      PathCase{"lossless_to_rtx", Direction::TowardsTransmitter, 0, 2, 100},
+                      PathCase{"lossy_to_ant", Direction::TowardsAntenna, 2, 1, 200},
+                      PathCase{"lossless_to_ant", Direction::TowardsAntenna, 0, 1, 360}),
+    [](const auto& row) { return std::string(row.param.name); });
+
+TEST(LinePath, WorkedRunEndsOnTheImpedanceTheResultShows) {
+  const LineEntries e = tolvar::testing::WorkedLineRun(Direction::TowardsTransmitter, 75);
+  const StartPoint start = FindStartPoint(e, 0);
+  const PathPoint last = LinePath(e, start, 32).back();
+  const double r = tolvar::numeric::GammaToR(e.lineZ, last.re, last.im, 1);
+  const double x = tolvar::numeric::GammaToX(e.lineZ, last.re, last.im, 1);
+  EXPECT_EQ(tolvar::numeric::FormatFixed(r, 2), "20.36");
+  EXPECT_EQ(tolvar::numeric::FormatFixed(x, 2), "-9.93");
 }
 
 }  // namespace

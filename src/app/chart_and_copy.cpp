@@ -1,0 +1,142 @@
+#include "app/chart_and_copy.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPlainTextEdit>
+
+#include "app/controls.h"
+#include "app/panel.h"
+#include "app/results_text.h"
+#include "app/smith_chart.h"
+
+namespace tolvar::app {
+
+ChartAndCopy::ChartAndCopy(QWidget* window, const Controls& controls,
+                           std::vector<PanelFrames> panels)
+    : QObject(window), window_(window), controls_(controls), panels_(std::move(panels)) {
+  chartAction_ = new QAction(QStringLiteral("Smith chart"), window);
+  chartAction_->setObjectName(QStringLiteral("actionSmithChart"));
+  // No access key (Alt) and no editing key of the fields uses it.
+  chartAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_G));
+  chartAction_->setShortcutVisibleInContextMenu(true);
+  connect(chartAction_, &QAction::triggered, this, &ChartAndCopy::openChart);
+  window->addAction(chartAction_);
+
+  copyAction_ = new QAction(QStringLiteral("Copy results"), window);
+  copyAction_->setObjectName(QStringLiteral("actionCopyResults"));
+  copyAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+  copyAction_->setShortcutVisibleInContextMenu(true);
+  connect(copyAction_, &QAction::triggered, this, &ChartAndCopy::copyResults);
+  window->addAction(copyAction_);
+
+  for (const PanelFrames& panel : panels_) {
+    for (const Control frame : panel.frames) {
+      controls_.widget(frame)->installEventFilter(this);
+    }
+    panel.panel->onChartChange([this, changed = panel.panel] {
+      if (changed->chartedResultOnScreen()) {
+        referencePanel_ = changed;
+      }
+      updateChart();
+    });
+  }
+  // Fields with a menu of their own (copy, paste) offer the two actions too.
+  for (QLineEdit* field : window->findChildren<QLineEdit*>()) {
+    field->installEventFilter(this);
+  }
+  controls_.widget(Control::Text22)->installEventFilter(this);
+}
+
+bool ChartAndCopy::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() != QEvent::ContextMenu) {
+    return false;
+  }
+  auto* widget = qobject_cast<QWidget*>(watched);
+  const PanelFrames* panel = panelOf(widget);
+  if (panel == nullptr || !widget->isEnabled()) {
+    return false;
+  }
+  // A field's own menu, with the panel's actions after it; a disabled result
+  // field has passed the event on to its panel.
+  QMenu* menu = nullptr;
+  if (auto* line = qobject_cast<QLineEdit*>(widget)) {
+    menu = line->createStandardContextMenu();
+  } else if (auto* text = qobject_cast<QPlainTextEdit*>(widget)) {
+    menu = text->createStandardContextMenu();
+  } else {
+    menu = new QMenu(window_);
+  }
+  showMenu(*panel, static_cast<QContextMenuEvent*>(event)->globalPos(), menu);
+  return true;
+}
+
+void ChartAndCopy::showMenu(const PanelFrames& panel, const QPoint& where, QMenu* menu) {
+  if (!menu->isEmpty()) {
+    menu->addSeparator();
+  }
+  menu->addAction(chartAction_);
+  menu->addAction(copyAction_);
+  menuPanel_ = &panel;
+  menu->exec(where);
+  menuPanel_ = nullptr;
+  delete menu;
+}
+
+const ChartAndCopy::PanelFrames* ChartAndCopy::panelOf(const QWidget* widget) const {
+  for (; widget != nullptr; widget = widget->parentWidget()) {
+    for (const PanelFrames& panel : panels_) {
+      for (const Control frame : panel.frames) {
+        if (controls_.widget(frame) == widget) {
+          return &panel;
+        }
+      }
+    }
+  }
+  return nullptr;
+}
+
+void ChartAndCopy::openChart() {
+  if (chart_ == nullptr) {
+    chart_ = new SmithChart(window_);
+  }
+  chart_->show();
+  updateChart();
+  chart_->raise();
+  chart_->activateWindow();
+}
+
+void ChartAndCopy::updateChart() {
+  if (chart_ == nullptr || !chart_->isVisible()) {
+    return;
+  }
+  std::vector<ChartMark> marks;
+  std::optional<numeric::Impedance> reference;
+  for (const PanelFrames& panel : panels_) {
+    if (auto view = panel.panel->chartView()) {
+      if (!reference || panel.panel == referencePanel_) {
+        reference = view->reference;
+      }
+      for (ChartMark& mark : view->marks) {
+        marks.push_back(std::move(mark));
+      }
+    }
+  }
+  if (reference) {
+    chart_->setReference(reference->r, reference->x);
+  }
+  chart_->setMarks(std::move(marks));
+}
+
+void ChartAndCopy::copyResults() {
+  const PanelFrames* panel = menuPanel_ != nullptr ? menuPanel_ : panelOf(window_->focusWidget());
+  if (panel == nullptr) {
+    return;  // the focus is on the help button, outside every panel
+  }
+  QApplication::clipboard()->setText(ResultsText(controls_, panel->frames.front()));
+}
+
+}  // namespace tolvar::app

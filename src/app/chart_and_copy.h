@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QObject>
+#include <optional>
+#include <vector>
+
+#include "app/control_names.h"
+
+class QAction;
+class QMenu;
+class QPoint;
+class QWidget;
+
+namespace tolvar::app {
+
+class Controls;
+class Panel;
+class SmithChart;
+
+// The Smith chart beside the window and the copying of results: two actions
+// on the window (actionSmithChart, actionCopyResults) with their shortcuts,
+// and a context menu on every panel that offers both. The chart shows the
+// marks of every panel whose result is on screen and follows each change.
+class ChartAndCopy : public QObject {
+ public:
+  // A panel of the window: the frames it covers (the first one is its own)
+  // and its handlers.
+  struct PanelFrames {
+    std::vector<Control> frames;
+    Panel* panel;
+  };
+  ChartAndCopy(QWidget* window, const Controls& controls, std::vector<PanelFrames> panels);
+
+  // The chart window, once it has been opened.
+  SmithChart* chart() const { return chart_; }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void openChart();
+  void updateChart();
+  void copyResults();
+  void showMenu(const PanelFrames& panel, const QPoint& where, QMenu* menu);
+  const PanelFrames* panelOf(const QWidget* widget) const;
+
+  QWidget* window_;
+  const Controls& controls_;
+  std::vector<PanelFrames> panels_;
+  QAction* chartAction_;
+  QAction* copyAction_;
+  SmithChart* chart_ = nullptr;
+  const PanelFrames* menuPanel_ = nullptr;  // the panel whose menu is open
+  const Panel* referencePanel_ = nullptr;   // the panel whose result came last
+};
+
+}  // namespace tolvar::app
