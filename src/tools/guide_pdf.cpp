@@ -6,7 +6,7 @@
 #include <QGuiApplication>
 #include <QPdfWriter>
 #include <QSaveFile>
-#include <cstdio>
+#include <QTextStream>
 
 #include "guide_document.h"
 #include "pdf_outline.h"
@@ -41,21 +41,21 @@ int main(int argc, char* argv[]) {
       {parser.value(title), parser.value(subtitle), parser.value(description), parser.value(icon)},
       writer);
   if (!guide.unreadFiles.isEmpty()) {
-    std::fprintf(stderr, "guide_pdf: cannot read %s\n",
-                 qPrintable(guide.unreadFiles.join(QStringLiteral(", "))));
+    QTextStream(stderr) << "guide_pdf: cannot read " << guide.unreadFiles.join(QStringLiteral(", "))
+                        << '\n';
     return 1;
   }
   QByteArray bytes = tolvar::guide::WithOutline(pdf.data(), guide.headings);
   if (bytes.isEmpty()) {
-    std::fprintf(stderr, "guide_pdf: warning: the PDF has no outline (unexpected layout)\n");
+    QTextStream(stderr) << "guide_pdf: warning: the PDF has no outline (unexpected layout)\n";
     bytes = pdf.data();
   }
   QSaveFile out(files[1]);
   if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit()) {
-    std::fprintf(stderr, "guide_pdf: cannot write %s\n", qPrintable(files[1]));
+    QTextStream(stderr) << "guide_pdf: cannot write " << files[1] << '\n';
     return 1;
   }
-  std::printf("%s: %d pages, %lld bytes\n", qPrintable(files[1]), guide.pageCount,
-              static_cast<long long>(bytes.size()));
+  QTextStream(stdout) << files[1] << ": " << guide.pageCount << " pages, " << bytes.size()
+                      << " bytes\n";
   return 0;
 }
