@@ -1,6 +1,7 @@
 // The leading-number reader on any bytes, and the formatter on what it reads
 // and on raw doubles: no crash, the pattern's shape, and a round trip to within
 // half a unit of the last shown digit.
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
@@ -16,29 +17,22 @@ namespace {
 using tolvar::numeric::FormatFixed;
 using tolvar::numeric::ReadEntryValue;
 
+// An optional "-", digits, and when the pattern has decimals a dot and exactly
+// that many digits.
 bool HasPatternShape(const std::string& text, int decimals) {
-  std::size_t i = text[0] == '-' ? 1 : 0;
-  const std::size_t digits = text.find('.') == std::string::npos ? text.size() : text.find('.');
-  if (digits <= i) {
-    return false;
-  }
-  for (; i < digits; ++i) {
-    if (text[i] < '0' || text[i] > '9') {
-      return false;
-    }
-  }
+  const auto digits = [&](std::size_t from, std::size_t to) {
+    return from < to && to <= text.size() &&
+           std::all_of(text.begin() + static_cast<std::ptrdiff_t>(from),
+                       text.begin() + static_cast<std::ptrdiff_t>(to),
+                       [](char c) { return c >= '0' && c <= '9'; });
+  };
+  const std::size_t start = text.starts_with('-') ? 1 : 0;
   if (decimals == 0) {
-    return digits == text.size();
+    return digits(start, text.size());
   }
-  if (text.size() != digits + 1 + static_cast<std::size_t>(decimals)) {
-    return false;
-  }
-  for (i = digits + 1; i < text.size(); ++i) {
-    if (text[i] < '0' || text[i] > '9') {
-      return false;
-    }
-  }
-  return true;
+  const std::size_t point = text.size() - static_cast<std::size_t>(decimals) - 1;
+  return point < text.size() && text[point] == '.' && digits(start, point) &&
+         digits(point + 1, text.size());
 }
 
 void CheckFormatting(double value) {

@@ -1,16 +1,12 @@
 // Drives a Tolvar window on the offscreen platform with random sequences of real
-// user events, the fuzzer's data choosing them (support/window_driver.h: typed
-// keys with and without modifiers, input-method text, pastes up to a megabyte,
-// presses, access keys, options, focus moves, Tab, the shift bar, cycles,
-// cables, swaps, foreign boxes, the Smith chart and copying). A broken property
-// aborts with the events of the input so far, as lines tolvar_soak --replay reads.
+// user events, the fuzzer's data choosing them (support/window_driver.h), and
+// checks after each what must always hold. A broken property aborts with the
+// input's events so far, as lines that tolvar_soak --replay plays back. How long
+// events take is measured by the benchmarks and the soak run, not here.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 
 #include "app/main_window.h"
 #include "fuzz_check.h"
@@ -28,20 +24,6 @@ class FuzzChoices : public tolvar::testing::Choices {
   FuzzedDataProvider& in_;
 };
 
-struct Figures {
-  long inputs = 0;
-  long events = 0;
-  qint64 longestEventNs = 0;
-  QString longestEvent;
-};
-Figures figures;
-
-void Report() {
-  std::fprintf(stderr, "fuzz_window: %ld inputs, %ld events, longest event %.1f ms (%s)\n",
-               figures.inputs, figures.events, static_cast<double>(figures.longestEventNs) / 1e6,
-               figures.longestEvent.toLocal8Bit().constData());
-}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int* /*argc*/, char*** /*argv*/) {
@@ -53,7 +35,6 @@ extern "C" int LLVMFuzzerInitialize(int* /*argc*/, char*** /*argv*/) {
   // race Qt's own static objects.
   new QApplication(argc, argv);
   tolvar::testing::PrepareApplication();
-  std::atexit(Report);
   return 0;
 }
 
@@ -62,26 +43,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   FuzzChoices choices(in);
   tolvar::MainWindow window;
   tolvar::testing::WindowDriver driver(window);
-  ++figures.inputs;
   QStringList events;
   for (int n = 0; n < 48 && in.remaining_bytes() > 0; ++n) {
     const tolvar::testing::Event event = driver.randomEvent(choices);
     events << tolvar::testing::Write(event);
-    QElapsedTimer clock;
-    clock.start();
     std::optional<QString> broken = driver.apply(event);
-    const qint64 took = clock.nsecsElapsed();
-    if (took > figures.longestEventNs) {
-      figures.longestEventNs = took;
-      figures.longestEvent = events.last().left(80);
-    }
-    ++figures.events;
-    if (!broken) {
-      broken = driver.check();
-    }
+    broken = broken ? broken : driver.check();
     Require(!broken, "window property",
-            (broken.value_or(QString()) + "\nevents:\n" + events.join(QLatin1Char('\n')))
-                .toStdString());
+            (broken.value_or(QString()) + "\nevents:\n" + events.join('\n')).toStdString());
   }
   return 0;
 }

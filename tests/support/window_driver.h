@@ -37,7 +37,7 @@ struct Event {
   int repeat = 1;  // the text pasted this many times over
 };
 
-// The event as one line, and back; none for a line that is not an event.
+// The event as one line of text, and back; none for a line that is not one.
 QString Write(const Event& event);
 std::optional<Event> Read(const QString& line);
 
