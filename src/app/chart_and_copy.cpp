@@ -18,20 +18,19 @@ namespace tolvar::app {
 ChartAndCopy::ChartAndCopy(QWidget* window, const Controls& controls,
                            std::vector<PanelFrames> panels)
     : QObject(window), window_(window), controls_(controls), panels_(std::move(panels)) {
-  chartAction_ = new QAction(QStringLiteral("Smith chart"), window);
-  chartAction_->setObjectName(QStringLiteral("actionSmithChart"));
-  // No access key (Alt) and no editing key of the fields uses it.
-  chartAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_G));
-  chartAction_->setShortcutVisibleInContextMenu(true);
-  connect(chartAction_, &QAction::triggered, this, &ChartAndCopy::openChart);
-  window->addAction(chartAction_);
-
-  copyAction_ = new QAction(QStringLiteral("Copy results"), window);
-  copyAction_->setObjectName(QStringLiteral("actionCopyResults"));
-  copyAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
-  copyAction_->setShortcutVisibleInContextMenu(true);
-  connect(copyAction_, &QAction::triggered, this, &ChartAndCopy::copyResults);
-  window->addAction(copyAction_);
+  // No access key (Alt) and no editing key of the fields uses their shortcuts.
+  const auto action = [this, window](const char* name, const char* text, Qt::Key key,
+                                     void (ChartAndCopy::*slot)()) {
+    auto* created = new QAction(QString::fromLatin1(text), window);
+    created->setObjectName(QString::fromLatin1(name));
+    created->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | key));
+    created->setShortcutVisibleInContextMenu(true);
+    connect(created, &QAction::triggered, this, slot);
+    window->addAction(created);
+    return created;
+  };
+  chartAction_ = action("actionSmithChart", "Smith chart", Qt::Key_G, &ChartAndCopy::openChart);
+  copyAction_ = action("actionCopyResults", "Copy results", Qt::Key_C, &ChartAndCopy::copyResults);
 
   for (const PanelFrames& panel : panels_) {
     for (const Control frame : panel.frames) {

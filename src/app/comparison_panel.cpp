@@ -132,12 +132,8 @@ void ComparisonPanel::computeTunerLoss() {
                                             read(C::Text33, C::Text32), read(C::Text31, C::Text35),
                                             read(C::Text38, C::Text39)};
     const std::string text = calc::tuner::TunerLossText(entries);
-    if (text == calc::kInvalidSParameters) {
-      writeResult(C::Text5, ToQString(text));
-      return;
-    }
     tuner_ = entries;
-    writeChartedResult(C::Text5, ToQString(text));
+    writeChartedResult(C::Text5, ToQString(text), text != calc::kInvalidSParameters);
   });
 }
 

@@ -232,14 +232,10 @@ void LinePanel::computeLine(std::optional<double> swappedPowerW) {
       controls_.setText(C::Text40, ToQString(result.lossText));
     }
     lastRunComplete_ = result.complete;
-    if (!result.complete) {
-      writeResult(C::Text22, ToQString(result.text));
-      return;
-    }
     charted_ = e;
     chartedStart_ = start;
     chartedFar_ = result.far;
-    writeChartedResult(C::Text22, ToQString(result.text));
+    writeChartedResult(C::Text22, ToQString(result.text), result.complete);
   });
 }
 

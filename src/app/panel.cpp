@@ -49,7 +49,11 @@ QString Panel::ImpedanceText(double r, double x) {
 
 void Panel::onChartChange(std::function<void()> callback) { chartChanged_ = std::move(callback); }
 
-void Panel::writeChartedResult(Control result, const QString& text) {
+void Panel::writeChartedResult(Control result, const QString& text, bool charted) {
+  if (!charted) {
+    writeResult(result, text);  // the field's change takes earlier figures off
+    return;
+  }
   QWidget* field = controls_.widget(result);
   if (!watching_) {
     // From now on, any other text in the field takes the figures off the chart.

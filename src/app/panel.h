@@ -51,10 +51,10 @@ class Panel : public QObject {
   // A calculator's write into its result field (which turns bold for good).
   void writeResult(Control result, const QString& text) const;
 
-  // Writes a result whose figures the chart shows: they count for as long as
-  // this text stays in the field. Figures the chartView() reads must be stored
-  // before.
-  void writeChartedResult(Control result, const QString& text);
+  // Writes a result whose figures the chart shows (when `charted`; a sentence
+  // in place of a result has none): they count for as long as this text stays
+  // in the field. Figures the chartView() reads must be stored before.
+  void writeChartedResult(Control result, const QString& text, bool charted = true);
   // "R = 20.36 ohm X = -9.93 ohm", the digits as the result fields show them.
   static QString ImpedanceText(double r, double x);
 

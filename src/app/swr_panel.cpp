@@ -52,12 +52,8 @@ void SwrPanel::computeSwr() {
     const calc::swr::SwrEntries entries{value(C::Text7), value(C::Text8), value(C::Text12),
                                         value(C::Text11), value(C::Text6)};
     const std::string text = calc::swr::SwrText(entries);
-    if (text == calc::kNoForwardPower) {
-      writeResult(C::Text4, ToQString(text));
-      return;
-    }
     load_ = entries;
-    writeChartedResult(C::Text4, ToQString(text));
+    writeChartedResult(C::Text4, ToQString(text), text != calc::kNoForwardPower);
   });
 }
 
