@@ -1,17 +1,25 @@
+// Numbers to and from text: the entry fields' leading-number rule and the
+// results' fixed patterns, neither following the locale.
 #include "numeric/format.h"
 
 #include <gtest/gtest.h>
 
 #include <clocale>
 #include <cstdlib>
-#include <cstring>
 #include <limits>
+#include <optional>
+#include <string>
+#include <tuple>
+#include <utility>
 
+#include "numeric/entry_value.h"
 #include "numeric/fault.h"
 
 namespace {
 
+using tolvar::numeric::ArithmeticFault;
 using tolvar::numeric::FormatFixed;
+using tolvar::numeric::ReadEntryValue;
 
 TEST(FormatLocale, RunsUnderTheLocaleItWasAskedFor) {
   if (std::getenv("TOLVAR_EXPECT_COMMA_LOCALE") == nullptr) {
@@ -21,57 +29,59 @@ TEST(FormatLocale, RunsUnderTheLocaleItWasAskedFor) {
   EXPECT_STREQ(std::localeconv()->decimal_point, ",");
 }
 
-struct FormatCase {
-  const char* name;
-  double value;
-  int decimals;
-  const char* text;
-};
-
-class FormatFixedTest : public ::testing::TestWithParam<FormatCase> {};
-
-TEST_P(FormatFixedTest, ShowsThePattern) {
-  const FormatCase& c = GetParam();
-  EXPECT_EQ(FormatFixed(c.value, c.decimals), c.text);
+TEST(ReadEntryValue, ReadsTheLeadingNumber) {
+  using Row = std::pair<std::string, std::optional<double>>;  // no value: a fault
+  const std::string megabyte(1 << 20, ' ');
+  const Row kRows[] = {
+      // Blanks (space, tab, line feed) count nowhere; exponents E or D, either case.
+      Row{"", 0}, Row{"50", 50}, Row{"0.1", 0.1}, Row{"  7.5", 7.5}, Row{"- 1 2 . 5", -12.5},
+      Row{"\t\n12", 12}, Row{"+4", 4}, Row{"-2", -2}, Row{"1e3", 1000}, Row{"2.5E2", 250},
+      Row{"1D3", 1000}, Row{"1d-2", 0.01}, Row{"3e+1", 30},
+      // Reading stops at what does not fit; a comma is no decimal separator.
+      Row{"1e", 1}, Row{"1e+", 1}, Row{"1.2.3", 1.2}, Row{"3,5", 3}, Row{"12abc", 12},
+      Row{"1e5x", 100000}, Row{".5", 0.5}, Row{"5.", 5}, Row{"abc", 0}, Row{"-", 0}, Row{".", 0},
+      Row{"7\xc2\xb0", 7},
+      // Too small reads 0, too large is a fault, even in a megabyte of pasted text.
+      Row{"1e-999", 0}, Row{"0e999", 0}, Row{"0." + std::string(400, '0') + "1", 0},
+      Row{"1.7976931348623157e308", 1.7976931348623157e308}, Row{"1e999", {}}, Row{"-1e999", {}},
+      Row{"1D400", {}}, Row{"1" + std::string(400, '0'), {}}, Row{"0.001e99999999999999999999", {}},
+      Row{std::string(1 << 20, '9'), {}}, Row{megabyte + "42", 42},
+      Row{std::string(1 << 20, '\0'), 0}};
+  for (const auto& [text, value] : kRows) {
+    if (value) {
+      EXPECT_EQ(ReadEntryValue(text), *value) << '"' << text.substr(0, 30) << '"';
+    } else {
+      EXPECT_THROW(ReadEntryValue(text), ArithmeticFault) << '"' << text.substr(0, 30) << '"';
+    }
+  }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Patterns, FormatFixedTest,
-    ::testing::Values(FormatCase{"integer_pattern", 200.0, 0, "200"},
-                      FormatCase{"pads_decimals", 200.0, 3, "200.000"},
-                      FormatCase{"leading_zero", 0.3333333, 4, "0.3333"},
-                      FormatCase{"rounds_up", 2.6180339, 3, "2.618"},
-                      FormatCase{"negative", -9.9, 2, "-9.90"},
-                      FormatCase{"tie_away_from_zero_integer", 52.5, 0, "53"},
-                      FormatCase{"tie_away_from_zero_even_neighbour", 2.5, 0, "3"},
-                      FormatCase{"negative_tie_away_from_zero", -52.5, 0, "-53"},
-                      FormatCase{"tie_at_two_decimals", 0.125, 2, "0.13"},
-                      FormatCase{"tie_at_four_decimals", 0.03125, 4, "0.0313"},
-                      FormatCase{"tie_carries", 9.5, 0, "10"},
-                      FormatCase{"tie_carries_through_point", 0.96875, 4, "0.9688"},
-                      FormatCase{"binary_below_half_is_no_tie", 1.005, 2, "1.00"},
-                      FormatCase{"binary_above_half_is_no_tie", 0.05, 1, "0.1"},
-                      FormatCase{"negative_rounding_to_zero_drops_sign", -0.0001, 3, "0.000"},
-                      FormatCase{"negative_tie_to_zero_keeps_sign_of_result", -0.5, 0, "-1"},
-                      FormatCase{"negative_zero", -0.0, 0, "0"},
-                      FormatCase{"carry_to_new_digit", 9.99996, 4, "10.0000"},
-                      FormatCase{"large_value_no_grouping", 1e20, 0, "100000000000000000000"},
-                      FormatCase{"tiny_value", 1e-300, 4, "0.0000"}),
-    [](const auto& row) { return std::string(row.param.name); });
-
-TEST(FormatFixedFaults, ValuesThatAreNotFiniteAreFaultsNotText) {
-  EXPECT_THROW(FormatFixed(std::numeric_limits<double>::infinity(), 2),
-               tolvar::numeric::ArithmeticFault);
-  EXPECT_THROW(FormatFixed(-std::numeric_limits<double>::infinity(), 0),
-               tolvar::numeric::ArithmeticFault);
-  EXPECT_THROW(FormatFixed(std::numeric_limits<double>::quiet_NaN(), 3),
-               tolvar::numeric::ArithmeticFault);
-}
-
-TEST(FormatFixedRange, LargestDoubleShowsAllItsDigits) {
-  const std::string text = FormatFixed(std::numeric_limits<double>::max(), 4);
-  EXPECT_EQ(text.size(), 309U + 5U);
-  EXPECT_EQ(text.substr(text.size() - 5), ".0000");
+TEST(FormatFixed, ShowsThePattern) {
+  using Row = std::tuple<double, int, const char*>;  // no text: a fault
+  const double inf = std::numeric_limits<double>::infinity();
+  const Row kRows[] = {
+      // Rounded to the nearest; no grouping; the dot whatever the locale.
+      Row{200, 0, "200"}, Row{200, 3, "200.000"}, Row{0.3333333, 4, "0.3333"},
+      Row{2.6180339, 3, "2.618"}, Row{-9.9, 2, "-9.90"}, Row{9.99996, 4, "10.0000"},
+      Row{1e20, 0, "100000000000000000000"}, Row{1e-300, 4, "0.0000"},
+      // Exact ties round away from zero and carry; a binary value near a tie is none.
+      Row{52.5, 0, "53"}, Row{2.5, 0, "3"}, Row{-52.5, 0, "-53"}, Row{-0.5, 0, "-1"},
+      Row{0.125, 2, "0.13"}, Row{0.03125, 4, "0.0313"}, Row{9.5, 0, "10"},
+      Row{0.96875, 4, "0.9688"}, Row{1.005, 2, "1.00"}, Row{0.05, 1, "0.1"},
+      // A negative value that rounds to zero shows no sign; what is not finite is a fault.
+      Row{-0.0001, 3, "0.000"}, Row{-0.0, 0, "0"}, Row{inf, 2, nullptr}, Row{-inf, 0, nullptr},
+      Row{std::numeric_limits<double>::quiet_NaN(), 3, nullptr}};
+  for (const auto& [value, decimals, text] : kRows) {
+    if (text != nullptr) {
+      EXPECT_EQ(FormatFixed(value, decimals), text);
+    } else {
+      EXPECT_THROW(FormatFixed(value, decimals), ArithmeticFault) << value;
+    }
+  }
+  // The largest double shows all its 309 digits.
+  const std::string largest = FormatFixed(std::numeric_limits<double>::max(), 4);
+  EXPECT_EQ(largest.size(), 309U + 5U);
+  EXPECT_EQ(largest.substr(largest.size() - 5), ".0000");
 }
 
 }  // namespace

@@ -2,134 +2,86 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
+#include <complex>
+#include <numbers>
+#include <utility>
 
 #include "numeric/fault.h"
 
 namespace {
 
 using namespace tolvar::numeric;
+using Complex = std::complex<double>;
 
-// True when gamma lies on the circle, to rounding.
-bool OnCircle(Reflection gamma, Circle circle) {
-  return std::fabs(std::hypot(gamma.re - circle.x, gamma.im - circle.y) - circle.radius) < 1e-12;
+bool OnCircle(Reflection gamma, Circle c) {
+  return std::abs(std::abs(Complex(gamma.re - c.x, gamma.im - c.y)) - c.radius) < 1e-12;
 }
 
-TEST(ChartFrame, CentreAndRimMapBothWays) {
-  const ChartFrame frame{250, 210, 400};
-  struct Case {
-    const char* name;
-    Reflection gamma;
-    PixelPoint point;
-  };
-  for (const Case c : {Case{"matched load at the centre", {0, 0}, {250, 210}},
-                       Case{"open circuit at the right rim", {1, 0}, {450, 210}},
-                       Case{"inductive rim above", {0, 1}, {250, 10}},
-                       Case{"inside the disc", {0.25, -0.5}, {300, 310}}}) {
-    SCOPED_TRACE(c.name);
-    const PixelPoint point = PointFromReflection(c.gamma, frame);
-    EXPECT_EQ(point.x, c.point.x);
-    EXPECT_EQ(point.y, c.point.y);
-    const Reflection back = ReflectionFromPoint(point, frame);
-    EXPECT_EQ(back.re, c.gamma.re);
-    EXPECT_EQ(back.im, c.gamma.im);
+TEST(Smith, PointsAndImpedances) {
+  // Gamma = 0 at the centre, the open circuit and +j on the rim, a point inside;
+  // each point's readout gives back its Gamma.
+  using Mark = std::pair<Reflection, PixelPoint>;
+  for (const auto& [gamma, point] : {Mark{{0, 0}, {250, 210}}, Mark{{1, 0}, {450, 210}},
+                                     Mark{{0, 1}, {250, 10}}, Mark{{0.25, -0.5}, {300, 310}}}) {
+    const PixelPoint p = PointFromReflection(gamma, {250, 210, 400});
+    const Reflection back = ReflectionFromPoint(p, {250, 210, 400});
+    EXPECT_TRUE(p.x == point.x && p.y == point.y && back.re == gamma.re && back.im == gamma.im);
   }
-}
-
-TEST(ImpedanceFromReflection, InvertsReflectionFromImpedance) {
-  struct Case {
-    const char* name;
-    Impedance z, ref;
-  };
-  for (const Case c : {Case{"inductive on a real reference", {73.08, 15.38}, {50, 0}},
-                       Case{"capacitive on an inductive reference", {30, -40}, {50, 10}},
-                       Case{"high on a capacitive reference", {1000, 0}, {75, -25}},
-                       Case{"nearly pure reactance", {0.5, 200}, {300, 0}},
-                       Case{"active load", {-20, 5}, {50, 20}}}) {
-    SCOPED_TRACE(c.name);
-    const auto z = ImpedanceFromReflection(*ReflectionFromImpedance(c.z, c.ref), c.ref);
-    ASSERT_TRUE(z);
-    EXPECT_NEAR(z->r, c.z.r, 1e-9 * std::hypot(c.z.r, c.z.x));
-    EXPECT_NEAR(z->x, c.z.x, 1e-9 * std::hypot(c.z.r, c.z.x));
+  // Round trips on real and complex references, also of an active load; the reference
+  // itself is matched (Zref is subtracted, not its conjugate).
+  using OnRef = std::pair<Impedance, Impedance>;
+  for (const auto& [z, ref] :
+       {OnRef{{73.08, 15.38}, {50, 0}}, OnRef{{30, -40}, {50, 10}}, OnRef{{1000, 0}, {75, -25}},
+        OnRef{{0.5, 200}, {300, 0}}, OnRef{{-20, 5}, {50, 20}}, OnRef{{50, 10}, {50, 10}}}) {
+    const Reflection gamma = *ReflectionFromImpedance(z, ref);
+    const Impedance back = *ImpedanceFromReflection(gamma, ref);
+    EXPECT_LT(std::abs(Complex(back.r - z.r, back.x - z.x)), 1e-9 * std::abs(Complex(z.r, z.x)));
+    EXPECT_TRUE(z.r != ref.r || z.x != ref.x || (gamma.re == 0 && gamma.im == 0));
   }
-  // The reference itself is matched: Zref is subtracted, not its conjugate.
-  EXPECT_EQ(ReflectionFromImpedance({50, 10}, {50, 10})->re, 0);
-  EXPECT_EQ(ReflectionFromImpedance({50, 10}, {50, 10})->im, 0);
   EXPECT_DOUBLE_EQ(ReflectionFromImpedance({100, 0}, {50, 0})->re, 1.0 / 3);
-}
-
-TEST(SingularPoints, HaveNoValueAndRaiseNoFault) {
-  FaultWatch watch;
-  EXPECT_FALSE(ImpedanceFromReflection({1, 0}, {50, -20})) << "open circuit";
-  EXPECT_FALSE(ReflectionFromImpedance({-50, -10}, {50, 10})) << "Z = -Zref";
-  EXPECT_FALSE(ReactanceCircle(0));
-  EXPECT_FALSE(SusceptanceCircle(0));
+  EXPECT_EQ(ImpedanceFromReflection({-1, 0}, {50, 0})->r, 0) << "the short is no singularity";
+  // The open circuit, Z = -Zref and the real axis as a circle have no value, and no fault.
+  const FaultWatch watch;
+  EXPECT_FALSE(ImpedanceFromReflection({1, 0}, {50, -20}) ||
+               ReflectionFromImpedance({-50, -10}, {50, 10}) || ReactanceCircle(0) ||
+               SusceptanceCircle(0));
   EXPECT_NO_THROW(watch.check());
-  EXPECT_EQ(ImpedanceFromReflection({-1, 0}, {50, 0})->r, 0)
-      << "the short circuit is no singularity";
 }
 
-TEST(SwrFromMagnitude, RatioUpToTotalReflection) {
-  struct Case {
-    double magnitude, swr;
-  };
-  for (const Case c : {Case{0, 1}, Case{0.2, 1.5}, Case{1.0 / 3, 2}, Case{0.5, 3}}) {
-    ASSERT_TRUE(SwrFromMagnitude(c.magnitude)) << c.magnitude;
-    EXPECT_DOUBLE_EQ(*SwrFromMagnitude(c.magnitude), c.swr) << c.magnitude;
-  }
-  EXPECT_FALSE(SwrFromMagnitude(1));
-  EXPECT_FALSE(SwrFromMagnitude(1.5));
-}
-
-TEST(ReflectionAngleDegrees, HalfOpenRangeAroundZero) {
-  struct Case {
-    Reflection gamma;
-    double degrees;
-  };
-  for (const Case c : {Case{{0, 0}, 0}, Case{{0, 1}, 90}, Case{{0, -1}, -90}, Case{{-1, 0}, 180},
-                       Case{{-1, -0.0}, 180}, Case{{-1, -1e-300}, 180}, Case{{1, -1}, -45}}) {
-    EXPECT_DOUBLE_EQ(ReflectionAngleDegrees(c.gamma), c.degrees) << c.gamma.re << " " << c.gamma.im;
+TEST(Smith, AnglesSwrAndCircles) {
+  // The angle lies in (-180, 180]: the negative real axis from below reads 180.
+  using Angle = std::pair<Reflection, double>;
+  for (const auto& [gamma, degrees] :
+       {Angle{{0, 0}, 0}, Angle{{0, 1}, 90}, Angle{{0, -1}, -90}, Angle{{-1, 0}, 180},
+        Angle{{-1, -0.0}, 180}, Angle{{-1, -1e-300}, 180}, Angle{{1, -1}, -45}}) {
+    EXPECT_DOUBLE_EQ(ReflectionAngleDegrees(gamma), degrees) << gamma.re << " " << gamma.im;
   }
   EXPECT_DOUBLE_EQ(ReflectionMagnitude({0.3, -0.4}), 0.5);
-}
-
-TEST(ChartCircles, UnitResistanceAndSwrCircles) {
-  EXPECT_TRUE(OnCircle({0, 0}, ResistanceCircle(1)));
-  EXPECT_TRUE(OnCircle({0, 0}, ConductanceCircle(1)));
+  for (const auto& [rho, swr] : {std::pair{0.0, 1.0}, {0.2, 1.5}, {1.0 / 3, 2.0}, {0.5, 3.0}}) {
+    EXPECT_DOUBLE_EQ(SwrFromMagnitude(rho).value_or(0), swr);
+    EXPECT_TRUE(OnCircle({0, -rho}, SwrCircle(swr))) << swr;
+  }
+  EXPECT_FALSE(SwrFromMagnitude(1) || SwrFromMagnitude(1.5)) << "|Gamma| = 1 is the rim";
+  EXPECT_TRUE(OnCircle({0, 0}, ResistanceCircle(1)) && OnCircle({0, 0}, ConductanceCircle(1)));
   EXPECT_TRUE(OnCircle({0, 1}, ResistanceCircle(0))) << "r = 0 is the rim";
-  EXPECT_TRUE(OnCircle({0, -0.2}, SwrCircle(1.5)));
-  EXPECT_TRUE(OnCircle({-1.0 / 3, 0}, SwrCircle(2)));
-  EXPECT_TRUE(OnCircle({0.5, 0}, SwrCircle(3)));
-}
-
-TEST(ChartCircles, CrossWhereTheImpedanceLies) {
+  // z = r + jx lies on its resistance and reactance circles, and -Gamma (the point of
+  // the admittance r + jx) on the admittance circles; each circle's arc inside the
+  // disc ends on the rim and bulges inwards.
   for (const double r : {0.2, 1.0, 5.0}) {
     for (const double x : {-2.0, -0.5, 0.2, 1.0}) {
-      // z = r + jx sits on its resistance and reactance circles...
       const Reflection z = *ReflectionFromImpedance({r, x}, {1, 0});
-      EXPECT_TRUE(OnCircle(z, ResistanceCircle(r))) << r << " " << x;
-      EXPECT_TRUE(OnCircle(z, *ReactanceCircle(x))) << r << " " << x;
-      // ...and the impedance whose admittance is r + jx on the admittance circles.
-      const double norm = r * r + x * x;
-      const Reflection y = *ReflectionFromImpedance({r / norm, -x / norm}, {1, 0});
-      EXPECT_TRUE(OnCircle(y, ConductanceCircle(r))) << r << " " << x;
-      EXPECT_TRUE(OnCircle(y, *SusceptanceCircle(x))) << r << " " << x;
-    }
-  }
-}
-
-TEST(ArcInsideUnitDisc, EndsOnTheRimAndBulgesInwards) {
-  const auto at = [](Circle circle, double degrees) {
-    const double radians = degrees * std::acos(-1.0) / 180;
-    return std::hypot(circle.x + circle.radius * std::cos(radians),
-                      circle.y + circle.radius * std::sin(radians));
-  };
-  for (const double v : {0.2, 1.0, 5.0, -0.5, -2.0}) {
-    for (const Circle circle : {*ReactanceCircle(v), *SusceptanceCircle(v)}) {
-      const Arc arc = ArcInsideUnitDisc(circle);
-      EXPECT_NEAR(at(circle, arc.startDegrees), 1, 1e-12) << v;
-      EXPECT_NEAR(at(circle, arc.startDegrees + arc.sweepDegrees), 1, 1e-12) << v;
-      EXPECT_LT(at(circle, arc.startDegrees + arc.sweepDegrees / 2), 1) << v;
+      EXPECT_TRUE(OnCircle(z, ResistanceCircle(r)) && OnCircle(z, *ReactanceCircle(x)) &&
+                  OnCircle({-z.re, -z.im}, ConductanceCircle(r)) &&
+                  OnCircle({-z.re, -z.im}, *SusceptanceCircle(x)));
+      for (const Circle c : {*ReactanceCircle(x), *SusceptanceCircle(x)}) {
+        const auto at = [c](double deg) {
+          return std::abs(Complex(c.x, c.y) + std::polar(c.radius, deg * std::numbers::pi / 180));
+        };
+        const Arc arc = ArcInsideUnitDisc(c);
+        EXPECT_NEAR(at(arc.startDegrees), 1, 1e-12);
+        EXPECT_NEAR(at(arc.startDegrees + arc.sweepDegrees), 1, 1e-12);
+        EXPECT_LT(at(arc.startDegrees + arc.sweepDegrees / 2), 1);
+      }
     }
   }
   // Circles wholly inside (touching the rim from within) and wholly outside.

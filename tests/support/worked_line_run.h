@@ -4,24 +4,18 @@
 
 namespace tolvar::testing {
 
-// The worked line run: 100 + j50 ohm on a 50-ohm line, VF 0.66, 2 dB / 100 m,
-// 14 MHz, 100 W, cycle 1, slider 360 (a quarter wave).
+// A run on a 50-ohm line, VF 0.66, with 100 W at R + jX [ohm]: loss [dB / 100 m],
+// the slider (quarter degrees) and cycle, transmitter impedance and frequency.
+inline calc::line::LineEntries LineRun(calc::line::Direction direction, double r, double x,
+                                       double loss, int slider, double cycles = 1, double rtxZ = 50,
+                                       double mhz = 14) {
+  return {r, x, 50, 50, 50, 0.66, loss, rtxZ, mhz, 100, cycles, slider, direction};
+}
+
+// The worked line run: 100 + j50 ohm, 2 dB / 100 m, 14 MHz, cycle 1, slider 360
+// (a quarter wave).
 inline calc::line::LineEntries WorkedLineRun(calc::line::Direction direction, double rtxZ) {
-  calc::line::LineEntries e{};
-  e.startR = 100;
-  e.startX = 50;
-  e.zAtStart = 50;
-  e.zNow = 50;
-  e.lineZ = 50;
-  e.velocityFactor = 0.66;
-  e.lossPer100m = 2;
-  e.rtxZ = rtxZ;
-  e.mhz = 14;
-  e.power = 100;
-  e.cycles = 1;
-  e.slider = 360;
-  e.direction = direction;
-  return e;
+  return LineRun(direction, 100, 50, 2, 360, 1, rtxZ);
 }
 
 }  // namespace tolvar::testing

@@ -1,108 +1,125 @@
+// The SWR panel's calculators: the SWR of a load and the power, voltage and
+// current conversions.
 #include "calc/swr/swr.h"
 
 #include <gtest/gtest.h>
 
-#include "calc/messages.h"
+#include <cmath>
+#include <string>
+#include <utility>
 
+#include "calc/messages.h"
+#include "calc/swr/conversions.h"
+#include "numeric/entry_value.h"
 #include "numeric/fault.h"
+#include "numeric/format.h"
 
 namespace {
 
-using tolvar::calc::kNoForwardPower;
-using tolvar::calc::swr::SwrEntries;
-using tolvar::calc::swr::SwrText;
+using namespace tolvar::calc;
+using namespace tolvar::calc::swr;
+using tolvar::numeric::ArithmeticFault;
+using enum VoltageKind;
+using enum PowerUnit;
 
-struct SwrCase {
-  const char* name;
-  SwrEntries entries;
-  std::string_view text;
-};
+using Row = std::pair<SwrEntries, std::string>;  // R, X, R0, X0, forward power
 
-class SwrTextTest : public ::testing::TestWithParam<SwrCase> {};
+// The five lines of a result from what they show.
+std::string Result(const char* swr, const char* gamma, const char* rho, const char* degrees,
+                   const char* admittance) {
+  return std::string("SWR = ") + swr + "\r\nReflection Coeff. (Gamma or S11) = " + gamma +
+         "\r\nReflection Coefficent Magnitude (rho) = " + rho +
+         "\r\nAngle of Reflection Coeff. (Gamma Phase) = " + degrees +
+         "\u00b0\r\nAdmittance = " + admittance + " S";
+}
 
-TEST_P(SwrTextTest, ShowsTheResultText) { EXPECT_EQ(SwrText(GetParam().entries), GetParam().text); }
-
-INSTANTIATE_TEST_SUITE_P(
-    Loads, SwrTextTest,
-    ::testing::Values(SwrCase{"resistive_above_reference",
-                              {100, 0, 50, 0, 100},
-                              "SWR = 2.000 Ret.Loss = 9.542 Refl.Pwr. = 11.111\r\n"
-                              "Reflection Coeff. (Gamma or S11) = +0.3333 + i0.0000\r\n"
-                              "Reflection Coefficent Magnitude (rho) = 0.3333\r\n"
-                              "Angle of Reflection Coeff. (Gamma Phase) = 0.0\u00b0\r\n"
-                              "Admittance = 0.010 + J0.000 S"},
-                      SwrCase{"inductive_below_reference",
-                              {25, 25, 50, 0, 100},
-                              "SWR = 2.618 Ret.Loss = 6.990 Refl.Pwr. = 20.000\r\n"
-                              "Reflection Coeff. (Gamma or S11) = -0.2000 + i0.4000\r\n"
-                              "Reflection Coefficent Magnitude (rho) = 0.4472\r\n"
-                              "Angle of Reflection Coeff. (Gamma Phase) = 116.6\u00b0\r\n"
-                              "Admittance = 0.020 - J0.020 S"},
-                      SwrCase{"matched_load",
-                              {50, 0, 50, 0, 100},
-                              "SWR = 1.000 Ret.Loss = INF. Refl.Pwr. = 0.000\r\n"
-                              "Ref.Coef. = 0.000 + i0.000  Ref.Coef.Magn. = 0.000"},
-                      SwrCase{"resistive_below_reference_reads_180_degrees",
-                              {25, 0, 50, 0, 100},
-                              "SWR = 2.000 Ret.Loss = 9.542 Refl.Pwr. = 11.111\r\n"
-                              "Reflection Coeff. (Gamma or S11) = -0.3333 + i0.0000\r\n"
-                              "Reflection Coefficent Magnitude (rho) = 0.3333\r\n"
-                              "Angle of Reflection Coeff. (Gamma Phase) = 180.0\u00b0\r\n"
-                              "Admittance = 0.040 + J0.000 S"},
-                      SwrCase{"capacitive_load",
-                              {50, -50, 50, 0, 100},
-                              "SWR = 2.618 Ret.Loss = 6.990 Refl.Pwr. = 20.000\r\n"
-                              "Reflection Coeff. (Gamma or S11) = +0.2000 - i0.4000\r\n"
-                              "Reflection Coefficent Magnitude (rho) = 0.4472\r\n"
-                              "Angle of Reflection Coeff. (Gamma Phase) = -63.4\u00b0\r\n"
-                              "Admittance = 0.010 + J0.010 S"},
-                      SwrCase{"same_reactance_as_complex_reference_is_matched",
-                              {50, 10, 50, 10, 100},
-                              "SWR = 1.000 Ret.Loss = INF. Refl.Pwr. = 0.000\r\n"
-                              "Ref.Coef. = 0.000 + i0.000  Ref.Coef.Magn. = 0.000"},
-                      SwrCase{"no_forward_power", {100, 0, 50, 0, 0}, kNoForwardPower},
-                      SwrCase{"negative_forward_power", {100, 0, 50, 0, -5}, kNoForwardPower},
-                      SwrCase{"matched_without_forward_power", {50, 0, 50, 0, 0}, kNoForwardPower}),
-    [](const auto& row) { return std::string(row.param.name); });
-
-std::string Line(const std::string& text, int n) {
-  std::size_t start = 0;
-  for (int i = 0; i < n; ++i) {
-    start = text.find("\r\n", start) + 2;
+TEST(SwrText, ShowsTheResultText) {
+  const std::string matched =
+      "SWR = 1.000 Ret.Loss = INF. Refl.Pwr. = 0.000\r\n"
+      "Ref.Coef. = 0.000 + i0.000  Ref.Coef.Magn. = 0.000";
+  const std::string noPower(kNoForwardPower);
+  const Row kWholeTexts[] = {
+      // Resistive above and below R0 (180 degrees exactly), inductive, capacitive.
+      Row{{100, 0, 50, 0, 100},
+          Result("2.000 Ret.Loss = 9.542 Refl.Pwr. = 11.111", "+0.3333 + i0.0000", "0.3333", "0.0",
+                 "0.010 + J0.000")},
+      Row{{25, 0, 50, 0, 100},
+          Result("2.000 Ret.Loss = 9.542 Refl.Pwr. = 11.111", "-0.3333 + i0.0000", "0.3333",
+                 "180.0", "0.040 + J0.000")},
+      Row{{25, 25, 50, 0, 100},
+          Result("2.618 Ret.Loss = 6.990 Refl.Pwr. = 20.000", "-0.2000 + i0.4000", "0.4472",
+                 "116.6", "0.020 - J0.020")},
+      Row{{50, -50, 50, 0, 100},
+          Result("2.618 Ret.Loss = 6.990 Refl.Pwr. = 20.000", "+0.2000 - i0.4000", "0.4472",
+                 "-63.4", "0.010 + J0.010")},
+      // Matched, also on a complex reference; no forward power, also when matched.
+      Row{{50, 0, 50, 0, 100}, matched}, Row{{50, 10, 50, 10, 100}, matched},
+      Row{{100, 0, 50, 0, 0}, noPower}, Row{{100, 0, 50, 0, -5}, noPower},
+      Row{{50, 0, 50, 0, 0}, noPower}};
+  for (const auto& [entries, text] : kWholeTexts) {
+    EXPECT_EQ(SwrText(entries), text);
   }
-  return text.substr(start, text.find("\r\n", start) - start);
+  const Row kParts[] = {
+      // 1 / (20 - j60) = 0.005 + j0.015 S on any reference; the sign is not Gamma's.
+      Row{{20, -60, 50, 0, 100}, "\r\nAdmittance = 0.005 + J0.015 S"},
+      Row{{20, -60, 50, 30, 100}, "\r\nAdmittance = 0.005 + J0.015 S"},
+      Row{{20, -60, 75, -40, 100}, "\r\nAdmittance = 0.005 + J0.015 S"},
+      Row{{30, 40, 50, 30, 100}, "\r\nAdmittance = 0.012 - J0.016 S"},
+      // r + x x0 < 0 on a complex reference: rho > 1, shown as computed; extreme ratios.
+      Row{{10, -50, 50, 50, 100}, "SWR = -3.516 Ret.Loss = -5.082 Refl.Pwr. = 322.222\r\n"},
+      Row{{5000, 0, 50, 0, 100}, "SWR = 100.000 Ret.Loss = 0.174 Refl.Pwr. = 96.079\r\n"},
+      Row{{0.001, 0, 50, 0, 100}, "SWR = 50000.000 Ret.Loss = 0.000 Refl.Pwr. = 99.992\r\n"}};
+  for (const auto& [entries, part] : kParts) {
+    EXPECT_NE(SwrText(entries).find(part), std::string::npos) << SwrText(entries);
+  }
+  // rho = 1 (r + x x0 = 0, Gamma = -j) divides by zero; so do entries that overflow.
+  EXPECT_THROW(SwrText({50, -50, 50, 50, 100}), ArithmeticFault);
+  EXPECT_THROW(SwrText({1e200, 1e200, 1e-200, 0, 100}), ArithmeticFault);
 }
 
-TEST(SwrAdmittance, IsTheLoadsAdmittanceForAComplexReference) {
-  // 1 / (20 - j60) = 0.005 + j0.015 S, whatever the reference.
-  EXPECT_EQ(Line(SwrText({20, -60, 50, 30, 100}), 4), "Admittance = 0.005 + J0.015 S");
-  EXPECT_EQ(Line(SwrText({20, -60, 50, 0, 100}), 4), "Admittance = 0.005 + J0.015 S");
-  EXPECT_EQ(Line(SwrText({20, -60, 75, -40, 100}), 4), "Admittance = 0.005 + J0.015 S");
-  // The sign follows the admittance, not Gamma: 1 / (30 + j40) = 0.012 - j0.016 S.
-  EXPECT_EQ(Line(SwrText({30, 40, 50, 30, 100}), 4), "Admittance = 0.012 - J0.016 S");
+TEST(Conversions, ShowTheResultAndTheForwardPower) {
+  struct Case {
+    Conversion got;
+    std::string_view text, forwardPower;
+  };
+  const Case kRows[] = {
+      // From a voltage; none; a negative resistance (pasted) gives a negative power, no dBm.
+      Case{PowerFromVoltage(50, 0, 100, Rms), "200.000W 53.010dBm 2.000A", "200.00"},
+      Case{PowerFromVoltage(30, 40, 100, PeakToPeak), "15.000W 41.761dBm 0.707A", "15.00"},
+      Case{PowerFromVoltage(50, 0, 141.42135623730951, Peak), "200.000W 53.010dBm 2.000A",
+           "200.00"},
+      Case{PowerFromVoltage(50, 0, 0, Rms), kNoVoltage, "0.00"},
+      Case{PowerFromVoltage(-50, 0, 100, Rms), kNoDbm, "-200.00"},
+      // From a power in W or dBm; none; a dBm entry so low the power underflows.
+      Case{VoltageFromPower(50, 0, 100, Watt), "70.711Vrms 100.000Vp 200.000Vpp 1.414A", "100.00"},
+      Case{VoltageFromPower(50, 0, 50, Dbm), "70.711Vrms 100.000Vp 200.000Vpp 1.414A", "100.00"},
+      Case{VoltageFromPower(50, 0, 0, Watt), kNoPower, "0.00"},
+      Case{VoltageFromPower(50, 0, -3, Watt), kNoPower, "-3.00"},
+      Case{VoltageFromPower(50, 0, -5000, Dbm), kNoVoltageFromPower, "0.00"},
+      // From a current, whose sign does not count; none; a negative resistance.
+      Case{PowerFromCurrent(50, 0, 2), "200.000W 53.010dBm 100.0Vrms 141.4Vp 282.8Vpp", "200.00"},
+      Case{PowerFromCurrent(50, 0, -2), "200.000W 53.010dBm 100.0Vrms 141.4Vp 282.8Vpp", "200.00"},
+      Case{PowerFromCurrent(30, 40, 1), "30.000W 44.771dBm 50.0Vrms 70.7Vp 141.4Vpp", "30.00"},
+      Case{PowerFromCurrent(50, 0, 0), kNoCurrent, "0.00"},
+      Case{PowerFromCurrent(-50, 0, 2), kNoDbm, "-200.00"}};
+  for (const Case& row : kRows) {
+    EXPECT_EQ(row.got.text, row.text);
+    EXPECT_EQ(row.got.forwardPower, row.forwardPower) << row.text;
+  }
+  // An overflow, and a negative resistance with a real power, end the calculation.
+  EXPECT_THROW(PowerFromVoltage(50, 0, 1e200, Rms), ArithmeticFault);
+  EXPECT_THROW(VoltageFromPower(-50, 0, 100, Watt), ArithmeticFault);
 }
 
-TEST(SwrComplexReference, RhoAboveOneIsShownAsComputed) {
-  // r + x * x0 < 0 on 50 + j50: rho > 1, a negative SWR and return loss.
-  const std::string text = SwrText({10, -50, 50, 50, 100});
-  EXPECT_EQ(text.rfind("SWR = -", 0), 0U) << text;
-  EXPECT_NE(Line(text, 0).find("Ret.Loss = -"), std::string::npos) << text;
-}
-
-TEST(SwrComplexReference, RhoOfOneIsAFault) {
-  // r + x * x0 = 0: Gamma = -j exactly and the SWR divides by zero.
-  EXPECT_THROW(SwrText({50, -50, 50, 50, 100}), tolvar::numeric::ArithmeticFault);
-}
-
-TEST(SwrHighRatio, ExtremeLoadsStayExact) {
-  EXPECT_EQ(Line(SwrText({5000, 0, 50, 0, 100}), 0),
-            "SWR = 100.000 Ret.Loss = 0.174 Refl.Pwr. = 96.079");
-  EXPECT_EQ(Line(SwrText({0.001, 0, 50, 0, 100}), 0),
-            "SWR = 50000.000 Ret.Loss = 0.000 Refl.Pwr. = 99.992");
-}
-
-TEST(SwrFaults, OverflowingEntriesEndTheCalculation) {
-  EXPECT_THROW(SwrText({1e200, 1e200, 1e-200, 0, 100}), tolvar::numeric::ArithmeticFault);
+TEST(Conversions, DbmRoundTripsThroughTheVoltage) {
+  for (const double dbm : {-20.0, 0.0, 13.0, 37.0, 60.0}) {
+    const double volts = std::sqrt((75.0 * 75 + 20 * 20) * std::pow(10.0, (dbm - 30) / 10) / 75);
+    const std::string shownVolts = VoltageFromPower(75, 20, dbm, Dbm).text;
+    EXPECT_NEAR(tolvar::numeric::ReadEntryValue(shownVolts), volts, 0.0005) << shownVolts;
+    const std::string shownDbm = PowerFromVoltage(75, 20, volts, Rms).text;
+    EXPECT_NE(shownDbm.find(tolvar::numeric::FormatFixed(dbm, 3) + "dBm"), std::string::npos)
+        << shownDbm;
+  }
 }
 
 }  // namespace

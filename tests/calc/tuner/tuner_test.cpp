@@ -2,71 +2,68 @@
 
 #include <gtest/gtest.h>
 
-#include "calc/messages.h"
+#include <cmath>
 
+#include "calc/messages.h"
 #include "numeric/fault.h"
 
 namespace {
 
-using tolvar::calc::kInvalidSParameters;
-using tolvar::calc::tuner::TunerEntries;
 using tolvar::calc::tuner::TunerLossText;
+using Row =
+    std::pair<tolvar::calc::tuner::TunerEntries, std::string>;  // S Ant., S11, S21, S22, S12
 
-std::string FirstLine(const std::string& text) { return text.substr(0, text.find("\r\n")); }
-
-TEST(TunerLoss, WorkedExamples) {
-  EXPECT_EQ(TunerLossText({{0.2, 0.1}, {0.1, 0}, {0.9, 0}, {0.1, 0}, {0.9, 0}}),
-            "Tuner Insertion Loss = 0.6147 dB (13.20 %)\r\n"
-            "a1 = (1.0000 +i0.0000) a2 = (0.1827 +i0.0937)\r\n"
-            "b1 = (0.2644 +i0.0843) b2 = (0.9183 +i0.0094)\r\n"
-            "Z = 73.08 + J15.38 SWR = 1.576");
-  EXPECT_EQ(TunerLossText({{0.2, 0.1}, {0.1, 0.05}, {0.85, -0.3}, {0.05, 0.1}, {0.85, -0.3}}),
-            "Tuner Insertion Loss = 0.7758 dB (16.36 %)\r\n"
-            "a1 = (1.0000 +i0.0000) a2 = (0.1993 +i0.0300)\r\n"
-            "b1 = (0.2784 +i0.0157) b2 = (0.8570 -i0.2786)\r\n"
-            "Z = 73.08 + J15.38 SWR = 1.576");
-  const std::string third = TunerLossText({{-0.3, -0.4}, {0, 0}, {0.95, 0}, {0, 0}, {0.95, 0}});
-  EXPECT_EQ(FirstLine(third), "Tuner Insertion Loss = 0.7061 dB (15.01 %)");
-  EXPECT_NE(third.find("a2 = (-0.2850 -i0.3800)"), std::string::npos) << third;
-  EXPECT_NE(third.find("b1 = (-0.2707 -i0.3610)"), std::string::npos) << third;
-  EXPECT_NE(third.find("Z = 20.27 - J21.62 SWR = 3.000"), std::string::npos) << third;
+// The four lines of a result from what they show: the loss or gain, the waves
+// a2, b1 and b2, and the antenna's Z and SWR.
+std::string Result(const char* loss, const char* a2, const char* b1, const char* b2,
+                   const char* z) {
+  return std::string("Tuner ") + loss + "\r\na1 = (1.0000 +i0.0000) a2 = (" + a2 + ")\r\nb1 = (" +
+         b1 + ") b2 = (" + b2 + ")\r\nZ = " + z;
 }
 
-TEST(TunerLoss, GainAsksToCheckTheData) {
-  EXPECT_EQ(FirstLine(TunerLossText({{0.2, 0}, {0, 0}, {1.05, 0}, {0, 0}, {1.05, 0}})),
-            "Tuner GAIN = 0.4630 dB (11.25%) CHECK DATA!");
-  // An ideal lossless through: 0 dB reads as a gain to be checked.
-  const std::string through = TunerLossText({{0.5, 0.3}, {0, 0}, {1, 0}, {0, 0}, {1, 0}});
-  EXPECT_EQ(FirstLine(through), "Tuner GAIN = 0.0000 dB (0.00%) CHECK DATA!");
-  EXPECT_EQ(through.substr(through.rfind("\r\n") + 2), "Z = 97.06 + J88.24 SWR = 3.797");
-}
-
-TEST(TunerLoss, NonReciprocalTunerUsesS12) {
-  // A lossy reciprocal tuner loses more than a lossless one; S12 enters b1 only.
-  const std::string reciprocal = TunerLossText({{0.2, 0.1}, {0, 0}, {0.9, 0}, {0, 0}, {0.9, 0}});
-  const std::string oneWay = TunerLossText({{0.2, 0.1}, {0, 0}, {0.9, 0}, {0, 0}, {0.5, 0}});
-  EXPECT_NE(FirstLine(reciprocal), FirstLine(oneWay));
-  EXPECT_EQ(reciprocal.substr(reciprocal.rfind("\r\n")), oneWay.substr(oneWay.rfind("\r\n")));
-}
-
-TEST(TunerLoss, EachPressStandsOnItsOwnEntries) {
-  const TunerEntries empty{};
-  EXPECT_EQ(TunerLossText(empty), kInvalidSParameters);
-  EXPECT_EQ(TunerLossText({{0.2, 0.1}, {0.1, 0}, {0.9, 0}, {0.1, 0}, {0.9, 0}}).substr(0, 11),
-            "Tuner Inser");
-  EXPECT_EQ(TunerLossText(empty), kInvalidSParameters);
-  // Powers of opposite sign: S11 beyond 1 with a passive output.
-  EXPECT_EQ(TunerLossText({{0, 0}, {1.5, 0}, {0.5, 0}, {0, 0}, {0.5, 0}}), kInvalidSParameters);
-}
-
-TEST(TunerLoss, AntennaThatIsNotPassiveIsInvalid) {
-  EXPECT_EQ(TunerLossText({{0.6, 0.8}, {0, 0}, {0.9, 0}, {0, 0}, {0.9, 0}}), kInvalidSParameters);
-  EXPECT_EQ(TunerLossText({{0.9, 0.9}, {0, 0}, {0.9, 0}, {0, 0}, {0.9, 0}}), kInvalidSParameters);
-}
-
-TEST(TunerLoss, S22TimesGammaOfOneIsAFault) {
+TEST(TunerLoss, ShowsTheResultText) {
+  const std::string invalid(tolvar::calc::kInvalidSParameters);
+  const Row kRows[] = {
+      // The worked example and two more.
+      Row{{{0.2, 0.1}, {0.1, 0}, {0.9, 0}, {0.1, 0}, {0.9, 0}},
+          Result("Insertion Loss = 0.6147 dB (13.20 %)", "0.1827 +i0.0937", "0.2644 +i0.0843",
+                 "0.9183 +i0.0094", "73.08 + J15.38 SWR = 1.576")},
+      Row{{{0.2, 0.1}, {0.1, 0.05}, {0.85, -0.3}, {0.05, 0.1}, {0.85, -0.3}},
+          Result("Insertion Loss = 0.7758 dB (16.36 %)", "0.1993 +i0.0300", "0.2784 +i0.0157",
+                 "0.8570 -i0.2786", "73.08 + J15.38 SWR = 1.576")},
+      Row{{{-0.3, -0.4}, {0, 0}, {0.95, 0}, {0, 0}, {0.95, 0}},
+          Result("Insertion Loss = 0.7061 dB (15.01 %)", "-0.2850 -i0.3800", "-0.2707 -i0.3610",
+                 "0.9500 +i0.0000", "20.27 - J21.62 SWR = 3.000")},
+      // A gain asks to check the data, and so does the 0 dB of an ideal through.
+      Row{{{0.2, 0}, {0, 0}, {1.05, 0}, {0, 0}, {1.05, 0}},
+          Result("GAIN = 0.4630 dB (11.25%) CHECK DATA!", "0.2100 +i0.0000", "0.2205 +i0.0000",
+                 "1.0500 +i0.0000", "75.00 + J0.00 SWR = 1.500")},
+      Row{{{0.5, 0.3}, {0, 0}, {1, 0}, {0, 0}, {1, 0}},
+          Result("GAIN = 0.0000 dB (0.00%) CHECK DATA!", "0.5000 +i0.3000", "0.5000 +i0.3000",
+                 "1.0000 +i0.0000", "97.06 + J88.24 SWR = 3.797")},
+      // Not reciprocal: S12 enters b1 and the loss only.
+      Row{{{0.2, 0.1}, {0, 0}, {0.9, 0}, {0, 0}, {0.5, 0}},
+          Result("Insertion Loss = 1.0937 dB (22.26 %)", "0.1800 +i0.0900", "0.0900 +i0.0450",
+                 "0.9000 +i0.0000", "73.08 + J15.38 SWR = 1.576")},
+      // No power out; powers of opposite sign (S11 beyond 1); antennas not passive.
+      Row{{}, invalid}, Row{{{0, 0}, {1.5, 0}, {0.5, 0}, {0, 0}, {0.5, 0}}, invalid},
+      Row{{{0.6, 0.8}, {0, 0}, {0.9, 0}, {0, 0}, {0.9, 0}}, invalid},
+      Row{{{0.9, 0.9}, {0, 0}, {0.9, 0}, {0, 0}, {0.9, 0}}, invalid},
+      Row{{{1, 0}, {0, 0}, {0.9, 0}, {0, 0}, {0.9, 0}}, invalid}};
+  for (const auto& [entries, text] : kRows) {
+    EXPECT_EQ(TunerLossText(entries), text);
+  }
+  // S22 S Ant. = 1 divides by zero.
   EXPECT_THROW(TunerLossText({{0.5, 0}, {0, 0}, {0.9, 0}, {2, 0}, {0.9, 0}}),
                tolvar::numeric::ArithmeticFault);
+  // A reciprocal lossless tuner, S = [[a, t], [t, -conj(a)]] with t² = 1 - |a|², loses nothing.
+  for (const auto& [re, im] : {std::pair{0.3, 0.4}, {-0.5, 0.1}, {0.0, 0.0}, {0.6, -0.2}}) {
+    const double t = std::sqrt(1 - re * re - im * im);
+    for (const auto& [antRe, antIm] : {std::pair{0.2, 0.1}, {-0.3, -0.4}, {0.5, 0.3}}) {
+      const std::string text = TunerLossText({{antRe, antIm}, {re, im}, {t, 0}, {-re, im}, {t, 0}});
+      EXPECT_NE(text.find(" = 0.0000 dB ("), std::string::npos) << text;
+    }
+  }
 }
 
 }  // namespace
