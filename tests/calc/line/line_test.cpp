@@ -27,7 +27,7 @@ constexpr Direction kAnt = Direction::TowardsAntenna;
 constexpr double kHalfWaveM = 0.5 * kSpeedOfLight / 14 * 0.66;
 
 LineResult RunLine(const LineEntries& e) { return ComputeLine(e, FindStartPoint(e, 0)); }
-const Cable& Named(std::string_view name) { return CableCatalogue().at(FindCable(name)); }
+const Cable& Named(std::string_view name) { return CableCatalogue().at(static_cast<std::size_t>(FindCable(name))); }
 
 // The impedance [ohm] the first line shows, read the program's way.
 Complex Shown(const std::string& text) {
