@@ -5,9 +5,9 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QStyleFactory>
 #include <QTest>
 #include <QTimer>
+#include <type_traits>
 #include <utility>
 
 #include "app/accessibility.h"
@@ -48,12 +48,13 @@ inline QString BoxOf(const tolvar::app::Message& message) {
   return tolvar::app::ToQString(message.title) + ": " + tolvar::app::ToQString(message.text);
 }
 
-// One data row per case of a table whose cases carry a name; the test fetches "row".
+// One data row per case of a table whose cases carry a name (those `keep` keeps);
+// the test fetches "row".
 template <typename Case, std::size_t N>
-void AddRows(const Case (&cases)[N]) {
+void AddRows(const Case (&cases)[N], bool (*keep)(const std::type_identity_t<Case>&) = nullptr) {
   QTest::addColumn<int>("row");
   for (std::size_t i = 0; i < N; ++i) {
-    QTest::newRow(cases[i].name) << static_cast<int>(i);
+    if (keep == nullptr || keep(cases[i])) QTest::newRow(cases[i].name) << static_cast<int>(i);
   }
 }
 
