@@ -1,67 +1,94 @@
 #pragma once
 
-#include <QList>
+#include <QAbstractButton>
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
 #include <QMessageBox>
-#include <QObject>
-#include <QString>
+#include <QTest>
 #include <QTimer>
-#include <QWidget>
-#include <functional>
+#include <type_traits>
+#include <utility>
 
+#include "app/accessibility.h"
+#include "app/controls.h"
+#include "app/entry_rules.h"
+#include "app/fields.h"
+#include "app/layout.h"
 #include "app/main_window.h"
+#include "app/messages.h"
+#include "numeric/entry_value.h"
 
-// Records every modal box that opens while it lives and closes it with OK, so
-// that handlers showing warning boxes run to completion in tests.
+// Records every modal box that opens while it lives, as "title: text" (marked
+// when it lacks the warning icon), and closes it with OK a moment later, as a
+// person would, so that handlers that show boxes run to completion.
 class BoxWatcher : public QObject {
  public:
-  struct Box {
-    QString title;
-    QString text;
-    QMessageBox::Icon icon;
-    int buttonCount;
-  };
-
-  BoxWatcher();
-  QList<Box> boxes;
-  // Runs while a box is open, before it is closed (for instance to edit a field).
-  std::function<void(const Box&)> whileOpen;
+  BoxWatcher() {
+    connect(&timer_, &QTimer::timeout, this, [this] {
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      if (box != nullptr && box->isVisible() && std::exchange(seen_, box) == box) {
+        boxes << box->windowTitle() + ": " + box->text() +
+                     (box->icon() == QMessageBox::Warning ? "" : " (no warning icon)");
+        seen_ = nullptr;
+        box->button(QMessageBox::Ok)->click();
+      }
+    });
+    timer_.start(5);
+  }
+  QStringList boxes;
 
  private:
-  void poll();
   QTimer timer_;
+  QMessageBox* seen_ = nullptr;  // open since the last look
 };
 
-// One Tolvar window on the offscreen platform, its controls found by objectName.
+// How BoxWatcher records the warning box that shows `message`.
+inline QString BoxOf(const tolvar::app::Message& message) {
+  return tolvar::app::ToQString(message.title) + ": " + tolvar::app::ToQString(message.text);
+}
+
+// One data row per case of a table whose cases carry a name (those `keep` keeps);
+// the test fetches "row".
+template <typename Case, std::size_t N>
+void AddRows(const Case (&cases)[N], bool (*keep)(const std::type_identity_t<Case>&) = nullptr) {
+  QTest::addColumn<int>("row");
+  for (std::size_t i = 0; i < N; ++i) {
+    if (keep == nullptr || keep(cases[i])) QTest::newRow(cases[i].name) << static_cast<int>(i);
+  }
+}
+
+// The scaling the suite runs a test at (QT_SCALE_FACTOR: 100, 150 and 200 %).
+inline double Scale() {
+  const QByteArray factor = qgetenv("QT_SCALE_FACTOR");
+  return factor.isEmpty() ? 1.0 : tolvar::numeric::ReadEntryValue(factor.toStdString());
+}
+
+// One Tolvar window on the offscreen platform, in the program's style, its
+// controls found by objectName.
 class WindowFixture {
  public:
-  WindowFixture();
-
+  using Control = tolvar::app::Control;
   template <typename T = QWidget>
-  T* find(const char* name) const {
-    auto* widget = window.findChild<T*>(QString::fromLatin1(name));
-    if (widget == nullptr) {
-      qFatal("no control %s of the expected kind", name);
-    }
-    return widget;
+  T* find(Control control) const {
+    return window.findChild<T*>(tolvar::app::ObjectName(control));
   }
-  QString text(const char* name) const;
-  void setText(const char* name, const QString& text);  // a write by the program
-  void type(const char* name, const QString& keys);     // real key events
-  // Replaces a field's text by typing: select all, then the keys (Delete if none).
-  void enter(const char* name, const QString& keys);
-  // The lines of a result field.
-  QStringList lines(const char* name) const;
-  void click(const char* name);
-  // Gives a field the focus and leaves it with Tab, as a user moving on does
-  // (the window must be active).
-  void leave(const char* name);
+  QString text(Control field) const { return tolvar::app::FieldText(find(field)); }
+  // A write by the program.
+  void setText(Control field, const QString& text) { tolvar::app::SetFieldText(find(field), text); }
+  void type(Control field, const QString& keys) { QTest::keyClicks(find(field), keys); }
+  void click(Control button) { QTest::mouseClick(find<QAbstractButton>(button), Qt::LeftButton); }
+  void focus(Control control) { find(control)->setFocus(Qt::TabFocusReason); }  // as Tab does
   // Makes the window active again (nothing does it on the offscreen platform
   // after a modal box closes) so that focus changes send focus events.
-  void activate();
+  void activate() {
+    window.show();
+    window.activateWindow();
+    QApplication::setActiveWindow(&window);
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+  }
 
-  struct FusionStyle {
-    FusionStyle();  // the style the program runs with, before the window is built
-  } style;
+  bool fusion = QApplication::setStyle(QStringLiteral("Fusion")) != nullptr;  // before the window
   tolvar::MainWindow window;
-  BoxWatcher boxes;
+  BoxWatcher watcher;
 };
