@@ -11,6 +11,7 @@
 #include <QRadioButton>
 #include <QShortcutEvent>
 #include <QStringList>
+#include <QThread>
 #include <QTimer>
 #include <QToolTip>
 #include <QWidget>
@@ -123,10 +124,10 @@ namespace {
 // Lives for the delivery of one event: swallows the press aimed at its target.
 class PressDropper : public QObject {
  public:
-  explicit PressDropper(QWidget* target) : target_(target) {
+  explicit PressDropper(QWidget* target)
+      : target_(target), loopLevel_(QThread::currentThread()->loopLevel()) {
     qApp->installEventFilter(this);
-    // Whatever happens, gone once the current event is delivered.
-    QTimer::singleShot(0, this, [this] { deleteLater(); });
+    leaveOnceDelivered();
   }
 
  protected:
@@ -141,7 +142,22 @@ class PressDropper : public QObject {
   }
 
  private:
+  // Whatever happens, gone once the current event is delivered. A warning box
+  // still open runs its own event loop, where a zero timer fires before the press
+  // arrives: wait for that loop to end first, looking again now and then.
+  void leaveOnceDelivered(int afterMs = 0) {
+    QTimer::singleShot(afterMs, this, [this] {
+      if (QThread::currentThread()->loopLevel() > loopLevel_) {
+        leaveOnceDelivered(kLookAgainMs);
+      } else {
+        deleteLater();
+      }
+    });
+  }
+
+  static constexpr int kLookAgainMs = 50;
   QPointer<QWidget> target_;
+  int loopLevel_;
 };
 
 // Drops the mouse press now being delivered to `target` when it is a button: a
