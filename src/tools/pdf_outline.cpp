@@ -63,22 +63,31 @@ struct Item {
   std::vector<int> children;
 };
 
-}  // namespace
+// What the update needs of the document Qt wrote.
+struct Document {
+  int size = 0;  // the cross-reference table's size: the first free object number
+  int root = 0;
+  std::optional<int> info;
+  QByteArray previousXref;
+  QByteArray catalogueContents;
+  std::vector<int> pages;  // object numbers, in page order
+  double pageHeight = 0;   // [pt]
+};
 
-QByteArray WithOutline(const QByteArray& pdf, const QList<Heading>& headings) {
+// None for a PDF not laid out as Qt writes it, or one that has an outline.
+std::optional<Document> ReadDocument(const QByteArray& pdf) {
   // The trailer of the last update names the catalogue and the table's size.
   const qsizetype trailerAt = pdf.lastIndexOf("trailer");
   const qsizetype startxrefAt = pdf.lastIndexOf("startxref");
   if (trailerAt < 0 || startxrefAt < trailerAt) {
-    return {};
+    return std::nullopt;
   }
   const QByteArray trailer = pdf.mid(trailerAt, startxrefAt - trailerAt);
   const auto size = Matches(trailer, QStringLiteral("/Size\\s+(\\d+)"));
   const auto root = Reference(trailer, QStringLiteral("Root"));
-  const auto info = Reference(trailer, QStringLiteral("Info"));
   const auto previous = Matches(pdf.mid(startxrefAt), QStringLiteral("startxref\\s+(\\d+)"));
   if (size.isEmpty() || !root || previous.isEmpty()) {
-    return {};
+    return std::nullopt;
   }
   const auto catalogue = ObjectBody(pdf, *root);
   const auto catalogueContents = catalogue ? DictionaryContents(*catalogue) : std::nullopt;
@@ -86,36 +95,47 @@ QByteArray WithOutline(const QByteArray& pdf, const QList<Heading>& headings) {
       catalogueContents ? Reference(*catalogueContents, QStringLiteral("Pages")) : std::nullopt;
   const auto pageTree = pagesRef ? ObjectBody(pdf, *pagesRef) : std::nullopt;
   if (!catalogueContents || !pageTree || catalogueContents->contains("/Outlines")) {
-    return {};
+    return std::nullopt;
   }
   const qsizetype kidsAt = pageTree->indexOf("/Kids");
   const qsizetype kidsEnd = kidsAt < 0 ? -1 : pageTree->indexOf(']', kidsAt);
   if (kidsEnd < 0) {
-    return {};
+    return std::nullopt;
   }
-  std::vector<int> pages;
+  Document document;
+  document.size = size.first().captured(1).toInt();
+  document.root = *root;
+  document.info = Reference(trailer, QStringLiteral("Info"));
+  document.previousXref = previous.last().captured(1).toLatin1();
+  document.catalogueContents = *catalogueContents;
   for (const auto& kid :
        Matches(pageTree->mid(kidsAt, kidsEnd - kidsAt), QStringLiteral("(\\d+)\\s+0\\s+R"))) {
-    pages.push_back(kid.captured(1).toInt());
+    document.pages.push_back(kid.captured(1).toInt());
   }
-  const auto firstPage = pages.empty() ? std::nullopt : ObjectBody(pdf, pages.front());
+  const auto firstPage =
+      document.pages.empty() ? std::nullopt : ObjectBody(pdf, document.pages.front());
   const auto mediaBox =
       firstPage ? Matches(*firstPage, QStringLiteral("/MediaBox\\s*\\[\\s*[\\d.]+\\s+[\\d.]+\\s+"
                                                      "[\\d.]+\\s+([\\d.]+)\\s*\\]"))
                 : QList<QRegularExpressionMatch>();
   if (mediaBox.isEmpty()) {
-    return {};
+    return std::nullopt;
   }
-  const double pageHeight = mediaBox.first().captured(1).toDouble();
+  document.pageHeight = mediaBox.first().captured(1).toDouble();
+  return document;
+}
 
-  // Parts go beneath the section before them; a part before any section is one.
-  std::vector<Item> items(static_cast<std::size_t>(headings.size()));
-  std::vector<int> topLevel;
+// Parts go beneath the section before them; a part before any section is one.
+// The last item holds the top level's indices. None when a heading's page is
+// not in the document.
+std::optional<std::vector<Item>> Nest(const QList<Heading>& headings, std::size_t pageCount) {
+  std::vector<Item> items(static_cast<std::size_t>(headings.size()) + 1);
+  std::vector<int>& topLevel = items.back().children;
   int section = -1;
   for (int i = 0; i < static_cast<int>(headings.size()); ++i) {
     const Heading& heading = headings[i];
-    if (heading.page < 0 || heading.page >= static_cast<int>(pages.size())) {
-      return {};
+    if (heading.page < 0 || static_cast<std::size_t>(heading.page) >= pageCount) {
+      return std::nullopt;
     }
     if (heading.level > 1 && section >= 0) {
       items[static_cast<std::size_t>(i)].parent = section;
@@ -125,65 +145,100 @@ QByteArray WithOutline(const QByteArray& pdf, const QList<Heading>& headings) {
       topLevel.push_back(i);
     }
   }
+  return items;
+}
 
-  const int outlineRoot = size.first().captured(1).toInt();
-  const auto number = [outlineRoot](int item) { return outlineRoot + 1 + item; };
-  const auto chain = [&](const std::vector<int>& siblings, int count) {
-    QByteArray out;
-    if (!siblings.empty()) {
-      out += "/First " + Ref(number(siblings.front())) + "\n/Last " + Ref(number(siblings.back())) +
-             "\n/Count " + QByteArray::number(count) + '\n';
+// The update appended to `pdf`: the outline's objects, the catalogue again with
+// the outline, their cross-reference table and trailer.
+class Update {
+ public:
+  Update(const QByteArray& pdf, const Document& document)
+      : pdf_(pdf), document_(document), text_(pdf.endsWith('\n') ? "" : "\n") {}
+
+  // Object number of outline item `item`; the outline's root is the first free one.
+  int number(int item) const { return document_.size + 1 + item; }
+
+  // The /First, /Last and /Count of an item with these children.
+  QByteArray chain(const std::vector<int>& siblings, int count) const {
+    if (siblings.empty()) {
+      return {};
     }
-    return out;
-  };
+    return "/First " + Ref(number(siblings.front())) + "\n/Last " + Ref(number(siblings.back())) +
+           "\n/Count " + QByteArray::number(count) + '\n';
+  }
 
-  QByteArray update = pdf.endsWith('\n') ? QByteArray() : QByteArray("\n");
-  std::vector<std::pair<int, qsizetype>> offsets;
-  const auto add = [&](int object, const QByteArray& contents) {
-    offsets.emplace_back(object, pdf.size() + update.size());
-    update += QByteArray::number(object) + " 0 obj\n<<\n" + contents + ">>\nendobj\n";
-  };
-  add(outlineRoot, "/Type /Outlines\n" + chain(topLevel, static_cast<int>(headings.size())));
+  void add(int object, const QByteArray& contents) {
+    offsets_.emplace_back(object, pdf_.size() + text_.size());
+    text_ += QByteArray::number(object) + " 0 obj\n<<\n" + contents + ">>\nendobj\n";
+  }
+
+  // One subsection for the catalogue, added last, one for the outline's objects,
+  // in object order.
+  QByteArray finish() {
+    const auto entry = [](qsizetype offset) {
+      return QByteArray::number(offset).rightJustified(10, '0') + " 00000 n \n";
+    };
+    const qsizetype xrefAt = pdf_.size() + text_.size();
+    text_ += "xref\n" + QByteArray::number(document_.root) + " 1\n" +
+             entry(offsets_.back().second) + QByteArray::number(document_.size) + ' ' +
+             QByteArray::number(static_cast<int>(offsets_.size()) - 1) + '\n';
+    for (std::size_t i = 0; i + 1 < offsets_.size(); ++i) {
+      text_ += entry(offsets_[i].second);
+    }
+    const int newSize = number(static_cast<int>(offsets_.size()) - 2);
+    text_ += "trailer\n<<\n/Size " + QByteArray::number(newSize) + "\n/Root " +
+             Ref(document_.root) + '\n';
+    if (document_.info) {
+      text_ += "/Info " + Ref(*document_.info) + '\n';
+    }
+    text_ += "/Prev " + document_.previousXref + "\n>>\nstartxref\n" + QByteArray::number(xrefAt) +
+             "\n%%EOF\n";
+    return pdf_ + text_;
+  }
+
+ private:
+  const QByteArray& pdf_;
+  const Document& document_;
+  QByteArray text_;
+  std::vector<std::pair<int, qsizetype>> offsets_;
+};
+
+}  // namespace
+
+QByteArray WithOutline(const QByteArray& pdf, const QList<Heading>& headings) {
+  const auto document = ReadDocument(pdf);
+  const auto items = document ? Nest(headings, document->pages.size()) : std::nullopt;
+  if (!items) {
+    return {};
+  }
+  const std::vector<int>& topLevel = items->back().children;
+  Update update(pdf, *document);
+  const int outlineRoot = document->size;
+  update.add(outlineRoot,
+             "/Type /Outlines\n" + update.chain(topLevel, static_cast<int>(headings.size())));
   for (int i = 0; i < static_cast<int>(headings.size()); ++i) {
-    const Item& item = items[static_cast<std::size_t>(i)];
+    const Item& item = (*items)[static_cast<std::size_t>(i)];
     const std::vector<int>& siblings =
-        item.parent < 0 ? topLevel : items[static_cast<std::size_t>(item.parent)].children;
+        item.parent < 0 ? topLevel : (*items)[static_cast<std::size_t>(item.parent)].children;
     const auto at = std::find(siblings.begin(), siblings.end(), i);
     const Heading& heading = headings[i];
     QByteArray contents = "/Title " + TextString(heading.text) + "\n/Parent " +
-                          Ref(item.parent < 0 ? outlineRoot : number(item.parent)) + '\n';
+                          Ref(item.parent < 0 ? outlineRoot : update.number(item.parent)) + '\n';
     if (at != siblings.begin()) {
-      contents += "/Prev " + Ref(number(*(at - 1))) + '\n';
+      contents += "/Prev " + Ref(update.number(*(at - 1))) + '\n';
     }
     if (at + 1 != siblings.end()) {
-      contents += "/Next " + Ref(number(*(at + 1))) + '\n';
+      contents += "/Next " + Ref(update.number(*(at + 1))) + '\n';
     }
-    contents += chain(item.children, static_cast<int>(item.children.size()));
-    contents += "/Dest [" + Ref(pages[static_cast<std::size_t>(heading.page)]) + " /XYZ null " +
-                QByteArray::number(pageHeight - heading.top, 'f', 2) + " null]\n";
-    add(number(i), contents);
+    contents += update.chain(item.children, static_cast<int>(item.children.size()));
+    contents += "/Dest [" + Ref(document->pages[static_cast<std::size_t>(heading.page)]) +
+                " /XYZ null " + QByteArray::number(document->pageHeight - heading.top, 'f', 2) +
+                " null]\n";
+    update.add(update.number(i), contents);
   }
-  add(*root, *catalogueContents + "/Outlines " + Ref(outlineRoot) + "\n/PageMode /UseOutlines\n");
-
-  // One subsection for the catalogue, one for the new objects, in object order.
-  const auto entry = [](qsizetype offset) {
-    return QByteArray::number(offset).rightJustified(10, '0') + " 00000 n \n";
-  };
-  const qsizetype xrefAt = pdf.size() + update.size();
-  update += "xref\n" + QByteArray::number(*root) + " 1\n" + entry(offsets.back().second) +
-            QByteArray::number(outlineRoot) + ' ' +
-            QByteArray::number(static_cast<int>(offsets.size()) - 1) + '\n';
-  for (std::size_t i = 0; i + 1 < offsets.size(); ++i) {
-    update += entry(offsets[i].second);
-  }
-  const int newSize = number(static_cast<int>(headings.size()));
-  update += "trailer\n<<\n/Size " + QByteArray::number(newSize) + "\n/Root " + Ref(*root) + '\n';
-  if (info) {
-    update += "/Info " + Ref(*info) + '\n';
-  }
-  update += "/Prev " + previous.last().captured(1).toLatin1() + "\n>>\nstartxref\n" +
-            QByteArray::number(xrefAt) + "\n%%EOF\n";
-  return pdf + update;
+  update.add(document->root, document->catalogueContents + "/Outlines " + Ref(outlineRoot) +
+                                 "\n/PageMode /UseOutlines\n");
+  return update.finish();
 }
 
 }  // namespace tolvar::guide

@@ -11,7 +11,6 @@
 #include <QFile>
 #include <QTextStream>
 #include <deque>
-#include <map>
 #include <memory>
 #include <random>
 
@@ -48,7 +47,6 @@ struct Run {
   long events = 0, breaks = 0, slow = 0;
   double slowestMs = 0;
   QString slowest;
-  std::map<QString, std::pair<long, double>> byVerb;  // count and milliseconds
   std::unique_ptr<tolvar::MainWindow> window;
   std::unique_ptr<tolvar::testing::WindowDriver> driver;
   std::deque<QString> recent;  // the window's last 50 events
@@ -66,17 +64,13 @@ struct Run {
   // follows, so a break starts a fresh one.
   void step(const Event& event) {
     recent.push_back(tolvar::testing::Write(event));
-    if (recent.size() > 50) {
-      recent.pop_front();
-    }
+    if (recent.size() > 50) recent.pop_front();
     QElapsedTimer clock;
     clock.start();
     std::optional<QString> broken = driver->apply(event);
     const double ms = static_cast<double>(clock.nsecsElapsed()) / 1e6;
     broken = broken ? broken : driver->check();
     ++events;
-    byVerb[event.verb].first += 1;
-    byVerb[event.verb].second += ms;
     slow += ms > kSlowMs ? 1 : 0;
     if (ms > slowestMs) {
       slowestMs = ms;
@@ -92,12 +86,7 @@ struct Run {
   }
 
   int finish() const {
-    QTextStream err(stderr);
-    for (const auto& [verb, figures] : byVerb) {
-      err << verb << ": " << figures.first << " events, "
-          << figures.second / static_cast<double>(figures.first) << " ms each\n";
-    }
-    err << "slowest event: " << slowest << Qt::endl;  // flushed before the last line
+    QTextStream(stderr) << "slowest event: " << slowest << Qt::endl;  // before the last line
     QTextStream(stdout) << events << " events, " << breaks << " property breaks, slowest "
                         << QString::number(slowestMs, 'f', 1) << " ms (" << slow << " over "
                         << kSlowMs << " ms)\n";
