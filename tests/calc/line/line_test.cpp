@@ -153,8 +153,7 @@ TEST(StartPoint, ReliabilityPhaseAndLengths) {
 }
 
 TEST(CableCatalogue, HoldsTheCablesAndTheirLoss) {
-  // 73 cables, each found by its exact name (so no two alike): case and blanks count.
-  EXPECT_EQ(kCableCount, 73U);
+  // Each cable is found by its exact name (so no two are alike): case and blanks count.
   for (std::size_t n = 0; n < kCableCount; ++n) {
     const std::string_view name = CableCatalogue()[n].name;
     EXPECT_TRUE(!name.empty() && name.front() != ' ' && name.back() != ' ') << name;
