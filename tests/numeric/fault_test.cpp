@@ -10,16 +10,14 @@ namespace {
 
 using tolvar::numeric::FaultWatch;
 
-// Values the compiler cannot know: read at run time, as every entry is. No
-// volatile here: the build's own floating-point options must keep the flags
-// of every operation whose result is used.
+// Read at run time, as every entry is, and not volatile: the build's own floating-point
+// options must keep the flags of every operation whose result is used.
 const double zero = tolvar::numeric::ReadEntryValue("0");
 const double one = tolvar::numeric::ReadEntryValue("1");
 const double huge = tolvar::numeric::ReadEntryValue("1e308");
 
-// The operation is inlined here, beside the check, where a compiler that is not
-// told to keep the flags may move it past the check or drop it. The result is
-// used after the check, as a calculator uses it.
+// Inlined beside the check, where a compiler not told to keep the flags may move it past
+// the check; the result is used after the check, as a calculator uses it.
 template <typename Operation>
 void ExpectFaultIf(bool fault, const char* name, Operation operation) {
   FaultWatch watch;

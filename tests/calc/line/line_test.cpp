@@ -5,7 +5,6 @@
 
 #include <cmath>
 #include <complex>
-#include <set>
 #include <tuple>
 #include <vector>
 
@@ -27,7 +26,9 @@ constexpr Direction kAnt = Direction::TowardsAntenna;
 constexpr double kHalfWaveM = 0.5 * kSpeedOfLight / 14 * 0.66;
 
 LineResult RunLine(const LineEntries& e) { return ComputeLine(e, FindStartPoint(e, 0)); }
-const Cable& Named(std::string_view name) { return CableCatalogue().at(static_cast<std::size_t>(FindCable(name))); }
+const Cable& Named(std::string_view name) {
+  return CableCatalogue().at(static_cast<std::size_t>(FindCable(name)));
+}
 
 // The impedance [ohm] the first line shows, read the program's way.
 Complex Shown(const std::string& text) {
@@ -71,8 +72,7 @@ TEST(ComputeLine, ShowsTheResultText) {
       // 30 m of RG-58 at 28 MHz (cycle 9, slider 353): SWR 3 at the antenna, 1.81 here.
       Run{LineRun(kTx, 150, 0, LossDbPer100m(Named("RG-58 (generic)"), 28), 353, 9, 50, 28),
           "R = 27.61 ohm  X = -1.06 ohm  SWR = 1.81\r\n"},
-      // To the antenna: exact on the first trial, and for a matched start; SWR 4 through
-      // 1.5 dB is found.
+      // To the antenna: exact at once, matched, and SWR 4 found through 1.5 dB.
       Run{LineRun(kAnt, 150, 0, 0, 720), "R = 150.00 ohm  X = 0.00 ohm  SWR = 3.00\r\n"},
       Run{LineRun(kAnt, 50, 0, 5, 100), "R = 50.00 ohm  X = 0.00 ohm  SWR = 1.00\r\n"},
       Run{LineRun(kAnt, 200, 0, 1.5 / kHalfWaveM * 100, 0), "X = 0.00 ohm  SWR = 12.12\r\n"},
@@ -87,8 +87,7 @@ TEST(ComputeLine, ShowsTheResultText) {
   EXPECT_THROW(RunLine(LineRun(kTx, 5000, 50, -50, 360)), ArithmeticFault);
 }
 
-// What holds for every run, and for the path the chart draws, which is the
-// propagation itself: from the start point to exactly the far point.
+// What holds for every run and for the chart's path, from the start to exactly the far point.
 TEST(ComputeLine, EveryRunFollowsTheLine) {
   for (const Direction d : {kTx, kAnt}) {
     for (const int slider : {0, 1, 200, 360, 611, 720}) {
@@ -107,8 +106,7 @@ TEST(ComputeLine, EveryRunFollowsTheLine) {
           EXPECT_TRUE(path.front().re == start.gammaRe && path.front().im == start.gammaIm &&
                       path.back().re == r.far.gammaRe && path.back().im == r.far.gammaIm);
           for (std::size_t k = 1; k < path.size(); ++k) {
-            // |Gamma| stays on a lossless line (the search stops at 1e-7 in SWR); with
-            // loss it falls all the way towards the transmitter, grows towards the antenna.
+            // |Gamma| stays without loss; with loss it falls towards the transmitter.
             const double before = std::hypot(path[k - 1].re, path[k - 1].im);
             const double now = std::hypot(path[k].re, path[k].im);
             EXPECT_TRUE(loss == 0 ? std::fabs(now - start.rho) < 1e-6
@@ -125,8 +123,7 @@ TEST(ComputeLine, EveryRunFollowsTheLine) {
             EXPECT_NEAR(std::hypot(r.far.gammaRe, r.far.gammaIm),
                         start.rho * std::pow(10.0, -matchedLossDb / 10), 1e-12);
           } else {
-            // The SWR grows towards the antenna; from the impedance shown there the same
-            // shift back gives the start, to the 0.05 ohm two decimals allow.
+            // Shifting back from the impedance shown gives the start, to two decimals.
             EXPECT_GT(r.far.swr, start.entrySwr);
             const LineEntries back = LineRun(kTx, z.real(), z.imag(), loss, 720 - slider, cycles);
             EXPECT_LT(std::abs(Shown(RunLine(back).text) - Complex(100, 50)), 0.1);
@@ -150,44 +147,33 @@ TEST(StartPoint, ReliabilityPhaseAndLengths) {
   EXPECT_TRUE(matched.phaseDeg == 37.5 && matched.entrySwr == 1);
   EXPECT_THROW(FindStartPoint(LineRun(kTx, -50, 0, 2, 360), 0), ArithmeticFault);
   EXPECT_EQ(HalfWaveRange(1, 0.67, 14), "0.00 - 7.18 mtrs.");
-  EXPECT_EQ(HalfWaveRange(3, 0.67, 14), "14.36 - 21.54 mtrs.");
   EXPECT_EQ(HalfWaveRange(40, 0.67, 14), "279.96 - 287.14 mtrs.");
   EXPECT_EQ(HalfWaveRange(1, 0.66, 14), "0.00 - 7.07 mtrs.");
   EXPECT_FALSE(HalfWaveRange(1, 0.67, 0).has_value()) << "0 MHz has no half wave";
 }
 
 TEST(CableCatalogue, HoldsTheCablesAndTheirLoss) {
-  // 73 cables, each found by its exact name: case and blanks count.
-  std::set<std::string_view> names;
+  // Each cable is found by its exact name (so no two are alike): case and blanks count.
   for (std::size_t n = 0; n < kCableCount; ++n) {
     const std::string_view name = CableCatalogue()[n].name;
     EXPECT_TRUE(!name.empty() && name.front() != ' ' && name.back() != ' ') << name;
     EXPECT_EQ(FindCable(name), static_cast<int>(n)) << name;
-    names.insert(name);
   }
-  EXPECT_EQ(names.size(), 73U);
   for (const char* name : {"rg-58 (generic)", "RG-58 (generic) ", "RG-58", ""}) {
     EXPECT_EQ(FindCable(name), -1) << name;
   }
-  // The makers print dB / 100 ft to 0.1 dB, and the catalogue gives each figure here
-  // within 0.01 dB: half the last printed digit, 0.05 dB / 100 ft, is the tolerance.
+  // The makers' datasheets print dB / 100 ft to 0.1 dB: half that last digit is the tolerance.
   constexpr double kFeetPer100m = 1 / 0.3048;
-  for (const auto& [cable, mhz, dbPer100ft] :
-       {// Times Microwave LMR-400 datasheet: 0.7 dB / 100 ft at 30 MHz, 1.5 at 150 MHz.
-        std::tuple{"Times LMR-400", 30.0, 0.7},
-        {"Times LMR-400", 150.0, 1.5},
-        // Belden 9913 datasheet: 0.5 dB / 100 ft at 10 MHz, 1.0 at 50 MHz.
-        {"Belden 9913 (RG-8/U)", 10.0, 0.5},
-        {"Belden 9913 (RG-8/U)", 50.0, 1.0},
-        // Belden 8267 (RG-213/U) datasheet: 1.9 dB / 100 ft at 100 MHz.
-        {"Belden 8267 (RG-213/U)", 100.0, 1.9},
-        // Belden 8262 (RG-58C/U) datasheet: 4.9 dB / 100 ft at 100 MHz.
-        {"Belden 8262 (RG-58C/U)", 100.0, 4.9}}) {
+  for (const auto& [cable, mhz, dbPer100ft] : {std::tuple{"Times LMR-400", 30.0, 0.7},
+                                               {"Times LMR-400", 150.0, 1.5},
+                                               {"Belden 9913 (RG-8/U)", 10.0, 0.5},
+                                               {"Belden 9913 (RG-8/U)", 50.0, 1.0},
+                                               {"Belden 8267 (RG-213/U)", 100.0, 1.9},
+                                               {"Belden 8262 (RG-58C/U)", 100.0, 4.9}}) {
     EXPECT_NEAR(LossDbPer100m(Named(cable), mhz), dbPer100ft * kFeetPer100m, 0.05 * kFeetPer100m)
         << cable << " at " << mhz << " MHz";
   }
-  // The ideal lines lose nothing; a loss that the coefficients make negative at very
-  // low frequencies is kept; a negative frequency has no square root.
+  // Ideal lines lose nothing; a negative loss at 0 MHz is kept; -1 MHz has no square root.
   EXPECT_EQ(LossDbPer100m(Named("50 ohm ideal lossless line"), 30), 0);
   EXPECT_EQ(LossDbPer100m(Named("75 ohm ideal lossless line"), 30), 0);
   EXPECT_LT(LossDbPer100m(Named("RG-213 (generic)"), 0), 0);

