@@ -20,36 +20,30 @@
 namespace {
 
 using namespace tolvar::calc;
+using Limits = std::numeric_limits<double>;
+using In = FuzzedDataProvider&;
 
 // Mostly the values a user types, sometimes the extremes of a double.
-double Value(FuzzedDataProvider& in) {
-  switch (in.ConsumeIntegralInRange(0, 7)) {
-    case 0:
-      return 0;
-    case 1:
-      return in.ConsumeIntegralInRange(-100, 2000);
-    case 2:
-      return in.ConsumeFloatingPointInRange(-1.0, 1.0);
-    case 3:
-      return in.ConsumeBool() ? std::numeric_limits<double>::max()
-                              : std::numeric_limits<double>::denorm_min();
-    case 4:
-      return -in.ConsumeFloatingPointInRange(0.0, 1e6);
-    case 5:
-      return std::ldexp(1.0, in.ConsumeIntegralInRange(-1074, 1023));
-    default: {
-      const double v = in.ConsumeFloatingPoint<double>();
-      return std::isfinite(v) ? v : 1.0;
-    }
-  }
-}
+constexpr double (*kValueKinds[])(In) = {
+    [](In) { return 0.0; },
+    [](In in) -> double { return in.ConsumeIntegralInRange(-100, 2000); },
+    [](In in) { return in.ConsumeFloatingPointInRange(-1.0, 1.0); },
+    [](In in) { return in.ConsumeBool() ? Limits::max() : Limits::denorm_min(); },
+    [](In in) { return -in.ConsumeFloatingPointInRange(0.0, 1e6); },
+    [](In in) { return std::ldexp(1.0, in.ConsumeIntegralInRange(-1074, 1023)); },
+    [](In in) { return in.ConsumeFloatingPoint<double>(); },  // finite, any size
+};
+
+double Value(In in) { return in.PickValueInArray(kValueKinds)(in); }
+
+std::string Shown(std::string text) { return text; }
+std::string Shown(const swr::Conversion& c) { return c.text + " " + c.forwardPower; }
 
 template <typename Run>
 void Check(const char* calculator, Run run) {
   try {
-    const std::string text = run();
-    Require(!text.empty(), calculator);
-    Require(ShowsNoNonNumber(text), calculator, text);
+    const std::string text = Shown(run());
+    Require(!text.empty() && ShowsNoNonNumber(text), calculator, text);
   } catch (const tolvar::numeric::ArithmeticFault&) {
     // Reported as the fault sentence in the window.
   }
@@ -62,19 +56,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const double r = Value(in);
   const double x = Value(in);
   Check("SWR", [&] { return swr::SwrText({r, x, Value(in), Value(in), Value(in)}); });
-  Check("power from voltage", [&] {
-    const auto c = swr::PowerFromVoltage(r, x, Value(in), swr::VoltageKind::PeakToPeak);
-    return c.text + " " + c.forwardPower;
-  });
+  Check("power from voltage",
+        [&] { return swr::PowerFromVoltage(r, x, Value(in), swr::VoltageKind::PeakToPeak); });
   Check("voltage from power", [&] {
-    const auto c = swr::VoltageFromPower(
-        r, x, Value(in), in.ConsumeBool() ? swr::PowerUnit::Dbm : swr::PowerUnit::Watt);
-    return c.text + " " + c.forwardPower;
+    return swr::VoltageFromPower(r, x, Value(in),
+                                 in.ConsumeBool() ? swr::PowerUnit::Dbm : swr::PowerUnit::Watt);
   });
-  Check("power from current", [&] {
-    const auto c = swr::PowerFromCurrent(r, x, Value(in));
-    return c.text + " " + c.forwardPower;
-  });
+  Check("power from current", [&] { return swr::PowerFromCurrent(r, x, Value(in)); });
   Check("voltage comparison", [&] {
     return compare::CompareVoltages({r, x, Value(in), compare::VoltageKind::Peak},
                                     {Value(in), Value(in), Value(in)});
@@ -83,35 +71,31 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     return compare::CompareCurrents({r, x, Value(in)}, {Value(in), Value(in), Value(in)});
   });
   Check("tuner", [&] {
-    return tuner::TunerLossText({{Value(in), Value(in)},
-                                 {Value(in), Value(in)},
-                                 {Value(in), Value(in)},
-                                 {Value(in), Value(in)},
-                                 {Value(in), Value(in)}});
+    const auto complex = [&] { return tuner::Complex{Value(in), Value(in)}; };
+    return tuner::TunerLossText({complex(), complex(), complex(), complex(), complex()});
   });
   Check("line", [&] {
-    line::LineEntries e{};
-    e.startR = r;
-    e.startX = x;
-    e.zAtStart = Value(in);
-    e.zNow = in.ConsumeBool() ? e.zAtStart : Value(in);
-    e.lineZ = in.ConsumeBool() ? e.zAtStart : Value(in);
-    e.velocityFactor = Value(in);
-    const auto& cables = line::CableCatalogue();
+    const double z = Value(in);
     const double mhz = Value(in);
-    e.lossPer100m = in.ConsumeBool()
-                        ? Value(in)
-                        : line::LossDbPer100m(cables[in.ConsumeIntegralInRange<std::size_t>(0, 72)],
-                                              std::fabs(mhz));
-    e.rtxZ = Value(in);
-    e.mhz = mhz;
-    e.power = Value(in);
-    e.cycles = in.ConsumeIntegralInRange(1, 40);
-    e.slider = in.ConsumeIntegralInRange(0, 720);
-    e.direction =
-        in.ConsumeBool() ? line::Direction::TowardsAntenna : line::Direction::TowardsTransmitter;
-    const auto start = line::FindStartPoint(e, Value(in));
-    const auto run = line::ComputeLine(e, start);
+    const line::LineEntries e{
+        .startR = r,
+        .startX = x,
+        .zAtStart = z,
+        .zNow = in.ConsumeBool() ? z : Value(in),
+        .lineZ = in.ConsumeBool() ? z : Value(in),
+        .velocityFactor = Value(in),
+        .lossPer100m =
+            in.ConsumeBool()
+                ? Value(in)
+                : line::LossDbPer100m(in.PickValueInArray(line::CableCatalogue()), std::fabs(mhz)),
+        .rtxZ = Value(in),
+        .mhz = mhz,
+        .power = Value(in),
+        .cycles = static_cast<double>(in.ConsumeIntegralInRange(1, 40)),
+        .slider = in.ConsumeIntegralInRange(0, 720),
+        .direction = in.PickValueInArray(
+            {line::Direction::TowardsAntenna, line::Direction::TowardsTransmitter})};
+    const auto run = line::ComputeLine(e, line::FindStartPoint(e, Value(in)));
     const auto range = line::HalfWaveRange(e.cycles, e.velocityFactor, e.mhz);
     return run.text + run.lossText + range.value_or("");
   });
