@@ -3,8 +3,6 @@
 // saves, and the readout under the pointer.
 #include "app/smith_chart.h"
 
-#include <QScreen>
-#include <QTemporaryDir>
 #include <numbers>
 
 #include "numeric/format.h"

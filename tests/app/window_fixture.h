@@ -1,12 +1,7 @@
 #pragma once
 
-#include <QAbstractButton>
-#include <QApplication>
-#include <QComboBox>
-#include <QLineEdit>
-#include <QMessageBox>
-#include <QTest>
-#include <QTimer>
+#include <QtTest>
+#include <QtWidgets>
 #include <type_traits>
 #include <utility>
 
@@ -18,30 +13,9 @@
 #include "app/main_window.h"
 #include "app/messages.h"
 #include "numeric/entry_value.h"
+#include "support/window_driver.h"
 
-// Records every modal box that opens while it lives, as "title: text" (marked
-// when it lacks the warning icon), and closes it with OK a moment later, as a
-// person would, so that handlers that show boxes run to completion.
-class BoxWatcher : public QObject {
- public:
-  BoxWatcher() {
-    connect(&timer_, &QTimer::timeout, this, [this] {
-      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-      if (box != nullptr && box->isVisible() && std::exchange(seen_, box) == box) {
-        boxes << box->windowTitle() + ": " + box->text() +
-                     (box->icon() == QMessageBox::Warning ? "" : " (no warning icon)");
-        seen_ = nullptr;
-        box->button(QMessageBox::Ok)->click();
-      }
-    });
-    timer_.start(5);
-  }
-  QStringList boxes;
-
- private:
-  QTimer timer_;
-  QMessageBox* seen_ = nullptr;  // open since the last look
-};
+using tolvar::testing::BoxWatcher;
 
 // How BoxWatcher records the warning box that shows `message`.
 inline QString BoxOf(const tolvar::app::Message& message) {

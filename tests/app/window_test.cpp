@@ -1,22 +1,5 @@
 // The window without the arithmetic (tests/calc has it): the tables and the window
 // built from them, and the panels' wiring against the calculators' own texts.
-#include <QAction>
-#include <QClipboard>
-#include <QContextMenuEvent>
-#include <QDesktopServices>
-#include <QDir>
-#include <QFontInfo>
-#include <QGroupBox>
-#include <QHelpEvent>
-#include <QInputMethodEvent>
-#include <QLabel>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QStyleOptionButton>
-#include <QStyleOptionGroupBox>
-#include <QTemporaryDir>
-#include <QTimer>
-#include <QToolTip>
 #include <cmath>
 #include <map>
 #include <set>

@@ -6,10 +6,7 @@
 // 50 events as lines --replay reads. The last line says "N events, K property
 // breaks, slowest T ms"; the exit status is not 0 when K > 0. Events slower
 // than 200 ms are counted, not failed.
-#include <QApplication>
-#include <QElapsedTimer>
-#include <QFile>
-#include <QTextStream>
+#include <QtWidgets>
 #include <deque>
 #include <memory>
 #include <random>

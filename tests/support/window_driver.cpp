@@ -1,19 +1,7 @@
 #include "support/window_driver.h"
 
-#include <QAbstractButton>
-#include <QApplication>
-#include <QClipboard>
-#include <QComboBox>
-#include <QDesktopServices>
-#include <QInputMethodEvent>
-#include <QKeyEvent>
-#include <QLineEdit>
-#include <QMessageBox>
-#include <QRegularExpression>
-#include <QScrollBar>
-#include <QStyleFactory>
-#include <QTest>
-#include <QTimer>
+#include <QtTest>
+#include <QtWidgets>
 #include <iterator>
 #include <vector>
 
@@ -30,18 +18,6 @@ namespace tolvar::testing {
 namespace {
 
 using app::ControlKind;
-
-// Closes every modal box right after it opens.
-class BoxCloser : public QObject {
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override {
-    auto* box = qobject_cast<QMessageBox*>(watched);
-    if (box != nullptr && event->type() == QEvent::Show) {
-      QTimer::singleShot(0, box, [box] { box->done(QMessageBox::Ok); });
-    }
-    return false;
-  }
-};
 
 // Swallows the help button's request to open the guide.
 class GuideSink : public QObject {
@@ -202,6 +178,18 @@ bool Known(const Shape& shape, const QString& text) {
 
 }  // namespace
 
+BoxWatcher::BoxWatcher(QObject* parent) : QObject(parent) { qApp->installEventFilter(this); }
+
+bool BoxWatcher::eventFilter(QObject* watched, QEvent* event) {
+  auto* box = qobject_cast<QMessageBox*>(watched);
+  if (box != nullptr && event->type() == QEvent::Show) {
+    boxes << box->windowTitle() + ": " + box->text() +
+                 (box->icon() == QMessageBox::Warning ? "" : " (no warning icon)");
+    QTimer::singleShot(0, box, [box] { box->button(QMessageBox::Ok)->click(); });
+  }
+  return false;
+}
+
 // verb, target ("-" for none), number, repeat and the text percent-encoded, so
 // that a line holds any text, binary pastes too.
 QString Write(const Event& event) {
@@ -230,7 +218,7 @@ std::optional<Event> Read(const QString& line) {
 
 void PrepareApplication() {
   QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-  qApp->installEventFilter(new BoxCloser);
+  new BoxWatcher(qApp);
   auto* sink = new GuideSink;
   for (const char* scheme : {"https", "file"}) {
     QDesktopServices::setUrlHandler(QString::fromLatin1(scheme), sink, "open");

@@ -6,7 +6,8 @@
 // written as one line and read back, so a run that breaks a property can be
 // replayed and turned into a test.
 
-#include <QString>
+#include <QObject>
+#include <QStringList>
 #include <optional>
 #include <string>
 
@@ -40,6 +41,18 @@ struct Event {
 // The event as one line of text, and back; none for a line that is not one.
 QString Write(const Event& event);
 std::optional<Event> Read(const QString& line);
+
+// Records every modal box as it opens, as "title: text" (marked when it lacks
+// the warning icon), and clicks its OK once the box's own event loop runs, as a
+// person would, so that handlers that show boxes run to completion.
+class BoxWatcher : public QObject {
+ public:
+  explicit BoxWatcher(QObject* parent = nullptr);
+  QStringList boxes;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+};
 
 // Closes every modal box right after it opens, keeps the desktop's document
 // opener away and sets the program's style: once, before the first window.

@@ -1,14 +1,7 @@
 // The user guide: the PDF the build made, and the book laid out from guide.md
 // with its title page, a section for every calculator and all its pictures.
-#include <QBuffer>
-#include <QFile>
-#include <QHash>
-#include <QPainter>
-#include <QPdfWriter>
-#include <QRegularExpression>
-#include <QStringDecoder>
-#include <QTest>
-#include <QTextBlock>
+#include <QtGui>
+#include <QtTest>
 
 #include "guide_document.h"
 #include "pdf_outline.h"
