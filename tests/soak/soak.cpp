@@ -26,9 +26,7 @@ class SeededChoices : public tolvar::testing::Choices {
   }
   std::string bytes(std::size_t most) override {
     std::string text(static_cast<std::size_t>(range(0, static_cast<int>(most))), '\0');
-    for (char& c : text) {
-      c = static_cast<char>(range(0, 255));
-    }
+    for (char& c : text) c = static_cast<char>(range(0, 255));
     return text;
   }
 
@@ -104,9 +102,7 @@ void QuietPlatform(QtMsgType type, const QMessageLogContext& context, const QStr
 }  // namespace
 
 int main(int argc, char* argv[]) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-  }
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   qInstallMessageHandler(QuietPlatform);
   QApplication app(argc, argv);
   tolvar::testing::PrepareApplication();
@@ -121,9 +117,7 @@ int main(int argc, char* argv[]) {
     run.seed = QStringLiteral("replay");
     run.freshWindow();
     for (const QString& line : QString::fromUtf8(file.readAll()).split('\n')) {
-      if (const auto event = tolvar::testing::Read(line)) {
-        run.step(*event);
-      }
+      if (const auto event = tolvar::testing::Read(line)) run.step(*event);
     }
     return run.finish();
   }
@@ -138,9 +132,7 @@ int main(int argc, char* argv[]) {
   QElapsedTimer wall;
   wall.start();
   for (long n = 0; n < total; ++n) {
-    if (n % kEventsPerWindow == 0) {
-      run.freshWindow();
-    }
+    if (n % kEventsPerWindow == 0) run.freshWindow();
     run.step(run.driver->randomEvent(choices));
   }
   QTextStream(stderr) << wall.elapsed() / 1000 << " s, "

@@ -34,25 +34,20 @@ struct Names {
 
 const Names& Table() {
   static const Names names = [] {
+    using enum ControlKind;
     Names found;
     for (const app::ControlSpec& row : app::WindowLayout()) {
       const QString name = row.name ? app::ObjectName(*row.name) : QString();
-      if (row.tab >= 0) {
-        found.focusable << name;
-      }
-      if (row.kind == ControlKind::Entry) {
-        found.entries << name;
-      } else if (row.kind == ControlKind::Option) {
-        found.options << name;
-      } else if (row.kind == ControlKind::Result || row.kind == ControlKind::MultiResult ||
-                 row.kind == ControlKind::Display) {
+      if (row.tab >= 0) found.focusable << name;
+      if (row.kind == Entry) found.entries << name;
+      if (row.kind == Option) found.options << name;
+      if (row.kind == Result || row.kind == MultiResult || row.kind == Display)
         found.results << name;
-      } else if (row.kind == ControlKind::Button) {
-        found.accessKeys.push_back(QChar(row.text[row.text.find('&') + 1]).toUpper().unicode());
-        // Not the help button, nor the swap, which changes its own entry at every press.
-        if (row.name != app::Control::Command7 && row.name != app::Control::Command9) {
-          found.calculators << name;
-        }
+      if (row.kind != Button) continue;
+      found.accessKeys.push_back(QChar(row.text[row.text.find('&') + 1]).toUpper().unicode());
+      // Not the help button, nor the swap, which changes its own entry at every press.
+      if (row.name != app::Control::Command7 && row.name != app::Control::Command9) {
+        found.calculators << name;
       }
     }
     return found;
@@ -203,17 +198,12 @@ std::optional<Event> Read(const QString& line) {
   const QStringList parts = line.trimmed().split(QLatin1Char(' '));
   bool number = false;
   bool repeat = false;
-  Event event{parts.value(0),
-              parts.value(1),
-              {},
-              parts.value(2).toInt(&number),
-              parts.value(3).toInt(&repeat)};
-  if (parts.size() < 4 || parts.size() > 5 || !number || !repeat) {
-    return std::nullopt;
-  }
-  event.target = event.target == QStringLiteral("-") ? QString() : event.target;
-  event.text = QString::fromUtf8(QByteArray::fromPercentEncoding(parts.value(4).toLatin1()));
-  return event;
+  const QByteArray text = QByteArray::fromPercentEncoding(parts.value(4).toLatin1());
+  const Event event{parts.value(0), parts.value(1) == "-" ? QString() : parts.value(1),
+                    QString::fromUtf8(text), parts.value(2).toInt(&number),
+                    parts.value(3).toInt(&repeat)};
+  const bool whole = (parts.size() == 4 || parts.size() == 5) && number && repeat;
+  return whole ? std::optional(event) : std::nullopt;
 }
 
 void PrepareApplication() {
@@ -231,16 +221,12 @@ WindowDriver::WindowDriver(MainWindow& window) : window_(window) {
 }
 
 WindowDriver::~WindowDriver() {
-  if (QWidget* open = chart()) {
-    open->close();
-  }
+  if (QWidget* open = chart()) open->close();
 }
 
 QWidget* WindowDriver::control(const QString& name) const {
   auto* widget = window_.findChild<QWidget*>(name);
-  if (widget == nullptr) {
-    qFatal("no control %s", qPrintable(name));
-  }
+  if (widget == nullptr) qFatal("no control %s", qPrintable(name));
   return widget;
 }
 
@@ -340,9 +326,7 @@ std::optional<QString> WindowDriver::apply(const Event& e) {
     for (QStringList& shown : texts) {
       click(e.target);
       Activate(window_);
-      for (const QString& result : Table().results) {
-        shown << app::FieldText(control(result));
-      }
+      for (const QString& result : Table().results) shown << app::FieldText(control(result));
     }
     if (texts[1] != texts[2]) {
       return "the same press on the same entries gives the same text:\n" + texts[1].join('\n') +
@@ -425,9 +409,7 @@ std::optional<QString> WindowDriver::check() const {
     }
   }
   const auto* open = static_cast<const app::SmithChart*>(chart());
-  if (open == nullptr || !open->isVisible()) {
-    return std::nullopt;
-  }
+  if (open == nullptr || !open->isVisible()) return std::nullopt;
   // The chart shows the marks of the results on screen, and only those.
   QStringList expected;
   QString farPoint;

@@ -50,9 +50,7 @@ TEST(Compare, ShowsPowersAndTheLossOrGain) {
       Row{CompareVoltages({50, 0, 100}, {-50, 10, 90}), noVoltage},
       Row{CompareCurrents({50, 0, 0}, {50, 0, 0}), noCurrent},
       Row{CompareCurrents({-50, 0, 2}, {50, 0, 1.8}), noCurrent}};
-  for (const auto& [shown, expected] : kRows) {
-    EXPECT_EQ(shown, expected);
-  }
+  for (const auto& [shown, expected] : kRows) EXPECT_EQ(shown, expected);
   // A resistance whose square underflows to 0 divides by zero; a power overflows.
   EXPECT_THROW(CompareVoltages({1e-200, 0, 100}, {50, 0, 90}), tolvar::numeric::ArithmeticFault);
   EXPECT_THROW(CompareVoltages({50, 0, 1e200}, {50, 0, 90}), tolvar::numeric::ArithmeticFault);

@@ -96,9 +96,7 @@ TEST(ComputeLine, EveryRunFollowsTheLine) {
           const LineEntries e = LineRun(d, 100, 50, loss, slider, cycles);
           const StartPoint start = FindStartPoint(e, 0);
           // With loss, 40 half waves ask more of the antenna than it can reflect.
-          if (loss > 0 && (cycles == 40 || start.shiftDeg == 0)) {
-            continue;
-          }
+          if (loss > 0 && (cycles == 40 || start.shiftDeg == 0)) continue;
           SCOPED_TRACE(::testing::Message() << slider << " in cycle " << cycles << ", " << loss);
           const LineResult r = ComputeLine(e, start);
           const Complex z = Shown(r.text);

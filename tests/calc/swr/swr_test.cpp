@@ -53,9 +53,7 @@ TEST(SwrText, ShowsTheResultText) {
       Row{{50, 0, 50, 0, 100}, matched}, Row{{50, 10, 50, 10, 100}, matched},
       Row{{100, 0, 50, 0, 0}, noPower}, Row{{100, 0, 50, 0, -5}, noPower},
       Row{{50, 0, 50, 0, 0}, noPower}};
-  for (const auto& [entries, text] : kWholeTexts) {
-    EXPECT_EQ(SwrText(entries), text);
-  }
+  for (const auto& [entries, text] : kWholeTexts) EXPECT_EQ(SwrText(entries), text);
   const Row kParts[] = {
       // 1 / (20 - j60) = 0.005 + j0.015 S on any reference; the sign is not Gamma's.
       Row{{20, -60, 75, -40, 100}, "\r\nAdmittance = 0.005 + J0.015 S"},

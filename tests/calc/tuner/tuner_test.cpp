@@ -47,9 +47,7 @@ TEST(TunerLoss, ShowsTheResultText) {
       Row{{}, invalid}, Row{{{0, 0}, {1.5, 0}, {0.5, 0}, {0, 0}, {0.5, 0}}, invalid},
       Row{{{0.6, 0.8}, {0, 0}, {0.9, 0}, {0, 0}, {0.9, 0}}, invalid},
       Row{{{1, 0}, {0, 0}, {0.9, 0}, {0, 0}, {0.9, 0}}, invalid}};
-  for (const auto& [entries, text] : kRows) {
-    EXPECT_EQ(TunerLossText(entries), text);
-  }
+  for (const auto& [entries, text] : kRows) EXPECT_EQ(TunerLossText(entries), text);
   // S22 S Ant. = 1 divides by zero.
   EXPECT_THROW(TunerLossText({{0.5, 0}, {0, 0}, {0.9, 0}, {2, 0}, {0.9, 0}}),
                tolvar::numeric::ArithmeticFault);
