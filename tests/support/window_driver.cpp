@@ -226,7 +226,7 @@ WindowDriver::~WindowDriver() {
 
 QWidget* WindowDriver::control(const QString& name) const {
   auto* widget = window_.findChild<QWidget*>(name);
-  if (widget == nullptr) qFatal("no control %s", qPrintable(name));
+  if (name.isEmpty() || widget == nullptr) qFatal("no control \"%s\"", qPrintable(name));
   return widget;
 }
 

@@ -97,6 +97,23 @@ class GuideTest : public QObject {
     }
     QCOMPARE(outline["One\u2013a"].captured("parent"), outline["One"].captured("object"));
     QCOMPARE(outline["One"].captured("parent"), outline["Two"].captured("parent"));
+    // A reader finds each object of the update where the update's table says.
+    const qsizetype xref = outlined.lastIndexOf("\nxref\n") + 1;
+    QVERIFY(outlined.endsWith("startxref\n" + QByteArray::number(xref) + "\n%%EOF\n"));
+    const QString table =
+        QString::fromLatin1(outlined.mid(xref, outlined.indexOf("trailer", xref) - xref));
+    auto sections =
+        QRegularExpression(R"((\d+) (\d+)\n((?:\d{10} 00000 n \n)*))").globalMatch(table);
+    int objects = 0;
+    while (sections.hasNext()) {
+      const auto section = sections.next();
+      for (int i = 0; i < section.captured(2).toInt(); ++i, ++objects) {
+        const qsizetype at = section.captured(3).mid(i * 20, 10).toLongLong();
+        const QByteArray object = QByteArray::number(section.captured(1).toInt() + i) + " 0 obj";
+        QVERIFY2(at >= pdf.size() && outlined.mid(at).startsWith(object), object);
+      }
+    }
+    QCOMPARE(objects, 5);  // the outline, its three items and the catalogue again
     // A PDF not laid out as Qt writes it, or too short for a heading, gets none.
     for (const auto& [broken, page] :
          {std::pair{QByteArray("Tolvar"), 0}, {pdf.left(pdf.indexOf("trailer")), 0}, {pdf, 3}}) {

@@ -150,6 +150,18 @@ TEST(StartPoint, ReliabilityPhaseAndLengths) {
   EXPECT_FALSE(HalfWaveRange(1, 0.67, 0).has_value()) << "0 MHz has no half wave";
 }
 
+TEST(PowerSwap, NeedsACompleteRunAndGivesTheStartPower) {
+  // 100 W entered and 80 W at the far point: 125 W at the start bring 100 W there.
+  EXPECT_DOUBLE_EQ(SwappedPowerW(100, 80), 125);
+  for (const auto& [watts, complete, far, can] : {std::tuple{100.0, true, 80.0, true},
+                                                  {0.0, true, 80.0, false},
+                                                  {-5.0, true, 80.0, false},
+                                                  {100.0, false, 80.0, false},
+                                                  {100.0, true, 0.0, false}}) {
+    EXPECT_EQ(CanSwapPower(watts, complete, far), can) << watts << ' ' << complete << ' ' << far;
+  }
+}
+
 TEST(CableCatalogue, HoldsTheCablesAndTheirLoss) {
   // Each cable is found by its exact name (so no two are alike): case and blanks count.
   for (std::size_t n = 0; n < kCableCount; ++n) {
