@@ -114,6 +114,7 @@ class GuideTest : public QObject {
       }
     }
     QCOMPARE(objects, 5);  // the outline, its three items and the catalogue again
+    QCOMPARE(outlined.mid(pdf.size()).count("<<"), outlined.mid(pdf.size()).count(">>"));
     // A PDF not laid out as Qt writes it, or too short for a heading, gets none.
     for (const auto& [broken, page] :
          {std::pair{QByteArray("Tolvar"), 0}, {pdf.left(pdf.indexOf("trailer")), 0}, {pdf, 3}}) {
