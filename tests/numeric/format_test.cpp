@@ -40,6 +40,7 @@ TEST(ReadEntryValue, ReadsTheLeadingNumber) {
       Row{"7\xc2\xb0", 7},
       // Too small reads 0, too large is a fault, even in a megabyte of pasted text.
       Row{"1e-999", 0}, Row{"0e999", 0}, Row{"0." + std::string(400, '0') + "1", 0},
+      Row{"0." + std::string(700, '0') + "1e300", 0},
       Row{"1.7976931348623157e308", 1.7976931348623157e308}, Row{"1e999", {}}, Row{"-1e999", {}},
       Row{"1D400", {}}, Row{"1" + std::string(400, '0'), {}}, Row{"0.001e99999999999999999999", {}},
       Row{std::string(1 << 20, '9'), {}}, Row{std::string(1 << 20, ' ') + "42", 42},
