@@ -604,6 +604,13 @@ void WindowTest::leaveRulesRunForRealMovesAndBeforeAccessKeys() {
   f.type(C::Text28, QStringLiteral("7"));
   QTest::keyClick(f.find(C::Text28), Qt::Key_W, Qt::AltModifier);
   QTRY_COMPARE(writes, QStringList({ObjectName(C::Text41), ObjectName(C::Text29)}));
+  f.activate();  // above 150 MHz the line's note shows on leaving the frequency
+  f.focus(C::Text28);
+  f.find<QLineEdit>(C::Text28)->selectAll();
+  f.type(C::Text28, QStringLiteral("151"));
+  QVERIFY(f.find(C::Label36)->isHidden());
+  QTest::keyClick(f.find(C::Text28), Qt::Key_Tab);
+  QVERIFY(!f.find(C::Label36)->isHidden());
 }
 
 QTEST_MAIN(WindowTest)
