@@ -18,6 +18,7 @@
 #include <memory>
 #include <string>
 
+#include "app/controls/controls.h"
 #include "app/main_window.h"
 #include "calc/compare/compare.h"
 #include "calc/line/line.h"
@@ -51,7 +52,7 @@ BENCHMARK(BM_FormatFixed);
 
 void BM_SwrText(benchmark::State& state) {
   for (auto _ : state) {
-    benchmark::DoNotOptimize(calc::swr::SwrText({25, 25, 50, 0, 100}));
+    benchmark::DoNotOptimize(calc::swr::SwrText(calc::swr::ComputeSwr({{25, 25}, {50, 0}, 100})));
   }
 }
 BENCHMARK(BM_SwrText);
@@ -59,25 +60,25 @@ BENCHMARK(BM_SwrText);
 void BM_Conversions(benchmark::State& state) {
   for (auto _ : state) {
     benchmark::DoNotOptimize(
-        calc::swr::PowerFromVoltage(30, 40, 100, calc::swr::VoltageKind::PeakToPeak));
-    benchmark::DoNotOptimize(calc::swr::VoltageFromPower(50, 0, 50, calc::swr::PowerUnit::Dbm));
-    benchmark::DoNotOptimize(calc::swr::PowerFromCurrent(50, 0, 2));
+        calc::swr::PowerFromVoltage({30, 40}, 100, calc::swr::VoltageKind::PeakToPeak));
+    benchmark::DoNotOptimize(calc::swr::VoltageFromPower({50, 0}, 50, calc::swr::PowerUnit::Dbm));
+    benchmark::DoNotOptimize(calc::swr::PowerFromCurrent({50, 0}, 2));
   }
 }
 BENCHMARK(BM_Conversions);
 
 void BM_Comparisons(benchmark::State& state) {
   for (auto _ : state) {
-    benchmark::DoNotOptimize(calc::compare::CompareVoltages({50, 30, 100}, {50, 0, 110}));
-    benchmark::DoNotOptimize(calc::compare::CompareCurrents({25, 25, 2}, {50, 0, 1.9}));
+    benchmark::DoNotOptimize(calc::compare::CompareVoltages({{50, 30}, 100}, {{50, 0}, 110}));
+    benchmark::DoNotOptimize(calc::compare::CompareCurrents({{25, 25}, 2}, {{50, 0}, 1.9}));
   }
 }
 BENCHMARK(BM_Comparisons);
 
 void BM_TunerLoss(benchmark::State& state) {
   for (auto _ : state) {
-    benchmark::DoNotOptimize(calc::tuner::TunerLossText(
-        {{0.2, 0.1}, {0.1, 0.05}, {0.85, -0.3}, {0.05, 0.1}, {0.85, -0.3}}));
+    benchmark::DoNotOptimize(calc::tuner::TunerLossText(calc::tuner::ComputeTunerLoss(
+        {{0.2, 0.1}, {0.1, 0.05}, {0.85, -0.3}, {0.05, 0.1}, {0.85, -0.3}})));
   }
 }
 BENCHMARK(BM_TunerLoss);
@@ -98,8 +99,7 @@ void BM_ComputeLineWorstCase(benchmark::State& state) {
   // SWR 50 at the transmitter through about 3 dB: no antenna can give it, and
   // the search runs all its 1000 coarse and 70 fine trials.
   auto e = WorkedRun(calc::line::Direction::TowardsAntenna);
-  e.startR = 2500;
-  e.startX = 0;
+  e.start = {2500, 0};
   e.slider = 0;
   e.lossPer100m = 42.5;
   for (auto _ : state) {
@@ -108,19 +108,23 @@ void BM_ComputeLineWorstCase(benchmark::State& state) {
 }
 BENCHMARK(BM_ComputeLineWorstCase);
 
-// One shift-bar event through the window: from the value change to Text22.
+// One shift-bar event through the window: from the value change to LineResult.
 // A window showing a start point of 100 + j50 ohm on the line panel.
 void EnterStartPoint(MainWindow& window) {
   window.show();
-  window.findChild<QLineEdit*>(QStringLiteral("Text23"))->setText(QStringLiteral("100"));
-  window.findChild<QLineEdit*>(QStringLiteral("Text24"))->setText(QStringLiteral("50"));
+  window.findChild<QLineEdit*>(tolvar::app::ObjectName(tolvar::app::Control::StartR))
+      ->setText(QStringLiteral("100"));
+  window.findChild<QLineEdit*>(tolvar::app::ObjectName(tolvar::app::Control::StartX))
+      ->setText(QStringLiteral("50"));
 }
 
 void BM_ShiftBarEvent(benchmark::State& state) {
   MainWindow window;
   EnterStartPoint(window);
-  auto* bar = window.findChild<QScrollBar*>(QStringLiteral("HScroll1"));
-  auto* result = window.findChild<QPlainTextEdit*>(QStringLiteral("Text22"));
+  auto* bar =
+      window.findChild<QScrollBar*>(tolvar::app::ObjectName(tolvar::app::Control::ShiftBar));
+  auto* result =
+      window.findChild<QPlainTextEdit*>(tolvar::app::ObjectName(tolvar::app::Control::LineResult));
   int value = 0;
   for (auto _ : state) {
     value = value % 720 + 1;
@@ -148,8 +152,10 @@ QWidget* OpenChart(MainWindow& window) {
 void BM_ShiftBarEventWithChart(benchmark::State& state) {
   MainWindow window;
   EnterStartPoint(window);
-  auto* bar = window.findChild<QScrollBar*>(QStringLiteral("HScroll1"));
-  auto* result = window.findChild<QPlainTextEdit*>(QStringLiteral("Text22"));
+  auto* bar =
+      window.findChild<QScrollBar*>(tolvar::app::ObjectName(tolvar::app::Control::ShiftBar));
+  auto* result =
+      window.findChild<QPlainTextEdit*>(tolvar::app::ObjectName(tolvar::app::Control::LineResult));
   QWidget* chart = OpenChart(window);
   QCoreApplication::processEvents();
   int value = 0;
@@ -171,7 +177,8 @@ void BM_OpenChart(benchmark::State& state) {
     state.PauseTiming();
     auto window = std::make_unique<MainWindow>();
     EnterStartPoint(*window);
-    window->findChild<QScrollBar*>(QStringLiteral("HScroll1"))->setValue(360);
+    window->findChild<QScrollBar*>(tolvar::app::ObjectName(tolvar::app::Control::ShiftBar))
+        ->setValue(360);
     QCoreApplication::processEvents();
     state.ResumeTiming();
     QWidget* chart = OpenChart(*window);

@@ -8,10 +8,10 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 
-#include "app/controls.h"
-#include "app/panel.h"
-#include "app/results_text.h"
-#include "app/smith_chart.h"
+#include "app/chart/smith_chart.h"
+#include "app/controls/controls.h"
+#include "app/panels/panel.h"
+#include "app/panels/results_text.h"
 
 namespace tolvar::app {
 
@@ -47,7 +47,7 @@ ChartAndCopy::ChartAndCopy(QWidget* window, const Controls& controls,
   for (QLineEdit* field : window->findChildren<QLineEdit*>()) {
     field->installEventFilter(this);
   }
-  controls_.widget(Control::Text22)->installEventFilter(this);
+  controls_.widget(Control::LineResult)->installEventFilter(this);
 }
 
 bool ChartAndCopy::eventFilter(QObject* watched, QEvent* event) {
@@ -113,7 +113,7 @@ void ChartAndCopy::updateChart() {
     return;
   }
   std::vector<ChartMark> marks;
-  std::optional<numeric::Impedance> reference;
+  std::optional<numeric::Complex> reference;
   for (const PanelFrames& panel : panels_) {
     if (auto view = panel.panel->chartView()) {
       if (!reference || panel.panel == referencePanel_) {
@@ -125,7 +125,7 @@ void ChartAndCopy::updateChart() {
     }
   }
   if (reference) {
-    chart_->setReference(reference->r, reference->x);
+    chart_->setReference(reference->re, reference->im);
   }
   chart_->setMarks(std::move(marks));
 }

@@ -4,7 +4,7 @@
 #include <optional>
 #include <vector>
 
-#include "app/control_names.h"
+#include "app/layout/control.h"
 
 class QAction;
 class QMenu;
@@ -22,6 +22,8 @@ class SmithChart;
 // and a context menu on every panel that offers both. The chart shows the
 // marks of every panel whose result is on screen and follows each change.
 class ChartAndCopy : public QObject {
+  Q_OBJECT
+
  public:
   // A panel of the window: the frames it covers (the first one is its own)
   // and its handlers.

@@ -6,15 +6,6 @@
 
 namespace tolvar::app {
 
-namespace {
-
-std::optional<QString>& ProgramDirForTest() {
-  static std::optional<QString> dir;
-  return dir;
-}
-
-}  // namespace
-
 std::optional<QString> LocalGuide(const QString& programDir) {
   const QFileInfo guide(
       QDir::cleanPath(QDir(programDir).filePath(QStringLiteral(TOLVAR_GUIDE_FROM_PROGRAM))));
@@ -32,15 +23,6 @@ QUrl GuideUrl(const QString& programDir) {
           QStringLiteral("/content/guide/") + QStringLiteral(TOLVAR_GUIDE_FILE)};
 }
 
-QUrl GuideUrl() {
-  return GuideUrl(ProgramDirForTest().value_or(QCoreApplication::applicationDirPath()));
-}
-
-GuideProgramDirForTest::GuideProgramDirForTest(const QString& dir)
-    : previous_(ProgramDirForTest()) {
-  ProgramDirForTest() = dir;
-}
-
-GuideProgramDirForTest::~GuideProgramDirForTest() { ProgramDirForTest() = previous_; }
+QUrl GuideUrl() { return GuideUrl(QCoreApplication::applicationDirPath()); }
 
 }  // namespace tolvar::app

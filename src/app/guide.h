@@ -19,19 +19,4 @@ QUrl GuideUrl(const QString& programDir);
 // The same for the running program, from its executable's folder.
 QUrl GuideUrl();
 
-// While it lives, GuideUrl() looks for the guide from `dir` as though the
-// program ran there: tests stand a build or an install tree in for their own.
-class GuideProgramDirForTest {
- public:
-  explicit GuideProgramDirForTest(const QString& dir);
-  ~GuideProgramDirForTest();
-  GuideProgramDirForTest(const GuideProgramDirForTest&) = delete;
-  GuideProgramDirForTest& operator=(const GuideProgramDirForTest&) = delete;
-  GuideProgramDirForTest(GuideProgramDirForTest&&) = delete;
-  GuideProgramDirForTest& operator=(GuideProgramDirForTest&&) = delete;
-
- private:
-  std::optional<QString> previous_;
-};
-
 }  // namespace tolvar::app

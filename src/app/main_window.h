@@ -4,20 +4,24 @@
 //   widget signal or focus event (only moves between the window's own controls)
 //   -> a handler of the panel that owns the control, run so that an arithmetic
 //      fault ends it with a sentence in the panel's result field
-//   -> it reads each entry once (leading-number rule), shows the boxes of its checks
-//   -> a calculator on plain values in calc/ computes the numbers and texts
-//   -> the handler writes the texts back; a write into an entry field clears
-//      the result fields that depend on it, exactly as typing does.
+//   -> it reads each entry once through Controls (the leading-number rule) and
+//      shows the boxes of its checks
+//   -> a calculator in calc/ computes the figures from plain values
+//   -> the handler writes the figures' text back; a write into an entry field
+//      clears the result fields that depend on it, exactly as typing does.
 
 #include <QWidget>
 
-#include "app/controls.h"
+#include "app/controls/controls.h"
 
 namespace tolvar {
 
-// The one window: built from the layout table, with one object per panel
-// holding that panel's handlers and state.
+// The one window: its controls built from the layout table (app/layout), one
+// object per panel holding that panel's handlers and state (app/panels), and
+// the Smith chart beside it (app/chart).
 class MainWindow : public QWidget {
+  Q_OBJECT
+
  public:
   explicit MainWindow(QWidget* parent = nullptr);
 
@@ -25,12 +29,8 @@ class MainWindow : public QWidget {
   bool focusNextPrevChild(bool next) override;
 
  private:
-  void buildControls();
-  void applyEntryRules();
-  void applyOptionRules();
-  void applyAccessibility();
-  void applyTabOrder();
   void createPanels();
+  void openGuide();
 
   app::Controls controls_;
 };

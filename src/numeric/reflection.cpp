@@ -57,9 +57,9 @@ double GammaReFromZ(double r, double x) {
 
 double GammaImFromZ(double r, double x) { return (2 * x) / (Square(r + 1) + Square(x)); }
 
-NormalisedImpedance ImpedanceOfReflection(double re, double im) {
-  const double d = ((Square(re) + 1) - 2 * re) + Square(im);
-  return {((1 - Square(re)) - Square(im)) / d, (2 * im) / d};
+Complex ImpedanceOfReflection(Complex gamma) {
+  const double d = ((Square(gamma.re) + 1) - 2 * gamma.re) + Square(gamma.im);
+  return {((1 - Square(gamma.re)) - Square(gamma.im)) / d, (2 * gamma.im) / d};
 }
 
 double Magnitude(double a, double b) { return std::sqrt(Square(a) + Square(b)); }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "numeric/complex.h"
+
 namespace tolvar::numeric {
 
 // The value of pi used throughout, fifteen significant digits as the
@@ -24,15 +26,11 @@ double GammaToX(double z, double re, double im, double ref);
 // Reflection coefficient of a normalised impedance r + jx.
 double GammaReFromZ(double r, double x);
 double GammaImFromZ(double r, double x);
-// Normalised impedance r + jx of a reflection coefficient (re, im), with the
+// Normalised impedance r + jx of a reflection coefficient, with the
 // denominator written out as (re² + 1) − 2·re + im²: the SWR and tuner
 // calculators' arithmetic. GammaToR/GammaToX, which the line computation uses,
 // square (1 − re) instead and may differ in the last bit.
-struct NormalisedImpedance {
-  double r;
-  double x;
-};
-NormalisedImpedance ImpedanceOfReflection(double re, double im);
+Complex ImpedanceOfReflection(Complex gamma);
 // sqrt(a^2 + b^2).
 double Magnitude(double a, double b);
 // The angle in degrees, in [0, 180], whose cosine is a / b.

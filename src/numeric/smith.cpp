@@ -2,52 +2,39 @@
 
 #include <algorithm>
 #include <cmath>
-#include <complex>
-#include <numbers>
+
+#include "numeric/reflection.h"
 
 namespace tolvar::numeric {
 
-namespace {
-
-using Complex = std::complex<double>;
-
-Complex ToComplex(Impedance z) { return {z.r, z.x}; }
-Complex ToComplex(Reflection gamma) { return {gamma.re, gamma.im}; }
-
-bool IsFinite(Complex c) { return std::isfinite(c.real()) && std::isfinite(c.imag()); }
-
-}  // namespace
-
-std::optional<Reflection> ReflectionFromImpedance(Impedance z, Impedance ref) {
-  const Complex sum = ToComplex(z) + ToComplex(ref);
+std::optional<Complex> ReflectionFromImpedance(Complex z, Complex ref) {
+  const Complex sum = z + ref;
   // Z = -Zref: the ratio has no finite value.
-  if (sum == 0.0) {
+  if (sum == Complex{}) {
     return std::nullopt;
   }
-  const Complex gamma = (ToComplex(z) - ToComplex(ref)) / sum;
+  const Complex gamma = (z - ref) / sum;
   if (!IsFinite(gamma)) {
     return std::nullopt;
   }
-  return Reflection{gamma.real(), gamma.imag()};
+  return gamma;
 }
 
-std::optional<Impedance> ImpedanceFromReflection(Reflection gamma, Impedance ref) {
-  const Complex gap = 1.0 - ToComplex(gamma);
+std::optional<Complex> ImpedanceFromReflection(Complex gamma, Complex ref) {
+  const Complex gap = Complex{1, 0} - gamma;
   // Gamma = 1 is the open circuit: no finite Z.
-  if (gap == 0.0) {
+  if (gap == Complex{}) {
     return std::nullopt;
   }
-  const Complex z = ToComplex(ref) * (1.0 + ToComplex(gamma)) / gap;
+  const Complex z = ref * (Complex{1, 0} + gamma) / gap;
   if (!IsFinite(z)) {
     return std::nullopt;
   }
-  return Impedance{z.real(), z.imag()};
+  return z;
 }
 
-double ReflectionMagnitude(Reflection gamma) { return std::hypot(gamma.re, gamma.im); }
-
-double ReflectionAngleDegrees(Reflection gamma) {
-  const double degrees = std::atan2(gamma.im, gamma.re) * 180 / std::numbers::pi;
+double ReflectionAngleDegrees(Complex gamma) {
+  const double degrees = std::atan2(gamma.im, gamma.re) * 180 / kPi;
   // atan2 gives -pi on the negative real axis approached from below (im = -0):
   // that is the angle 180. The min keeps rounding from stepping past 180.
   if (degrees <= -180) {
@@ -93,7 +80,7 @@ Arc ArcInsideUnitDisc(Circle circle) {
   if (distance == 0 || circle.radius == 0) {
     return {0, circle.radius <= 1 ? 360.0 : 0.0};
   }
-  const double degreesPerRadian = 180 / std::numbers::pi;
+  const double degreesPerRadian = 180 / kPi;
   const double towardsCentre = std::atan2(-circle.y, -circle.x) * degreesPerRadian;
   // Half the angle between the crossings, by the law of cosines; beyond +-1
   // the circles do not cross and the arc is all or nothing.
@@ -103,12 +90,12 @@ Arc ArcInsideUnitDisc(Circle circle) {
   return {towardsCentre - half, 2 * half};
 }
 
-PixelPoint PointFromReflection(Reflection gamma, ChartFrame frame) {
+PixelPoint PointFromReflection(Complex gamma, ChartFrame frame) {
   const double half = frame.side / 2;
   return {frame.centreX + gamma.re * half, frame.centreY - gamma.im * half};
 }
 
-Reflection ReflectionFromPoint(PixelPoint point, ChartFrame frame) {
+Complex ReflectionFromPoint(PixelPoint point, ChartFrame frame) {
   const double half = frame.side / 2;
   return {(point.x - frame.centreX) / half, (frame.centreY - point.y) / half};
 }

@@ -7,19 +7,12 @@
 
 #include <optional>
 
+#include "numeric/complex.h"
+
 namespace tolvar::numeric {
 
-// A reflection coefficient Gamma = re + j im, or any point of the chart's plane.
-struct Reflection {
-  double re;
-  double im;
-};
-
-// An impedance r + jx [ohm], or a normalised one [ohm / ohm].
-struct Impedance {
-  double r;
-  double x;
-};
+// Reflection coefficients (and any point of the chart's plane) and impedances
+// [ohm, or ohm / ohm when normalised] are Complex values.
 
 // A circle of the reflection plane: centre (x, y) and radius, in units of |Gamma|.
 struct Circle {
@@ -31,15 +24,13 @@ struct Circle {
 // Gamma = (Z - Zref) / (Z + Zref), the reflection seen on a line of impedance
 // Zref [ohm]. No value when Z = -Zref: an active load that cancels the
 // reference has no finite Gamma.
-std::optional<Reflection> ReflectionFromImpedance(Impedance z, Impedance ref);
+std::optional<Complex> ReflectionFromImpedance(Complex z, Complex ref);
 // Z = Zref (1 + Gamma) / (1 - Gamma) [ohm], the inverse of the above for any
 // Zref. No value at Gamma = 1 (open circuit) or so near it that Z overflows.
-std::optional<Impedance> ImpedanceFromReflection(Reflection gamma, Impedance ref);
+std::optional<Complex> ImpedanceFromReflection(Complex gamma, Complex ref);
 
-// |Gamma|.
-double ReflectionMagnitude(Reflection gamma);
 // The angle of Gamma in degrees, in (-180, 180]; 0 for Gamma = 0.
-double ReflectionAngleDegrees(Reflection gamma);
+double ReflectionAngleDegrees(Complex gamma);
 // SWR = (1 + |Gamma|) / (1 - |Gamma|). No value when |Gamma| >= 1: a load
 // that reflects all the power or more sets up no standing-wave ratio.
 std::optional<double> SwrFromMagnitude(double magnitude);
@@ -83,7 +74,7 @@ struct PixelPoint {
   double y;
 };
 
-PixelPoint PointFromReflection(Reflection gamma, ChartFrame frame);
-Reflection ReflectionFromPoint(PixelPoint point, ChartFrame frame);
+PixelPoint PointFromReflection(Complex gamma, ChartFrame frame);
+Complex ReflectionFromPoint(PixelPoint point, ChartFrame frame);
 
 }  // namespace tolvar::numeric

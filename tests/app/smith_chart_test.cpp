@@ -1,7 +1,7 @@
 // The Smith chart window as a user sees it: a square disc and labels that fit at
 // every size and scaling, its marks in the accessible description, the PNG it
 // saves, and the readout under the pointer.
-#include "app/smith_chart.h"
+#include "app/chart/smith_chart.h"
 
 #include <numbers>
 
@@ -13,7 +13,7 @@ using tolvar::app::SmithChart;
 
 namespace {
 
-QPointF PointOf(const SmithChart& chart, tolvar::numeric::Reflection gamma) {
+QPointF PointOf(const SmithChart& chart, tolvar::numeric::Complex gamma) {
   const QRectF disc = chart.discRect();
   const auto point = tolvar::numeric::PointFromReflection(
       gamma, {disc.center().x(), disc.center().y(), disc.width()});
@@ -94,8 +94,8 @@ void SmithChartTest::savesWhatItShowsAtThePixelRatio() {
   const QString path = folder.filePath(QStringLiteral("chart.png"));
   SmithChart chart;
   chart.resize(500, 440);
-  const tolvar::numeric::Reflection mark{0.5, 0.5};
-  chart.setMarks({{QStringLiteral("navy"), QString(), QColor(0, 0, 0x80), {mark}}});
+  const tolvar::numeric::Complex mark{0.5, 0.5};
+  chart.setMarks({{QStringLiteral("blue"), QString(), tolvar::app::MarkHue::Blue, {mark}}});
   QVERIFY(chart.savePng(path));
   QPalette dark;  // after a first rendering: the cached grid must follow
   dark.setColor(QPalette::Window, QColor(0x2b, 0x2b, 0x2b));
@@ -108,7 +108,7 @@ void SmithChartTest::savesWhatItShowsAtThePixelRatio() {
   const auto colourAt = [&](QPointF point) { return image.pixelColor((point * ratio).toPoint()); };
   QCOMPARE(colourAt(PointOf(chart, {-0.24, -0.56})), dark.color(QPalette::Base));  // no line there
   QCOMPARE(colourAt(QPointF(498, 438)), dark.color(QPalette::Window));
-  QCOMPARE(colourAt(PointOf(chart, mark)).hue(), QColor(0, 0, 0x80).hue());
+  QCOMPARE(colourAt(PointOf(chart, mark)).hue(), QColor(0x64b5f6).hue());  // the dark set's blue
 }
 
 void SmithChartTest::readoutInvertsTheMappingAndFollowsThePointer() {

@@ -5,13 +5,12 @@
 #include <type_traits>
 #include <utility>
 
-#include "app/accessibility.h"
-#include "app/controls.h"
-#include "app/entry_rules.h"
-#include "app/fields.h"
-#include "app/layout.h"
+#include "app/controls/controls.h"
+#include "app/layout/accessibility.h"
+#include "app/layout/entry_rules.h"
+#include "app/layout/layout.h"
+#include "app/layout/messages.h"
 #include "app/main_window.h"
-#include "app/messages.h"
 #include "numeric/entry_value.h"
 #include "support/window_driver.h"
 

@@ -4,8 +4,8 @@
 #include <map>
 #include <set>
 
+#include "app/chart/smith_chart.h"
 #include "app/guide.h"
-#include "app/smith_chart.h"
 #include "calc/compare/compare.h"
 #include "calc/line/cable_catalogue.h"
 #include "calc/line/line.h"
@@ -41,14 +41,14 @@ unsigned ShownFlags(const QWidget* w) {
 // the wrong box shows, and negative where the field takes a minus.
 // clang-format off
 const std::map<C, QString> kEntries = {
-    {C::Text7, "30"}, {C::Text8, "-40"}, {C::Text9, "110"}, {C::Text10, "-7"}, {C::Text18, "2.5"},
-    {C::Text12, "75"}, {C::Text11, "-12"}, {C::Text6, "140"}, {C::Text15, "45"}, {C::Text1, "-15"},
-    {C::Text16, "60"}, {C::Text17, "8"}, {C::Text13, "95"}, {C::Text14, "85"}, {C::Text20, "1.9"},
-    {C::Text21, "1.7"}, {C::Text30, "0.21"}, {C::Text34, "0.12"}, {C::Text36, "0.13"},
-    {C::Text37, "0.06"}, {C::Text33, "0.84"}, {C::Text32, "-0.31"}, {C::Text31, "0.07"},
-    {C::Text35, "0.14"}, {C::Text38, "0.82"}, {C::Text39, "-0.29"}, {C::Text23, "100"},
-    {C::Text24, "-50"}, {C::Text28, "21"}, {C::Text29, "120"}, {C::Text26, "65"}, {C::Text40, "1.6"},
-    {C::Text25, "48"}, {C::Text27, "0.71"}, {C::Combo1, "3"}, {C::Combo2, "Belden 8237 (RG-8/U)"}};
+    {C::MeasuredR, "30"}, {C::MeasuredX, "-40"}, {C::Voltage, "110"}, {C::Power, "-7"}, {C::Current, "2.5"},
+    {C::ReferenceR, "75"}, {C::ReferenceX, "-12"}, {C::ForwardPower, "140"}, {C::InputR, "45"}, {C::InputX, "-15"},
+    {C::OutputR, "60"}, {C::OutputX, "8"}, {C::InputVoltage, "95"}, {C::OutputVoltage, "85"}, {C::InputCurrent, "1.9"},
+    {C::OutputCurrent, "1.7"}, {C::AntennaRe, "0.21"}, {C::AntennaIm, "0.12"}, {C::S11Re, "0.13"},
+    {C::S11Im, "0.06"}, {C::S21Re, "0.84"}, {C::S21Im, "-0.31"}, {C::S22Re, "0.07"},
+    {C::S22Im, "0.14"}, {C::S12Re, "0.82"}, {C::S12Im, "-0.29"}, {C::StartR, "100"},
+    {C::StartX, "-50"}, {C::Frequency, "21"}, {C::LinePower, "120"}, {C::RtxZ, "65"}, {C::LineLoss, "1.6"},
+    {C::LineZ, "48"}, {C::VelocityFactor, "0.71"}, {C::CyclesBox, "3"}, {C::CableBox, "Belden 8237 (RG-8/U)"}};
 // clang-format on
 constexpr int kStep = 500;  // where the shift bar goes: past the quarter wave
 
@@ -62,57 +62,59 @@ struct Entries {
 };
 
 calc::tuner::TunerEntries Tuner(const Entries& v) {
-  const auto part = [&](C re, C im) { return calc::tuner::Complex{v(re), v(im)}; };
-  return {part(C::Text30, C::Text34), part(C::Text36, C::Text37), part(C::Text33, C::Text32),
-          part(C::Text31, C::Text35), part(C::Text38, C::Text39)};
+  const auto part = [&](C re, C im) { return numeric::Complex{v(re), v(im)}; };
+  return {part(C::AntennaRe, C::AntennaIm), part(C::S11Re, C::S11Im), part(C::S21Re, C::S21Im),
+          part(C::S22Re, C::S22Im), part(C::S12Re, C::S12Im)};
 }
 
 // The chart shows the marks of every result on screen and follows each change.
 void CheckChart(WindowFixture& f, const Entries& v) {
-  f.click(C::Command4);
-  f.click(C::Command8);
+  f.click(C::SwrButton);
+  f.click(C::TunerLossButton);
   f.window.findChild<QAction*>(QStringLiteral("actionSmithChart"))->trigger();
   const auto* chart = f.window.findChild<SmithChart*>(QStringLiteral("SmithChart"));
   const auto port = calc::tuner::ImpedanceOhm(calc::tuner::TunerWaves(Tuner(v)).b1);
   for (const int step : {kStep + 1, 3}) {  // it follows the bar
-    f.find(C::HScroll1)->setProperty("value", step);
-    QCOMPARE(
-        chart->accessibleDescription().split('\n'),
-        QStringList({"Load: R = " + Fixed(v(C::Text7)) + " ohm X = " + Fixed(v(C::Text8)) +
-                         " ohm against R0 = " + Fixed(v(C::Text12)) +
-                         " ohm X0 = " + Fixed(v(C::Text11)) + " ohm",
-                     "Antenna: " + f.text(C::Text5).section('\n', 3).section(" SWR", 0, 0) + " ohm",
-                     "Tuner RTX port: Z = " + ToQString(calc::tuner::ImpedanceText(port)) + " ohm",
-                     "Line start point: R = " + Fixed(v(C::Text23)) +
-                         " ohm X = " + Fixed(v(C::Text24)) + " ohm",
-                     "Line far point: " + f.text(C::Text22).section("  SWR", 0, 0).simplified()}));
+    f.find(C::ShiftBar)->setProperty("value", step);
+    QCOMPARE(chart->accessibleDescription().split('\n'),
+             QStringList(
+                 {"Load: R = " + Fixed(v(C::MeasuredR)) + " ohm X = " + Fixed(v(C::MeasuredX)) +
+                      " ohm against R0 = " + Fixed(v(C::ReferenceR)) +
+                      " ohm X0 = " + Fixed(v(C::ReferenceX)) + " ohm",
+                  "Antenna: " + f.text(C::ComparisonResult).section('\n', 3).section(" SWR", 0, 0) +
+                      " ohm",
+                  "Tuner RTX port: Z = " + ToQString(calc::tuner::ImpedanceText(port)) + " ohm",
+                  "Line start point: R = " + Fixed(v(C::StartR)) +
+                      " ohm X = " + Fixed(v(C::StartX)) + " ohm",
+                  "Line far point: " + f.text(C::LineResult).section("  SWR", 0, 0).simplified()}));
     QVERIFY(chart->marks().back().path.size() > 2);  // the path along the line, to the far point
   }
-  f.type(C::Text8, QStringLiteral("1"));  // a result that goes takes its marks along,
-  f.click(C::Command6);                   // as does one that another calculator replaces
+  f.type(C::MeasuredX, QStringLiteral("1"));  // a result that goes takes its marks along,
+  f.click(C::CompareCurrentsButton);          // as does one that another calculator replaces
   QCOMPARE(chart->marks().size(), std::size_t{2});
 }
 
 // "Copy results" puts a panel on the clipboard as it shows it: by its shortcut the
 // panel with the focus, from a field's context menu that field's panel.
 void CheckCopy(WindowFixture& f, const Entries& /*unused*/) {
-  f.click(C::Command4);
+  f.click(C::SwrButton);
   f.activate();
-  f.focus(C::Text9);
-  QTest::keyClick(f.find(C::Text9), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+  f.focus(C::Voltage);
+  QTest::keyClick(f.find(C::Voltage), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
   const QString copied = QApplication::clipboard()->text();  // labelled as the window labels
-  QVERIFY(copied.startsWith(ToQString(LayoutRow(C::Frame1).text) + '\n'));
-  QVERIFY(copied.contains('\n' + ToQString(AccessibleNameOf(C::Text7)) + ": 30\n"));
-  QVERIFY(copied.endsWith('\n' + f.text(C::Text4) + '\n'));
+  QVERIFY(copied.startsWith(ToQString(LayoutRow(C::SwrFrame).text) + '\n'));
+  QVERIFY(copied.contains('\n' + ToQString(AccessibleNameOf(C::MeasuredR)) + ": 30\n"));
+  QVERIFY(copied.endsWith('\n' + f.text(C::SwrResult) + '\n'));
   QTimer::singleShot(0, &f.window, [] {
     for (QAction* action : QApplication::activePopupWidget()->actions()) {
       if (action->objectName() == "actionCopyResults") action->trigger();
     }
     QApplication::activePopupWidget()->close();
   });
-  QContextMenuEvent menu(QContextMenuEvent::Mouse, {}, f.find(C::Text30)->mapToGlobal(QPoint()));
-  QApplication::sendEvent(f.find(C::Text30), &menu);
-  QVERIFY(QApplication::clipboard()->text().startsWith(ToQString(LayoutRow(C::Frame2).text)));
+  QContextMenuEvent menu(QContextMenuEvent::Mouse, {}, f.find(C::AntennaRe)->mapToGlobal(QPoint()));
+  QApplication::sendEvent(f.find(C::AntennaRe), &menu);
+  QVERIFY(
+      QApplication::clipboard()->text().startsWith(ToQString(LayoutRow(C::ComparisonFrame).text)));
 }
 
 struct Wiring {
@@ -124,23 +126,23 @@ struct Wiring {
 };
 // clang-format off
 const Wiring kWiring[] = {
-    {"power from Vpp", C::Command1, {C::Option2}, {{C::Text7, kZeroResistance}}},
-    {"power from Vp, then copied", C::Command1, {C::Option13}, {}, CheckCopy},
-    {"voltage from W", C::Command2, {}, {{C::Text7, kZeroResistance}}},
-    {"voltage from dBm", C::Command2, {C::Option7}},
-    {"power from current", C::Command5, {}, {{C::Text7, kZeroResistance}}},
-    {"SWR", C::Command4, {}, {{C::Text12, kZeroReferenceResistance}, {C::Text7, kZeroResistance}}},
-    {"voltages, Vrms in and out", C::Command3, {}, {{C::Text15, kZeroInputResistance}, {C::Text16, kZeroOutputResistance}}},
-    {"voltages, Vpp in, Vp out", C::Command3, {C::Option3, C::Option15}},
-    {"voltages, Vp in, Vpp out", C::Command3, {C::Option14, C::Option6}},
-    {"currents", C::Command6, {}, {{C::Text15, kZeroInputResistance}, {C::Text16, kZeroOutputResistance}}},
-    {"tuner loss", C::Command8, {}},
-    {"line to RTX, Auto, then charted", C::HScroll1, {C::Option16}, {{C::Text23, kZeroResistance},
-        {C::Text26, kZeroRtxImpedance}, {C::Text28, kZeroFrequency}, {C::Text29, kZeroPower}}, CheckChart},
-    {"line to ANT, manual", C::HScroll1, {C::Option9}, {{C::Text23, kZeroResistance},
-        {C::Text25, kZeroLineImpedance}, {C::Text26, kZeroRtxImpedance}, {C::Text27, kZeroVelocityFactor},
-        {C::Text28, kZeroFrequency}, {C::Text29, kZeroPower}}},
-    {"power swap after a run", C::Command9, {}}};
+    {"power from Vpp", C::PowerFromVoltageButton, {C::VoltsPeakToPeak}, {{C::MeasuredR, kZeroResistance}}},
+    {"power from Vp, then copied", C::PowerFromVoltageButton, {C::VoltsPeak}, {}, CheckCopy},
+    {"voltage from W", C::VoltageFromPowerButton, {}, {{C::MeasuredR, kZeroResistance}}},
+    {"voltage from dBm", C::VoltageFromPowerButton, {C::PowerInDbm}},
+    {"power from current", C::PowerFromCurrentButton, {}, {{C::MeasuredR, kZeroResistance}}},
+    {"SWR", C::SwrButton, {}, {{C::ReferenceR, kZeroReferenceResistance}, {C::MeasuredR, kZeroResistance}}},
+    {"voltages, Vrms in and out", C::CompareVoltagesButton, {}, {{C::InputR, kZeroInputResistance}, {C::OutputR, kZeroOutputResistance}}},
+    {"voltages, Vpp in, Vp out", C::CompareVoltagesButton, {C::InputVoltsPeakToPeak, C::OutputVoltsPeak}},
+    {"voltages, Vp in, Vpp out", C::CompareVoltagesButton, {C::InputVoltsPeak, C::OutputVoltsPeakToPeak}},
+    {"currents", C::CompareCurrentsButton, {}, {{C::InputR, kZeroInputResistance}, {C::OutputR, kZeroOutputResistance}}},
+    {"tuner loss", C::TunerLossButton, {}},
+    {"line to RTX, Auto, then charted", C::ShiftBar, {C::AutoLineData}, {{C::StartR, kZeroResistance},
+        {C::RtxZ, kZeroRtxImpedance}, {C::Frequency, kZeroFrequency}, {C::LinePower, kZeroPower}}, CheckChart},
+    {"line to ANT, manual", C::ShiftBar, {C::TowardsAntenna}, {{C::StartR, kZeroResistance},
+        {C::LineZ, kZeroLineImpedance}, {C::RtxZ, kZeroRtxImpedance}, {C::VelocityFactor, kZeroVelocityFactor},
+        {C::Frequency, kZeroFrequency}, {C::LinePower, kZeroPower}}},
+    {"power swap after a run", C::SwapPowerButton, {}}};
 // clang-format on
 
 using Texts = std::vector<std::pair<C, std::string>>;
@@ -153,62 +155,82 @@ Texts Expected(const Wiring& row, const Entries& v) {
   const auto kind = [&](C vpp, C vp) {
     return chosen(vpp) ? PeakToPeak : (chosen(vp) ? Peak : Rms);
   };
-  const auto unit = chosen(C::Option7) ? calc::swr::PowerUnit::Dbm : calc::swr::PowerUnit::Watt;
-  calc::swr::Conversion conversion;
+  const auto unit = chosen(C::PowerInDbm) ? calc::swr::PowerUnit::Dbm : calc::swr::PowerUnit::Watt;
+  const auto conv = [](C result, const auto& conversion) {
+    return Texts{{result, calc::swr::ConversionText(conversion.outcome)},
+                 {C::ForwardPower, calc::swr::ForwardPowerText(conversion.forwardPowerW)}};
+  };
   switch (row.trigger) {
-    case C::Command1:
-      conversion = calc::swr::PowerFromVoltage(v(C::Text7), v(C::Text8), v(C::Text9),
-                                               kind(C::Option2, C::Option13));
-      return {{C::Text2, conversion.text}, {C::Text6, conversion.forwardPower}};
-    case C::Command2:
-      conversion = calc::swr::VoltageFromPower(v(C::Text7), v(C::Text8), v(C::Text10), unit);
-      return {{C::Text3, conversion.text}, {C::Text6, conversion.forwardPower}};
-    case C::Command5:
-      conversion = calc::swr::PowerFromCurrent(v(C::Text7), v(C::Text8), v(C::Text18));
-      return {{C::Text19, conversion.text}, {C::Text6, conversion.forwardPower}};
-    case C::Command4:
-      return {{C::Text4, calc::swr::SwrText(
-                             {v(C::Text7), v(C::Text8), v(C::Text12), v(C::Text11), v(C::Text6)})}};
-    case C::Command3:
-      return {{C::Text5,
-               calc::compare::CompareVoltages(
-                   {v(C::Text15), v(C::Text1), v(C::Text13), kind(C::Option3, C::Option14)},
-                   {v(C::Text16), v(C::Text17), v(C::Text14), kind(C::Option6, C::Option15)})}};
-    case C::Command6:
-      return {
-          {C::Text5, calc::compare::CompareCurrents({v(C::Text15), v(C::Text1), v(C::Text20)},
-                                                    {v(C::Text16), v(C::Text17), v(C::Text21)})}};
-    case C::Command8:
-      return {{C::Text5, calc::tuner::TunerLossText(Tuner(v))}};
+    case C::PowerFromVoltageButton:
+      return conv(C::PowerFromVoltageResult,
+                  calc::swr::PowerFromVoltage({v(C::MeasuredR), v(C::MeasuredX)}, v(C::Voltage),
+                                              kind(C::VoltsPeakToPeak, C::VoltsPeak)));
+    case C::VoltageFromPowerButton:
+      return conv(
+          C::VoltageFromPowerResult,
+          calc::swr::VoltageFromPower({v(C::MeasuredR), v(C::MeasuredX)}, v(C::Power), unit));
+    case C::PowerFromCurrentButton:
+      return conv(C::PowerFromCurrentResult,
+                  calc::swr::PowerFromCurrent({v(C::MeasuredR), v(C::MeasuredX)}, v(C::Current)));
+    case C::SwrButton:
+      return {{C::SwrResult,
+               calc::swr::SwrText(calc::swr::ComputeSwr({{v(C::MeasuredR), v(C::MeasuredX)},
+                                                         {v(C::ReferenceR), v(C::ReferenceX)},
+                                                         v(C::ForwardPower)}))}};
+    case C::CompareVoltagesButton:
+      return {{C::ComparisonResult, calc::compare::ComparisonText(calc::compare::CompareVoltages(
+                                        {{v(C::InputR), v(C::InputX)},
+                                         v(C::InputVoltage),
+                                         kind(C::InputVoltsPeakToPeak, C::InputVoltsPeak)},
+                                        {{v(C::OutputR), v(C::OutputX)},
+                                         v(C::OutputVoltage),
+                                         kind(C::OutputVoltsPeakToPeak, C::OutputVoltsPeak)}))}};
+    case C::CompareCurrentsButton:
+      return {{C::ComparisonResult, calc::compare::ComparisonText(calc::compare::CompareCurrents(
+                                        {{v(C::InputR), v(C::InputX)}, v(C::InputCurrent)},
+                                        {{v(C::OutputR), v(C::OutputX)}, v(C::OutputCurrent)}))}};
+    case C::TunerLossButton:
+      return {{C::ComparisonResult,
+               calc::tuner::TunerLossText(calc::tuner::ComputeTunerLoss(Tuner(v)))}};
     default:  // the line, run by the bar; the swap runs it again with the swapped power
       break;
   }
-  const bool manual = !chosen(C::Option16);
+  const bool manual = !chosen(C::AutoLineData);
   const auto& cable = line::CableCatalogue().at(
-      static_cast<std::size_t>(line::FindCable(kEntries.at(C::Combo2).toStdString())));
-  const double mhz = v(C::Text28);
-  const double z = manual ? v(C::Text25) : cable.impedanceOhm();
-  const double vf = manual ? v(C::Text27) : cable.velocityFactor();
-  const double loss = manual ? v(C::Text40) : line::LossDbPer100m(cable, mhz);
+      static_cast<std::size_t>(line::FindCable(kEntries.at(C::CableBox).toStdString())));
+  const double mhz = v(C::Frequency);
+  const double z = manual ? v(C::LineZ) : cable.impedanceOhm();
+  const double vf = manual ? v(C::VelocityFactor) : cable.velocityFactor();
+  const double loss = manual ? v(C::LineLoss) : line::LossDbPer100m(cable, mhz);
   using enum line::Direction;
-  const auto direction = chosen(C::Option9) ? TowardsAntenna : TowardsTransmitter;
+  const auto direction = chosen(C::TowardsAntenna) ? TowardsAntenna : TowardsTransmitter;
   // In the order of LineEntries: start R and X, the line's impedance three times,
   // velocity factor, loss, RTX impedance, frequency, power, cycle, bar, direction.
-  line::LineEntries e{v(C::Text23), v(C::Text24), z,     z,        z, vf, loss, v(C::Text26), mhz,
-                      v(C::Text29), v(C::Combo1), kStep, direction};
-  line::LineResult result = line::ComputeLine(e, line::FindStartPoint(e, 0));
-  Texts texts = {{C::Text22, ""},
-                 {C::Text41, *line::HalfWaveRange(e.cycles, e.velocityFactor, mhz)}};
-  if (row.trigger == C::Command9) {
-    e.power = line::SwappedPowerW(e.power, result.farPower);
+  line::LineEntries e{{v(C::StartR), v(C::StartX)},
+                      z,
+                      z,
+                      z,
+                      vf,
+                      loss,
+                      v(C::RtxZ),
+                      mhz,
+                      v(C::LinePower),
+                      v(C::CyclesBox),
+                      kStep,
+                      direction};
+  auto result = line::ComputeLine(e, line::FindStartPoint(e, 0));
+  Texts texts = {{C::LineResult, ""},
+                 {C::HalfWaveRange, *line::HalfWaveRange(e.cycles, e.velocityFactor, mhz)}};
+  if (row.trigger == C::SwapPowerButton) {
+    e.power = line::SwappedPowerW(e.power, calc::FiguresOf(result)->far.powerW);
     result = line::ComputeLine(e, line::FindStartPoint(e, 0));
-    texts.emplace_back(C::Text29, numeric::FormatFixed(e.power, 1));
+    texts.emplace_back(C::LinePower, numeric::FormatFixed(e.power, 1));
   }
-  texts.front().second = result.text;
+  texts.front().second = line::LineResultText(result);
   if (!manual) {  // the catalogue's data of the cable picked
-    texts.insert(texts.end(), {{C::Text25, numeric::FormatFixed(z, 1)},
-                               {C::Text27, numeric::FormatFixed(e.velocityFactor, 3)},
-                               {C::Text40, result.lossText}});
+    texts.insert(texts.end(), {{C::LineZ, numeric::FormatFixed(z, 1)},
+                               {C::VelocityFactor, numeric::FormatFixed(e.velocityFactor, 3)},
+                               {C::LineLoss, line::LossText(e.lossPer100m)}});
   }
   return texts;
 }
@@ -236,16 +258,16 @@ struct KeyCase {
 };
 // clang-format off
 const KeyCase kKeys[] = {
-    {"letters, minus: unsigned field", C::Text7, "x-7y.5 e", 0, {}, "", "7.5", 0},
-    {"letters, minus: signed field", C::Text8, "x-7y.5 e", 0, {}, "", "-7.5", 0},
-    {"the comma warns once", C::Text7, "12,3", 0, {}, "", "123", 1},
-    {"Alt+b, a letter", C::Text7, "12", Qt::Key_B, Qt::AltModifier, "", "12", 0},
-    {"Super+y, a letter", C::Text8, "12", Qt::Key_Y, Qt::MetaModifier, "", "12", 0},
-    {"AltGr+e, a letter", C::Text8, "12", Qt::Key_E, Qt::GroupSwitchModifier, "", "12", 0},
-    {"Alt+comma warns", C::Text8, "12", Qt::Key_Comma, Qt::AltModifier, "", "12", 1},
-    {"Alt+minus, unsigned field", C::Text7, "12", Qt::Key_Minus, Qt::AltModifier, "", "12", 0},
-    {"committed accent, letter, comma", C::Text24, "12", 0, {}, "\u00e9x,", "12", 1},
-    {"committed digits, dot and minus", C::Text24, "12", 0, {}, "-4.5", "12-4.5", 0}};
+    {"letters, minus: unsigned field", C::MeasuredR, "x-7y.5 e", 0, {}, "", "7.5", 0},
+    {"letters, minus: signed field", C::MeasuredX, "x-7y.5 e", 0, {}, "", "-7.5", 0},
+    {"the comma warns once", C::MeasuredR, "12,3", 0, {}, "", "123", 1},
+    {"Alt+b, a letter", C::MeasuredR, "12", Qt::Key_B, Qt::AltModifier, "", "12", 0},
+    {"Super+y, a letter", C::MeasuredX, "12", Qt::Key_Y, Qt::MetaModifier, "", "12", 0},
+    {"AltGr+e, a letter", C::MeasuredX, "12", Qt::Key_E, Qt::GroupSwitchModifier, "", "12", 0},
+    {"Alt+comma warns", C::MeasuredX, "12", Qt::Key_Comma, Qt::AltModifier, "", "12", 1},
+    {"Alt+minus, unsigned field", C::MeasuredR, "12", Qt::Key_Minus, Qt::AltModifier, "", "12", 0},
+    {"committed accent, letter, comma", C::StartX, "12", 0, {}, "\u00e9x,", "12", 1},
+    {"committed digits, dot and minus", C::StartX, "12", 0, {}, "-4.5", "12-4.5", 0}};
 // clang-format on
 
 }  // namespace
@@ -380,10 +402,11 @@ void WindowTest::captionsAndStartTextsFitTheirControls() {
 void WindowTest::tabVisitsTheStopsInTabIndexOrder() {
   WindowFixture f;
   f.activate();
-  f.type(C::Text23, QStringLiteral("50"));  // tabbing over the shift bar computes the line
+  f.type(C::StartR, QStringLiteral("50"));  // tabbing over the shift bar computes the line
   // Options the program selects, never visited by the focus: Tab enters a group
   // on its selected option.
-  for (const C option : {C::Option13, C::Option7, C::Option3, C::Option15, C::Option11}) {
+  for (const C option : {C::VoltsPeak, C::PowerInDbm, C::InputVoltsPeakToPeak, C::OutputVoltsPeak,
+                         C::ManualLineData}) {
     f.find(option)->setProperty("checked", true);
   }
   std::map<int, QString> stops;  // every enabled control with a tab index
@@ -416,20 +439,18 @@ void WindowTest::helpButtonOpensTheGuide() {
   QVERIFY(QDir(emptyPrefix.path()).mkpath(QStringLiteral("bin")));
   WindowFixture f;
   f.activate();
+  const QUrl local = QUrl::fromLocalFile(QStringLiteral(TOLVAR_BUILT_GUIDE));
+  const QUrl web("https://" TOLVAR_GUIDE_HOST "/content/guide/Tolvar31guide.pdf");
+  QCOMPARE(GuideUrl(QStringLiteral(TOLVAR_BUILD_PROGRAM_DIR)), local);
+  QCOMPARE(GuideUrl(emptyPrefix.filePath("bin")), web);
   for (const char* scheme : {"file", "https"}) {
     QDesktopServices::setUrlHandler(scheme, this, "openGuide");
   }
-  for (const QString& dir :
-       {QStringLiteral(TOLVAR_BUILD_PROGRAM_DIR), emptyPrefix.filePath("bin")}) {
-    const GuideProgramDirForTest programDir(dir);
-    QTest::keyClick(&f.window, Qt::Key_Question, Qt::AltModifier);
-    QTRY_COMPARE(openedUrls.size() % 2, 1);
-    f.click(C::Command7);
-  }
+  QTest::keyClick(&f.window, Qt::Key_Question, Qt::AltModifier);
+  QTRY_COMPARE(openedUrls.size(), 1);
+  f.click(C::HelpButton);
   for (const char* scheme : {"file", "https"}) QDesktopServices::unsetUrlHandler(scheme);
-  const QUrl local = QUrl::fromLocalFile(QStringLiteral(TOLVAR_BUILT_GUIDE));
-  const QUrl web("https://" TOLVAR_GUIDE_HOST "/content/guide/Tolvar31guide.pdf");
-  QCOMPARE(openedUrls, QList<QUrl>({local, local, web, web}));
+  QCOMPARE(openedUrls, QList<QUrl>({GuideUrl(), GuideUrl()}));
   QCOMPARE(f.watcher.boxes, QStringList());
 }
 
@@ -450,8 +471,8 @@ void WindowTest::keysFollowTheFieldsRules() {
 
 void WindowTest::editingShortcutsAndPastesWork() {
   WindowFixture f;
-  auto* field = f.find<QLineEdit>(C::Text7);
-  f.type(C::Text7, QStringLiteral("3"));
+  auto* field = f.find<QLineEdit>(C::MeasuredR);
+  f.type(C::MeasuredR, QStringLiteral("3"));
   for (const Qt::Key key : {Qt::Key_A, Qt::Key_C, Qt::Key_X, Qt::Key_Z}) {  // all, copy, cut, undo
     QTest::keyClick(field, key, Qt::ControlModifier);
   }
@@ -466,7 +487,7 @@ void WindowTest::triggersFeedTheirCalculators() {
   QFETCH(int, row);
   const Wiring& wiring = kWiring[row];
   WindowFixture f;
-  f.click(C::Option11);  // the line data take typing in manual mode
+  f.click(C::ManualLineData);  // the line data take typing in manual mode
   for (const auto& [control, text] : kEntries) {
     if (auto* box = f.find<QComboBox>(control)) {
       box->setCurrentIndex(box->findText(text));
@@ -476,10 +497,10 @@ void WindowTest::triggersFeedTheirCalculators() {
     }
   }
   for (const C option : wiring.options) f.click(option);
-  if (wiring.trigger == C::HScroll1 || wiring.trigger == C::Command9) {
-    f.find(C::HScroll1)->setProperty("value", kStep);
+  if (wiring.trigger == C::ShiftBar || wiring.trigger == C::SwapPowerButton) {
+    f.find(C::ShiftBar)->setProperty("value", kStep);
   }
-  if (wiring.trigger != C::HScroll1) f.click(wiring.trigger);
+  if (wiring.trigger != C::ShiftBar) f.click(wiring.trigger);
   // Every entry keeps what was typed, but those the handler writes and, first,
   // those that one other calculator writing into its result field reads alone
   // (the impedances, which both comparisons read, stay).
@@ -524,19 +545,19 @@ void WindowTest::zeroChecksWarnInOrder() {
   const Wiring& wiring = kWiring[row];
   WindowFixture f;
   f.activate();
-  if (wiring.trigger == C::HScroll1 && wiring.options != std::vector{C::Option16}) {
-    f.click(C::Option11);  // manual: the line data too
+  if (wiring.trigger == C::ShiftBar && wiring.options != std::vector{C::AutoLineData}) {
+    f.click(C::ManualLineData);  // manual: the line data too
   }
   QStringList boxes;
   for (const auto& [field, message] : wiring.zeros) {
     f.setText(field, QString());
     boxes << BoxOf(message);
   }
-  if (wiring.trigger == C::HScroll1) {  // gaining the focus runs the line, and only once:
-    f.focus(C::Combo1);                 // not again when the focus comes back after the boxes
-    QTest::keyClick(f.find(C::Combo1), Qt::Key_Tab);
+  if (wiring.trigger == C::ShiftBar) {  // gaining the focus runs the line, and only once:
+    f.focus(C::CyclesBox);              // not again when the focus comes back after the boxes
+    QTest::keyClick(f.find(C::CyclesBox), Qt::Key_Tab);
     f.activate();
-    QCOMPARE(QApplication::focusWidget(), f.find(C::HScroll1));
+    QCOMPARE(QApplication::focusWidget(), f.find(C::ShiftBar));
   } else {
     f.click(wiring.trigger);
   }
@@ -550,10 +571,10 @@ void WindowTest::leaveRulesRunForRealMovesAndBeforeAccessKeys() {
   WindowFixture f;
   f.activate();
   int presses = 0;
-  QObject::connect(f.find<QAbstractButton>(C::Command8), &QAbstractButton::clicked, &f.window,
-                   [&] { ++presses; });
-  f.focus(C::Text30);
-  f.type(C::Text30, QStringLiteral("1.5,"));  // the comma's box opens and closes over the field,
+  QObject::connect(f.find<QAbstractButton>(C::TunerLossButton), &QAbstractButton::clicked,
+                   &f.window, [&] { ++presses; });
+  f.focus(C::AntennaRe);
+  f.type(C::AntennaRe, QStringLiteral("1.5,"));  // the comma's box opens and closes over the field,
   f.activate();
   QMessageBox::information(&f.window, QStringLiteral("Box"), QStringLiteral("Text"));  // another,
   f.activate();
@@ -563,54 +584,54 @@ void WindowTest::leaveRulesRunForRealMovesAndBeforeAccessKeys() {
   QVERIFY(QTest::qWaitForWindowActive(&other));
   f.activate();
   QCOMPARE(f.watcher.boxes, QStringList({BoxOf(kUseDot), "Box: Text (no warning icon)"}));
-  f.click(C::Command8);  // a press that leaves the field: its box, and no click
+  f.click(C::TunerLossButton);  // a press that leaves the field: its box, and no click
   QCOMPARE(f.watcher.boxes.mid(2), QStringList(BoxOf(kAntennaRealOutOfRange)));
-  QCOMPARE(f.text(C::Text30), QString());
+  QCOMPARE(f.text(C::AntennaRe), QString());
   QCOMPARE(presses, 0);
   f.activate();
-  f.focus(C::Text34);
-  f.type(C::Text34, QStringLiteral("-1"));
-  QTest::keyClick(f.find(C::Text34), Qt::Key_L, Qt::AltModifier);  // the access key: the same
+  f.focus(C::AntennaIm);
+  f.type(C::AntennaIm, QStringLiteral("-1"));
+  QTest::keyClick(f.find(C::AntennaIm), Qt::Key_L, Qt::AltModifier);  // the access key: the same
   QCOMPARE(f.watcher.boxes.mid(3), QStringList(BoxOf(kAntennaImaginaryOutOfRange)));
-  QCOMPARE(f.window.focusWidget(), f.find(C::Text34));  // back where the user was typing
-  QTest::qWait(300);                                    // longer than the animated click
-  QCOMPARE(f.text(C::Text5), QString());
+  QCOMPARE(f.window.focusWidget(), f.find(C::AntennaIm));  // back where the user was typing
+  QTest::qWait(300);                                       // longer than the animated click
+  QCOMPARE(f.text(C::ComparisonResult), QString());
   f.activate();
   // An access key runs the leave rule first: the example of the guide, typed
   // field by field (leaving S21's parts copies them into S12).
   const std::pair<C, const char*> typed[] = {
-      {C::Text30, "0.2"},  {C::Text34, "0.1"}, {C::Text36, "0.1"},  {C::Text37, "0.05"},
-      {C::Text31, "0.05"}, {C::Text35, "0.1"}, {C::Text33, "0.85"}, {C::Text32, "-0.3"}};
+      {C::AntennaRe, "0.2"}, {C::AntennaIm, "0.1"}, {C::S11Re, "0.1"},  {C::S11Im, "0.05"},
+      {C::S22Re, "0.05"},    {C::S22Im, "0.1"},     {C::S21Re, "0.85"}, {C::S21Im, "-0.3"}};
   for (const auto& [field, keys] : typed) {
     f.focus(field);
     f.type(field, keys);
   }
-  QTest::keyClick(f.find(C::Text32), Qt::Key_L, Qt::AltModifier);
-  QCOMPARE(f.text(C::Text39), QStringLiteral("-0.3"));
-  QTRY_COMPARE(f.text(C::Text5),
-               Shown(calc::tuner::TunerLossText(
-                   {{0.2, 0.1}, {0.1, 0.05}, {0.85, -0.3}, {0.05, 0.1}, {0.85, -0.3}})));
+  QTest::keyClick(f.find(C::S21Im), Qt::Key_L, Qt::AltModifier);
+  QCOMPARE(f.text(C::S12Im), QStringLiteral("-0.3"));
+  QTRY_COMPARE(f.text(C::ComparisonResult),
+               Shown(calc::tuner::TunerLossText(calc::tuner::ComputeTunerLoss(
+                   {{0.2, 0.1}, {0.1, 0.05}, {0.85, -0.3}, {0.05, 0.1}, {0.85, -0.3}}))));
   // The swap's key after a new frequency: the half-wave range first, then the swap.
-  f.setText(C::Text23, QStringLiteral("100"));
-  f.click(C::Option9);  // a complete run to swap with
+  f.setText(C::StartR, QStringLiteral("100"));
+  f.click(C::TowardsAntenna);  // a complete run to swap with
   QStringList writes;
-  for (const C field : {C::Text41, C::Text29}) {
+  for (const C field : {C::HalfWaveRange, C::LinePower}) {
     QObject::connect(f.find<QLineEdit>(field), &QLineEdit::textChanged, &f.window,
                      [&writes, field] { writes << ObjectName(field); });
   }
   f.activate();
-  f.focus(C::Text28);
-  f.find<QLineEdit>(C::Text28)->selectAll();
-  f.type(C::Text28, QStringLiteral("7"));
-  QTest::keyClick(f.find(C::Text28), Qt::Key_W, Qt::AltModifier);
-  QTRY_COMPARE(writes, QStringList({ObjectName(C::Text41), ObjectName(C::Text29)}));
+  f.focus(C::Frequency);
+  f.find<QLineEdit>(C::Frequency)->selectAll();
+  f.type(C::Frequency, QStringLiteral("7"));
+  QTest::keyClick(f.find(C::Frequency), Qt::Key_W, Qt::AltModifier);
+  QTRY_COMPARE(writes, QStringList({ObjectName(C::HalfWaveRange), ObjectName(C::LinePower)}));
   f.activate();  // above 150 MHz the line's note shows on leaving the frequency
-  f.focus(C::Text28);
-  f.find<QLineEdit>(C::Text28)->selectAll();
-  f.type(C::Text28, QStringLiteral("151"));
-  QVERIFY(f.find(C::Label36)->isHidden());
-  QTest::keyClick(f.find(C::Text28), Qt::Key_Tab);
-  QVERIFY(!f.find(C::Label36)->isHidden());
+  f.focus(C::Frequency);
+  f.find<QLineEdit>(C::Frequency)->selectAll();
+  f.type(C::Frequency, QStringLiteral("151"));
+  QVERIFY(f.find(C::UnreliableNote)->isHidden());
+  QTest::keyClick(f.find(C::Frequency), Qt::Key_Tab);
+  QVERIFY(!f.find(C::UnreliableNote)->isHidden());
 }
 
 QTEST_MAIN(WindowTest)

@@ -37,7 +37,10 @@ constexpr double (*kValueKinds[])(In) = {
 double Value(In in) { return in.PickValueInArray(kValueKinds)(in); }
 
 std::string Shown(std::string text) { return text; }
-std::string Shown(const swr::Conversion& c) { return c.text + " " + c.forwardPower; }
+template <typename Figures>
+std::string Shown(const swr::Conversion<Figures>& c) {
+  return swr::ConversionText(c.outcome) + " " + swr::ForwardPowerText(c.forwardPowerW);
+}
 
 template <typename Run>
 void Check(const char* calculator, Run run) {
@@ -55,31 +58,35 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   FuzzedDataProvider in(data, size);
   const double r = Value(in);
   const double x = Value(in);
-  Check("SWR", [&] { return swr::SwrText({r, x, Value(in), Value(in), Value(in)}); });
-  Check("power from voltage",
-        [&] { return swr::PowerFromVoltage(r, x, Value(in), swr::VoltageKind::PeakToPeak); });
+  Check("SWR", [&] {
+    return swr::SwrText(swr::ComputeSwr({{r, x}, {Value(in), Value(in)}, Value(in)}));
+  });
+  Check("power from voltage", [&] {
+    return swr::PowerFromVoltage({r, x}, Value(in), swr::VoltageKind::PeakToPeak);
+  });
   Check("voltage from power", [&] {
-    return swr::VoltageFromPower(r, x, Value(in),
+    return swr::VoltageFromPower({r, x}, Value(in),
                                  in.ConsumeBool() ? swr::PowerUnit::Dbm : swr::PowerUnit::Watt);
   });
-  Check("power from current", [&] { return swr::PowerFromCurrent(r, x, Value(in)); });
+  Check("power from current", [&] { return swr::PowerFromCurrent({r, x}, Value(in)); });
   Check("voltage comparison", [&] {
-    return compare::CompareVoltages({r, x, Value(in), compare::VoltageKind::Peak},
-                                    {Value(in), Value(in), Value(in)});
+    return compare::ComparisonText(compare::CompareVoltages(
+        {{r, x}, Value(in), compare::VoltageKind::Peak}, {{Value(in), Value(in)}, Value(in)}));
   });
   Check("current comparison", [&] {
-    return compare::CompareCurrents({r, x, Value(in)}, {Value(in), Value(in), Value(in)});
+    return compare::ComparisonText(
+        compare::CompareCurrents({{r, x}, Value(in)}, {{Value(in), Value(in)}, Value(in)}));
   });
   Check("tuner", [&] {
     const auto complex = [&] { return tuner::Complex{Value(in), Value(in)}; };
-    return tuner::TunerLossText({complex(), complex(), complex(), complex(), complex()});
+    return tuner::TunerLossText(
+        tuner::ComputeTunerLoss({complex(), complex(), complex(), complex(), complex()}));
   });
   Check("line", [&] {
     const double z = Value(in);
     const double mhz = Value(in);
     const line::LineEntries e{
-        .startR = r,
-        .startX = x,
+        .start = {r, x},
         .zAtStart = z,
         .zNow = in.ConsumeBool() ? z : Value(in),
         .lineZ = in.ConsumeBool() ? z : Value(in),
@@ -97,7 +104,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             {line::Direction::TowardsAntenna, line::Direction::TowardsTransmitter})};
     const auto run = line::ComputeLine(e, line::FindStartPoint(e, Value(in)));
     const auto range = line::HalfWaveRange(e.cycles, e.velocityFactor, e.mhz);
-    return run.text + run.lossText + range.value_or("");
+    return line::LineResultText(run) + line::LossText(e.lossPer100m) + range.value_or("");
   });
   return 0;
 }

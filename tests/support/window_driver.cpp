@@ -5,11 +5,11 @@
 #include <iterator>
 #include <vector>
 
-#include "app/fields.h"
-#include "app/layout.h"
+#include "app/chart/smith_chart.h"
+#include "app/controls/controls.h"
+#include "app/layout/layout.h"
+#include "app/layout/messages.h"
 #include "app/main_window.h"
-#include "app/messages.h"
-#include "app/smith_chart.h"
 #include "calc/line/line.h"
 #include "calc/messages.h"
 
@@ -46,7 +46,7 @@ const Names& Table() {
       if (row.kind != Button) continue;
       found.accessKeys.push_back(QChar(row.text[row.text.find('&') + 1]).toUpper().unicode());
       // Not the help button, nor the swap, which changes its own entry at every press.
-      if (row.name != app::Control::Command7 && row.name != app::Control::Command9) {
+      if (row.name != app::Control::HelpButton && row.name != app::Control::SwapPowerButton) {
         found.calculators << name;
       }
     }
@@ -136,28 +136,30 @@ const QRegularExpression kLineLayout = Layout(
     " ohm|Xp > 9999 ohm|Xp < -9999 ohm) open-end stub: " + N(2) + "m shorted: " + N(2) + "m");
 
 struct Shape {
-  const char* field;
+  app::Control field;
   QList<QRegularExpression> layouts;
   QList<std::string_view> sentences;  // beside the empty text and the fault sentence
 };
 
 const QList<Shape> kShapes = {
-    {"Text2", {Layout(N(3) + "W " + N(3) + "dBm " + N(3) + "A")}, {calc::kNoVoltage, calc::kNoDbm}},
-    {"Text3",
+    {app::Control::PowerFromVoltageResult,
+     {Layout(N(3) + "W " + N(3) + "dBm " + N(3) + "A")},
+     {calc::kNoVoltage, calc::kNoDbm}},
+    {app::Control::VoltageFromPowerResult,
      {Layout(N(3) + "Vrms " + N(3) + "Vp " + N(3) + "Vpp " + N(3) + "A")},
      {calc::kNoPower, calc::kNoVoltageFromPower}},
-    {"Text19",
+    {app::Control::PowerFromCurrentResult,
      {Layout(N(3) + "W " + N(3) + "dBm " + N(1) + "Vrms " + N(1) + "Vp " + N(1) + "Vpp")},
      {calc::kNoCurrent, calc::kNoDbm}},
-    {"Text4", {kSwrLayout}, {calc::kNoForwardPower}},
-    {"Text5",
+    {app::Control::SwrResult, {kSwrLayout}, {calc::kNoForwardPower}},
+    {app::Control::ComparisonResult,
      {Layout("INPUT = " + N(3) + " W " + N(3) + " (A|Vrms)\\nOUTPUT = " + N(3) + " W " + N(3) +
              " (A|Vrms)\\n(Insertion Loss|Gain) = " + U(3) + " dB\\nFor 100 W PWR IN you get " +
              N(3) + " W PWR OUT\\."),
       kTunerLayout},
      {calc::kNoComparedVoltage, calc::kNoCurrent, calc::kInvalidSParameters}},
-    {"Text22", {kLineLayout}, {calc::kEntrySwrTooHigh}},
-    {"Text41", {Layout(N(2) + " - " + N(2) + " mtrs\\.")}, {"0.00 - 7.18 mt"}},
+    {app::Control::LineResult, {kLineLayout}, {calc::kEntrySwrTooHigh}},
+    {app::Control::HalfWaveRange, {Layout(N(2) + " - " + N(2) + " mtrs\\.")}, {"0.00 - 7.18 mt"}},
 };
 
 bool Known(const Shape& shape, const QString& text) {
@@ -304,8 +306,8 @@ std::optional<QString> WindowDriver::apply(const Event& e) {
   const auto click = [this](const QString& name) {
     QTest::mouseClick(qobject_cast<QAbstractButton*>(control(name)), Qt::LeftButton);
   };
-  auto* bar = qobject_cast<QScrollBar*>(control(QStringLiteral("HScroll1")));
-  auto* cable = qobject_cast<QComboBox*>(control(QStringLiteral("Combo2")));
+  auto* bar = qobject_cast<QScrollBar*>(control(app::ObjectName(app::Control::ShiftBar)));
+  auto* cable = qobject_cast<QComboBox*>(control(app::ObjectName(app::Control::CableBox)));
   auto* open = static_cast<app::SmithChart*>(chart());
   if (is("type")) {
     TypeText(control(e.target), e.text, static_cast<Qt::KeyboardModifiers>(e.number));
@@ -357,14 +359,15 @@ std::optional<QString> WindowDriver::apply(const Event& e) {
     }
     bar->setSliderDown(false);
   } else if (is("cycle")) {
-    qobject_cast<QComboBox*>(control(QStringLiteral("Combo1")))->setCurrentIndex(e.number);
+    qobject_cast<QComboBox*>(control(app::ObjectName(app::Control::CyclesBox)))
+        ->setCurrentIndex(e.number);
   } else if (is("cable")) {
     cable->setCurrentIndex(e.number);
   } else if (is("cable-text")) {
     cable->lineEdit()->selectAll();
     TypeText(cable->lineEdit(), e.text, Qt::NoModifier);
   } else if (is("swap")) {
-    click(QStringLiteral("Command9"));
+    click(app::ObjectName(app::Control::SwapPowerButton));
   } else if (is("box")) {
     // A box of another's opens and closes over the focused control.
     QMessageBox::warning(&window_, QStringLiteral("Other"), QStringLiteral("Other"));
@@ -402,10 +405,10 @@ std::optional<QString> WindowDriver::check() const {
     }
   }
   for (const Shape& shape : kShapes) {
-    const QString text = app::FieldText(control(QString::fromLatin1(shape.field)));
+    const QString text = app::FieldText(control(app::ObjectName(shape.field)));
     if (!Known(shape, text)) {
-      return "result is empty, a known sentence or in its layout: " +
-             QString::fromLatin1(shape.field) + ": " + text.left(2000);
+      return "result is empty, a known sentence or in its layout: " + app::ObjectName(shape.field) +
+             ": " + text.left(2000);
     }
   }
   const auto* open = static_cast<const app::SmithChart*>(chart());
@@ -413,14 +416,18 @@ std::optional<QString> WindowDriver::check() const {
   // The chart shows the marks of the results on screen, and only those.
   QStringList expected;
   QString farPoint;
-  if (kSwrLayout.match(app::FieldText(control(QStringLiteral("Text4")))).hasMatch()) {
+  if (kSwrLayout.match(app::FieldText(control(app::ObjectName(app::Control::SwrResult))))
+          .hasMatch()) {
     expected << QStringLiteral("Load (SWR panel)");
   }
-  if (kTunerLayout.match(app::FieldText(control(QStringLiteral("Text5")))).hasMatch()) {
+  if (kTunerLayout.match(app::FieldText(control(app::ObjectName(app::Control::ComparisonResult))))
+          .hasMatch()) {
     expected << QStringLiteral("Antenna (tuner panel)") << QStringLiteral("Tuner RTX port");
   }
-  const QString first = app::FieldText(control(QStringLiteral("Text22"))).section('\n', 0, 0);
-  if (kLineLayout.match(app::FieldText(control(QStringLiteral("Text22")))).hasMatch()) {
+  const QString first =
+      app::FieldText(control(app::ObjectName(app::Control::LineResult))).section('\n', 0, 0);
+  if (kLineLayout.match(app::FieldText(control(app::ObjectName(app::Control::LineResult))))
+          .hasMatch()) {
     expected << QStringLiteral("Line start point") << QStringLiteral("Line far point and path");
     farPoint = "Line far point: " + first.left(first.indexOf(QStringLiteral("  SWR"))).simplified();
   }
@@ -428,7 +435,7 @@ std::optional<QString> WindowDriver::check() const {
   for (const app::ChartMark& mark : open->marks()) {
     shown << mark.legend;
     if (mark.legend == QStringLiteral("Line far point and path") && mark.description != farPoint) {
-      return "the chart's far point is the one Text22 shows: " + mark.description + " / " +
+      return "the chart's far point is the one LineResult shows: " + mark.description + " / " +
              farPoint;
     }
   }

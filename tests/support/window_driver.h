@@ -73,7 +73,7 @@ class WindowDriver {
   // The properties that hold after every event: no field shows nan or inf;
   // every result field is empty, a known sentence or in its calculator's
   // layout; while the chart is open, its marks are those of the results on
-  // screen, the line's far point with the R and X that Text22 shows.
+  // screen, the line's far point with the R and X that LineResult shows.
   std::optional<QString> check() const;
 
  private:

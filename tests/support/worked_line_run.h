@@ -8,7 +8,7 @@ namespace tolvar::testing {
 inline calc::line::LineEntries LineRun(calc::line::Direction direction, double r, double x,
                                        double loss, int slider, double cycles = 1, double rtxZ = 50,
                                        double mhz = 14) {
-  return {r, x, 50, 50, 50, 0.66, loss, rtxZ, mhz, 100, cycles, slider, direction};
+  return {{r, x}, 50, 50, 50, 0.66, loss, rtxZ, mhz, 100, cycles, slider, direction};
 }
 
 // The worked line run: 100 + j50 ohm, 2 dB / 100 m, 14 MHz, a quarter wave.

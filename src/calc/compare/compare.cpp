@@ -12,45 +12,55 @@ namespace {
 
 using numeric::FormatFixed;
 
-// The four lines both comparisons share; `second` is each side's current or voltage.
-std::string ComparisonText(double PWRIN, double secondIn, double PWROUT, double secondOut,
-                           const char* unit, std::string_view noPower,
-                           const numeric::FaultWatch& watch) {
-  // Equal powers read as an insertion loss.
-  const char* GLSTR = PWRIN >= PWROUT ? "Insertion Loss = " : "Gain = ";
-  if (!(PWRIN > 0 && PWROUT > 0)) {
+Outcome<ComparisonFigures> Compared(ComparisonFigures f, std::string_view noPower,
+                                    const numeric::FaultWatch& watch) {
+  if (!(f.inputW > 0 && f.outputW > 0)) {
     watch.check();
-    return std::string(noPower);
+    return noPower;
   }
-  const double Gain = numeric::DecibelsOfPowerRatio(PWROUT / PWRIN);
-  const double RelGL = PWROUT / PWRIN;
+  f.gainDb = numeric::DecibelsOfPowerRatio(f.outputW / f.inputW);
+  f.outputRatio = f.outputW / f.inputW;
   watch.check();
-  return "INPUT = " + FormatFixed(PWRIN, 3) + " W " + FormatFixed(secondIn, 3) + unit + "\r\n" +
-         "OUTPUT = " + FormatFixed(PWROUT, 3) + " W " + FormatFixed(secondOut, 3) + unit + "\r\n" +
-         GLSTR + FormatFixed(std::fabs(Gain), 3) + " dB" + "\r\n" + "For 100 W PWR IN you get " +
-         FormatFixed(RelGL * 100, 3) + " W PWR OUT.";
+  return f;
 }
 
 }  // namespace
 
-std::string CompareVoltages(const Side& in, const Side& out) {
+Outcome<ComparisonFigures> CompareVoltages(const Side& in, const Side& out) {
   numeric::FaultWatch watch;
-  const double V2 = numeric::RmsVolts(in.reading, in.kind);
-  const double V3 = numeric::RmsVolts(out.reading, out.kind);
-  const double PWRIN = numeric::PowerFromRmsVoltsW(V2, in.r, in.x);
-  const double IIN = numeric::InverseMagnitudeS(in.r, in.x) * V2;  // keeps the sign of V2
-  const double PWROUT = numeric::PowerFromRmsVoltsW(V3, out.r, out.x);
-  const double IOUT = numeric::InverseMagnitudeS(out.r, out.x) * V3;
-  return ComparisonText(PWRIN, IIN, PWROUT, IOUT, " A", kNoComparedVoltage, watch);
+  const double inputVrms = numeric::RmsVolts(in.reading, in.kind);
+  const double outputVrms = numeric::RmsVolts(out.reading, out.kind);
+  ComparisonFigures f{};
+  f.otherIsCurrent = true;
+  f.inputW = numeric::PowerFromRmsVoltsW(inputVrms, in.z.re, in.z.im);
+  f.inputOther = numeric::InverseMagnitudeS(in.z.re, in.z.im) * inputVrms;  // keeps the sign
+  f.outputW = numeric::PowerFromRmsVoltsW(outputVrms, out.z.re, out.z.im);
+  f.outputOther = numeric::InverseMagnitudeS(out.z.re, out.z.im) * outputVrms;
+  return Compared(f, kNoComparedVoltage, watch);
 }
 
-std::string CompareCurrents(const Side& in, const Side& out) {
+Outcome<ComparisonFigures> CompareCurrents(const Side& in, const Side& out) {
   numeric::FaultWatch watch;
-  const double PWRIN = numeric::PowerFromRmsAmperesW(in.reading, in.r);
-  const double VIN = numeric::RmsVoltsFromPowerV(PWRIN, in.r, in.x);
-  const double PWROUT = numeric::PowerFromRmsAmperesW(out.reading, out.r);
-  const double VOUT = numeric::RmsVoltsFromPowerV(PWROUT, out.r, out.x);
-  return ComparisonText(PWRIN, VIN, PWROUT, VOUT, " Vrms", kNoCurrent, watch);
+  ComparisonFigures f{};
+  f.inputW = numeric::PowerFromRmsAmperesW(in.reading, in.z.re);
+  f.inputOther = numeric::RmsVoltsFromPowerV(f.inputW, in.z.re, in.z.im);
+  f.outputW = numeric::PowerFromRmsAmperesW(out.reading, out.z.re);
+  f.outputOther = numeric::RmsVoltsFromPowerV(f.outputW, out.z.re, out.z.im);
+  return Compared(f, kNoCurrent, watch);
+}
+
+std::string ComparisonText(const Outcome<ComparisonFigures>& outcome) {
+  const ComparisonFigures* f = FiguresOf(outcome);
+  if (f == nullptr) {
+    return std::string(std::get<std::string_view>(outcome));
+  }
+  const char* unit = f->otherIsCurrent ? " A" : " Vrms";
+  const char* verdict = f->inputW >= f->outputW ? "Insertion Loss = " : "Gain = ";
+  return "INPUT = " + FormatFixed(f->inputW, 3) + " W " + FormatFixed(f->inputOther, 3) + unit +
+         "\r\n" + "OUTPUT = " + FormatFixed(f->outputW, 3) + " W " +
+         FormatFixed(f->outputOther, 3) + unit + "\r\n" + verdict +
+         FormatFixed(std::fabs(f->gainDb), 3) + " dB" + "\r\n" + "For 100 W PWR IN you get " +
+         FormatFixed(f->outputRatio * 100, 3) + " W PWR OUT.";
 }
 
 }  // namespace tolvar::calc::compare

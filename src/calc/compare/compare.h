@@ -2,26 +2,41 @@
 
 #include <string>
 
+#include "calc/outcome.h"
+#include "numeric/complex.h"
 #include "numeric/power.h"
 
 namespace tolvar::calc::compare {
 
+using numeric::Complex;
 using numeric::VoltageKind;
 
 // One side of the network: its impedance and what was measured there.
 struct Side {
-  double r = 0;                         // resistance [ohm], not 0
-  double x = 0;                         // reactance [ohm]
+  Complex z;                            // [ohm], R not 0
   double reading = 0;                   // voltage [V] of the given kind, or RMS current [A]
   VoltageKind kind = VoltageKind::Rms;  // voltage comparison only
 };
 
+struct ComparisonFigures {
+  double inputW;
+  double inputOther;  // the input's current [A] (voltage comparison) or RMS voltage [V]
+  double outputW;
+  double outputOther;
+  double gainDb;       // negative for a loss
+  double outputRatio;  // output power / input power
+  bool otherIsCurrent;
+};
+
 // Powers and currents at both sides, the insertion loss or gain and the output
-// per 100 W in, as four lines joined by CR LF; kNoComparedVoltage when a side's
-// power is not above 0. Throws ArithmeticFault on an overflow or a division by zero.
-std::string CompareVoltages(const Side& in, const Side& out);
+// per 100 W in; kNoComparedVoltage when a side's power is not above 0. Throws
+// ArithmeticFault on an overflow or a division by zero.
+Outcome<ComparisonFigures> CompareVoltages(const Side& in, const Side& out);
 // The same from the RMS currents, with the voltages in place of the currents;
 // kNoCurrent when a side's power is not above 0.
-std::string CompareCurrents(const Side& in, const Side& out);
+Outcome<ComparisonFigures> CompareCurrents(const Side& in, const Side& out);
+
+// Four lines joined by CR LF, or the sentence. Equal powers read as a loss.
+std::string ComparisonText(const Outcome<ComparisonFigures>& outcome);
 
 }  // namespace tolvar::calc::compare

@@ -23,15 +23,17 @@ constexpr double kEndNudgeDeg = 0.0000001;
 // A far-point resistance or reactance of exactly 0 would divide by zero in the
 // parallel equivalent; it is shown and used as this instead [ohm].
 constexpr double kZeroPartOhm = 0.000001;
-// Rp and Xp beyond this are shown as a bound [ohm].
-constexpr double kParallelLimitOhm = 9999;
 // Gamma's phase turns twice as fast as the line's length: 720 degrees a wavelength.
 constexpr double kGammaDegreesPerWavelength = 720;
+// The search towards the antenna: SWR steps of 1 at most this often, then
+// each decimal digit down to 1e-7.
+constexpr int kCoarseTrials = 1000;
+constexpr int kFineDigits = 7;
 
-// Total loss [dB] of a line with matched loss `matched` [dB] whose load
-// reflects `rho`; equals `matched` for rho = 0.
-double TotalLoss(double matched, double rho) {
-  const double a = numeric::PowerRatioOfDecibels(matched);
+// Total loss [dB] of a line with matched loss `matchedDb` [dB] whose load
+// reflects `rho`; equals `matchedDb` for rho = 0.
+double TotalLoss(double matchedDb, double rho) {
+  const double a = numeric::PowerRatioOfDecibels(matchedDb);
   return numeric::DecibelsOfPowerRatio((Square(a) - Square(rho)) / (a * (1 - Square(rho))));
 }
 
@@ -39,50 +41,49 @@ double SwrToRho(double swr) { return (swr - 1) / (swr + 1); }
 
 // What the search finds towards the antenna.
 struct AntennaSide {
-  double LSWRF;
-  double LLOSA;
-  bool found;  // the coarse search reached the start point's ratio (CCC > 0)
+  double swr;
+  double totalLossDb;
+  bool found;  // the coarse search reached the start point's ratio
 };
 
 // Finds the antenna-side SWR whose reflected-power ratio, brought back to the
 // start point through the matched loss twice, reaches the start point's ratio:
 // a coarse search in steps of 1, then one decimal digit at a time to 1e-7.
-AntennaSide SearchAntennaSwr(double LSWRL, double LLOSP, double LLOSA, double PRINIZ) {
+AntennaSide SearchAntennaSwr(double entrySwr, double matchedLossDb, double totalLossDb,
+                             double startRatio) {
   // |Gamma|² falls by 10^(-ML/10) each way along the line.
-  const double back = std::pow(10.0, -LLOSP / 5);
-  const auto returned = [back](double LSWRP) { return back * Square(SwrToRho(LSWRP)); };
-  int CCC = 0;
-  double LSWRP = std::floor(LSWRL);
-  for (int N = 1; N <= 1000; ++N) {
-    const double PRPF = returned(LSWRP);
-    if (PRPF >= PRINIZ) {
-      CCC = N;
+  const double back = std::pow(10.0, -matchedLossDb / 5);
+  const auto returned = [back](double swr) { return back * Square(SwrToRho(swr)); };
+  bool reached = false;
+  double trialSwr = std::floor(entrySwr);
+  for (int trial = 1; trial <= kCoarseTrials; ++trial) {
+    const double ratio = returned(trialSwr);
+    reached = reached || ratio >= startRatio;
+    if (ratio == startRatio) {
+      return {trialSwr, totalLossDb, true};
     }
-    if (PRPF == PRINIZ) {
-      return {LSWRP, LLOSA, true};
-    }
-    if (PRPF > PRINIZ) {
+    if (ratio > startRatio) {
       break;
     }
-    LSWRP = LSWRP + 1;
+    trialSwr = trialSwr + 1;
   }
-  LSWRP = LSWRP - 1;  // the last trial below the start point's ratio
-  for (int DF = 1; DF <= 7; ++DF) {
-    const double step = std::pow(10.0, -DF);
-    for (int N = 1; N <= 10; ++N) {
-      const double PRPF = returned(LSWRP);
-      if (PRPF == PRINIZ) {
-        return {LSWRP, LLOSA, CCC > 0};
+  trialSwr = trialSwr - 1;  // the last trial below the start point's ratio
+  for (int digit = 1; digit <= kFineDigits; ++digit) {
+    const double step = std::pow(10.0, -digit);
+    for (int trial = 1; trial <= 10; ++trial) {
+      const double ratio = returned(trialSwr);
+      if (ratio == startRatio) {
+        return {trialSwr, totalLossDb, reached};
       }
-      if (PRPF > PRINIZ) {
+      if (ratio > startRatio) {
         break;
       }
-      LSWRP = LSWRP + step;
+      trialSwr = trialSwr + step;
     }
-    LSWRP = LSWRP - step;
+    trialSwr = trialSwr - step;
   }
   // The total loss again, now with the antenna-side magnitude.
-  return {LSWRP, TotalLoss(LLOSP, SwrToRho(LSWRP)), CCC > 0};
+  return {trialSwr, TotalLoss(matchedLossDb, SwrToRho(trialSwr)), reached};
 }
 
 void SetShift(StartPoint& s, double shiftDeg) {
@@ -96,129 +97,83 @@ void SetShift(StartPoint& s, double shiftDeg) {
 // The shift as an angle within its cycle, as shown: the bar's ends read 180
 // and 0, not both 0.
 double ShownShiftAngle(const LineEntries& e, const StartPoint& s) {
-  double Shgoniom = s.phaseTurnDeg / 2;
+  double angle = s.phaseTurnDeg / 2;
   if (e.slider == kShiftSteps) {
-    Shgoniom = Shgoniom - kEndNudgeDeg;
+    angle = angle - kEndNudgeDeg;
   }
   if (e.slider == 0) {
-    Shgoniom = kEndNudgeDeg;
+    angle = kEndNudgeDeg;
   }
   if (e.direction == Direction::TowardsAntenna) {
-    Shgoniom = 180 - Shgoniom;
+    angle = 180 - angle;
   }
-  return Shgoniom - std::floor(Shgoniom / 180) * 180;
+  return angle - std::floor(angle / 180) * 180;
 }
 
-// The last result line: the parallel equivalent of R + jX on the line
-// impedance field's value z, and the stubs of this line that cancel Xp.
-std::string ParallelLine(double LR, double LX, double z, const StartPoint& s,
-                         double velocityFactor) {
+// The parallel equivalent of the shown far-point impedance on the line
+// impedance field's value, and the stubs of this line that cancel its Xp.
+void SetParallelEquivalent(const LineEntries& e, const StartPoint& s, LineFigures& f) {
   numeric::FaultWatch watch;
-  const double r = LR / z;
-  const double x = LX / z;
-  const double RPAR = (Square(x) + Square(r)) / r;
-  const double XPAR = (Square(x) + Square(r)) / x;
-  const double StubR = numeric::GammaReFromZ(0, XPAR);
-  const double StubX = numeric::GammaImFromZ(0, XPAR);
-  const double StubM = numeric::Magnitude(StubR, StubX);
-  double StubP = numeric::PhaseFromCos(StubR, StubM);
-  if (StubX < 0) {
-    StubP = -StubP;
+  const double z = e.zNow;
+  const double r = f.shownZ.re / z;
+  const double x = f.shownZ.im / z;
+  const double parallelR = (Square(x) + Square(r)) / r;
+  const double parallelX = (Square(x) + Square(r)) / x;
+  // The stub's own reflection, a pure reactance -Xp on the rim.
+  const double stubRe = numeric::GammaReFromZ(0, parallelX);
+  const double stubIm = numeric::GammaImFromZ(0, parallelX);
+  const double stubRho = numeric::Magnitude(stubRe, stubIm);
+  double stubPhase = numeric::PhaseFromCos(stubRe, stubRho);
+  if (stubIm < 0) {
+    stubPhase = -stubPhase;
   }
-  StubP = -StubP;
-  const double StubC = numeric::AngleMod360(180 - StubP);
-  const double StubO = numeric::AngleMod360(-StubP);
-  const double Stubclosed = StubC / kGammaDegreesPerWavelength * s.wavelengthM * velocityFactor;
-  const double Stubopen = StubO / kGammaDegreesPerWavelength * s.wavelengthM * velocityFactor;
+  stubPhase = -stubPhase;
+  const double shortedTurnDeg = numeric::AngleMod360(180 - stubPhase);
+  const double openTurnDeg = numeric::AngleMod360(-stubPhase);
+  f.shortedStubM = shortedTurnDeg / kGammaDegreesPerWavelength * s.wavelengthM * e.velocityFactor;
+  f.openStubM = openTurnDeg / kGammaDegreesPerWavelength * s.wavelengthM * e.velocityFactor;
   watch.check();
-
-  std::string RPstr = "Rp = " + FormatFixed(z * RPAR, 2) + " ohm";
-  std::string XPstr = "Xp = " + FormatFixed(z * XPAR, 2) + " ohm";
-  if (z * XPAR > kParallelLimitOhm) {
-    XPstr = "Xp > 9999 ohm";
-  }
-  if (z * XPAR < -kParallelLimitOhm) {
-    XPstr = "Xp < -9999 ohm";
-  }
-  if (z * RPAR > kParallelLimitOhm) {
-    RPstr = "Rp > 9999 ohm";
-  }
-  return RPstr + " " + XPstr + " open-end stub: " + FormatFixed(Stubopen, 2) +
-         "m shorted: " + FormatFixed(Stubclosed, 2) + "m";
-}
-
-std::string ResultText(const LineEntries& e, const StartPoint& s, const FarPoint& far) {
-  double LR = far.r;
-  double LX = far.x;
-  if (LR == 0) {
-    LR = kZeroPartOhm;
-  }
-  if (LX == 0) {
-    LX = kZeroPartOhm;
-  }
-  const std::string last = ParallelLine(LR, LX, e.zNow, s, e.velocityFactor);
-
-  std::string line1 =
-      "R = " + FormatFixed(LR, 2) + " ohm  " + "X = " + FormatFixed(LX, 2) + " ohm  ";
-  if (e.lineZ != e.rtxZ) {
-    line1 += "SWR " + FormatFixed(e.lineZ, 0) + "ohm=" + FormatFixed(far.swr, 2) + " SWR " +
-             FormatFixed(e.rtxZ, 0) + "ohm=" + FormatFixed(far.swrAtRtx, 2);
-  } else {
-    line1 += "SWR = " + FormatFixed(far.swr, 2);
-  }
-  const std::string line2 = "V = " + FormatFixed(far.vrms, 2) + "Vrms" + " " +
-                            FormatFixed(numeric::PeakVolts(far.vrms), 2) + "Vp" + " " +
-                            FormatFixed(numeric::PeakToPeakVolts(far.vrms), 2) + "Vpp" +
-                            " I = " + FormatFixed(far.amperes, 2) + "A" +
-                            " PWR = " + FormatFixed(far.powerW, 2) + "W";
-  const char* Lsign = e.direction == Direction::TowardsAntenna ? "-" : "+";
-  const std::string line3 = "Shift=" + std::string(Lsign) + FormatFixed(ShownShiftAngle(e, s), 2) +
-                            "\u00b0 " + Lsign + FormatFixed(far.shiftLambda, 3) + " lambda " +
-                            FormatFixed(far.shiftM, 2) + "m" +
-                            " loss=" + FormatFixed(far.matchedLossDb, 2) + "(ML)+" +
-                            FormatFixed(far.totalLossDb - far.matchedLossDb, 2) +
-                            "(SWRL)=" + FormatFixed(far.totalLossDb, 2) + "dB";
-  return line1 + "\r\n" + line2 + "\r\n" + line3 + "\r\n" + last;
+  f.parallelR = z * parallelR;
+  f.parallelX = z * parallelX;
 }
 
 // The far point's impedance [ohm] from its Gamma against the line, and its
 // SWR against the transmitter impedance.
 void SetFarImpedance(const LineEntries& e, FarPoint& far) {
-  const double LR = numeric::GammaToR(e.lineZ, far.gammaRe, far.gammaIm, e.rtxZ);
-  const double LX = numeric::GammaToX(e.lineZ, far.gammaRe, far.gammaIm, e.rtxZ);
-  const double LGRR = numeric::GammaReFromZ(LR, LX);
-  const double LGIR = numeric::GammaImFromZ(LR, LX);
-  const double LRHOR = std::sqrt(Square(LGIR) + Square(LGRR));
-  far.swrAtRtx = numeric::SwrFromRho(LRHOR);
-  far.r = LR * e.rtxZ;
-  far.x = LX * e.rtxZ;
+  const double r = numeric::GammaToR(e.lineZ, far.gamma.re, far.gamma.im, e.rtxZ);
+  const double x = numeric::GammaToX(e.lineZ, far.gamma.re, far.gamma.im, e.rtxZ);
+  const double rtxGammaRe = numeric::GammaReFromZ(r, x);
+  const double rtxGammaIm = numeric::GammaImFromZ(r, x);
+  const double rtxRho = std::sqrt(Square(rtxGammaIm) + Square(rtxGammaRe));
+  far.swrAtRtx = numeric::SwrFromRho(rtxRho);
+  far.z = {r * e.rtxZ, x * e.rtxZ};
 }
 
 }  // namespace
 
+double ShiftDegrees(const LineEntries& e) {
+  if (e.direction == Direction::TowardsTransmitter) {
+    return (e.cycles - 1) * 180 + e.slider / 4.0;
+  }
+  return (e.slider / 4.0 - 180) - (e.cycles - 1) * 180;
+}
+
 StartPoint FindStartPoint(const LineEntries& e, double previousPhaseDeg) {
   numeric::FaultWatch watch;
   StartPoint s{};
-  const double LR1 = e.startR / e.zAtStart;
-  const double LX1 = e.startX / e.zAtStart;
-  double shiftDeg = 0;
-  if (e.direction == Direction::TowardsTransmitter) {
-    shiftDeg = (e.cycles - 1) * 180 + e.slider / 4.0;
-  } else {
-    shiftDeg = (e.slider / 4.0 - 180) - (e.cycles - 1) * 180;
-  }
+  const double startR = e.start.re / e.zAtStart;
+  const double startX = e.start.im / e.zAtStart;
   s.wavelengthM = kSpeedOfLight / e.mhz;
 
-  s.gammaRe = numeric::GammaReFromZ(LR1, LX1);
-  s.gammaIm = numeric::GammaImFromZ(LR1, LX1);
-  s.rho = numeric::Magnitude(s.gammaRe, s.gammaIm);
+  s.gamma = {numeric::GammaReFromZ(startR, startX), numeric::GammaImFromZ(startR, startX)};
+  s.rho = numeric::Magnitude(s.gamma.re, s.gamma.im);
   // A matched start point has no phase; every later use multiplies it by 0.
-  s.phaseDeg = s.rho != 0 ? numeric::PhaseFromCos(s.gammaRe, s.rho) : previousPhaseDeg;
-  if (s.gammaIm < 0) {
+  s.phaseDeg = s.rho != 0 ? numeric::PhaseFromCos(s.gamma.re, s.rho) : previousPhaseDeg;
+  if (s.gamma.im < 0) {
     s.phaseDeg = -s.phaseDeg;
   }
   numeric::AngleWrap180(s.phaseDeg);
-  SetShift(s, shiftDeg);
+  SetShift(s, ShiftDegrees(e));
   s.entrySwr = numeric::SwrFromRho(s.rho);
   s.unreliable = s.entrySwr > kMaxReliableEntrySwr || FrequencyUnreliable(e.mhz);
   watch.check();
@@ -241,52 +196,56 @@ FarPoint Propagate(const LineEntries& e, const StartPoint& s) {
   far.shiftM = far.shiftLambda * s.wavelengthM * e.velocityFactor;
   far.matchedLossDb = far.shiftM * e.lossPer100m / 100;
   far.totalLossDb = TotalLoss(far.matchedLossDb, s.rho);
-  const double PRINIZ = Square(s.rho);
+  const double startRatio = Square(s.rho);  // reflected / forward power
 
   far.found = true;
   if (!towardsAntenna) {
     // |Gamma|² falls by 10^(-ML/10) each way along the line.
-    const double PRF = std::pow(10.0, -far.matchedLossDb / 5) * PRINIZ;
-    far.swr = (std::sqrt(PRF) + 1) / (1 - std::sqrt(PRF));
+    const double farRatio = std::pow(10.0, -far.matchedLossDb / 5) * startRatio;
+    far.swr = (std::sqrt(farRatio) + 1) / (1 - std::sqrt(farRatio));
   } else {
     const AntennaSide antenna =
-        SearchAntennaSwr(s.entrySwr, far.matchedLossDb, far.totalLossDb, PRINIZ);
-    far.swr = antenna.LSWRF;
-    far.totalLossDb = antenna.LLOSA;
+        SearchAntennaSwr(s.entrySwr, far.matchedLossDb, far.totalLossDb, startRatio);
+    far.swr = antenna.swr;
+    far.totalLossDb = antenna.totalLossDb;
     far.found = antenna.found;
   }
-  const double LRHOF = SwrToRho(far.swr);
-  far.gammaRe = LRHOF * std::cos(s.farPhaseDeg * kPi / 180);
-  far.gammaIm = LRHOF * std::sin(s.farPhaseDeg * kPi / 180);
+  const double farRho = SwrToRho(far.swr);
+  far.gamma = {farRho * std::cos(s.farPhaseDeg * kPi / 180),
+               farRho * std::sin(s.farPhaseDeg * kPi / 180)};
   SetFarImpedance(e, far);
   // The transmitter side carries more power than the antenna side.
   far.powerW = towardsAntenna ? numeric::PowerRatioOfDecibels(-far.totalLossDb) * e.power
                               : numeric::PowerRatioOfDecibels(far.totalLossDb) * e.power;
-  far.vrms = numeric::RmsVoltsFromPowerV(far.powerW, far.r, far.x);
-  far.amperes = far.vrms * numeric::InverseMagnitudeS(far.r, far.x);
+  far.vrms = numeric::RmsVoltsFromPowerV(far.powerW, far.z.re, far.z.im);
+  far.amperes = far.vrms * numeric::InverseMagnitudeS(far.z.re, far.z.im);
   watch.check();
   return far;
 }
 
-LineResult ComputeLine(const LineEntries& e, const StartPoint& s) {
-  LineResult result;
-  result.far = Propagate(e, s);
-  result.complete = result.far.found;
-  const std::string text = ResultText(e, s, result.far);
-  result.text = result.complete ? text : std::string(kEntrySwrTooHigh);
-  result.farPower = result.far.powerW;
-  result.lossText = FormatFixed(e.lossPer100m, 1);
-  return result;
+Outcome<LineFigures> ComputeLine(const LineEntries& e, const StartPoint& s) {
+  LineFigures f{};
+  f.far = Propagate(e, s);
+  f.shownZ = {f.far.z.re == 0 ? kZeroPartOhm : f.far.z.re,
+              f.far.z.im == 0 ? kZeroPartOhm : f.far.z.im};
+  SetParallelEquivalent(e, s, f);
+  f.shownShiftDeg = ShownShiftAngle(e, s);
+  f.lineZ = e.lineZ;
+  f.rtxZ = e.rtxZ;
+  f.direction = e.direction;
+  if (!f.far.found) {
+    return kEntrySwrTooHigh;
+  }
+  return f;
 }
 
-std::vector<PathPoint> LinePath(const LineEntries& e, const StartPoint& start, int samples) {
-  std::vector<PathPoint> path;
+std::vector<Complex> LinePath(const LineEntries& e, const StartPoint& start, int samples) {
+  std::vector<Complex> path;
   path.reserve(static_cast<std::size_t>(samples) + 1);
-  path.push_back({start.gammaRe, start.gammaIm});
+  path.push_back(start.gamma);
   for (int k = 1; k <= samples; ++k) {
     const double shiftDeg = k == samples ? start.shiftDeg : start.shiftDeg * k / samples;
-    const FarPoint point = Propagate(e, ShiftedTo(start, shiftDeg));
-    path.push_back({point.gammaRe, point.gammaIm});
+    path.push_back(Propagate(e, ShiftedTo(start, shiftDeg)).gamma);
   }
   return path;
 }

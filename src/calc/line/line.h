@@ -4,7 +4,12 @@
 #include <string>
 #include <vector>
 
+#include "calc/outcome.h"
+#include "numeric/complex.h"
+
 namespace tolvar::calc::line {
+
+using numeric::Complex;
 
 // The shift bar's travel: quarter degrees over half a wavelength.
 inline constexpr int kShiftSteps = 720;
@@ -29,8 +34,7 @@ enum class Direction {
 
 // Everything one line computation reads, after its zero checks.
 struct LineEntries {
-  double startR;          // resistance at the start point [ohm]
-  double startX;          // reactance at the start point [ohm]
+  Complex start;          // impedance at the start point [ohm]
   double zAtStart;        // line impedance field when the run began [ohm]
   double zNow;            // the same field after the catalogue rewrote it [ohm]
   double lineZ;           // line impedance used by the computation [ohm]
@@ -50,14 +54,16 @@ struct StartPoint {
   double shiftDeg;      // signed electrical shift, negative towards the antenna
   double phaseTurnDeg;  // the turn of Gamma's phase: twice the shift
   double wavelengthM;   // free-space wavelength
-  double gammaRe;       // Gamma at the start point
-  double gammaIm;
-  double rho;          // |Gamma|
-  double phaseDeg;     // Gamma's phase, kept from the previous run when |Gamma| = 0
-  double farPhaseDeg;  // the phase after the shift
-  double entrySwr;     // SWR at the start point
-  bool unreliable;     // entry SWR above kMaxReliableEntrySwr or frequency above kMaxReliableMhz
+  Complex gamma;        // Gamma at the start point
+  double rho;           // |Gamma|
+  double phaseDeg;      // Gamma's phase, kept from the previous run when |Gamma| = 0
+  double farPhaseDeg;   // the phase after the shift
+  double entrySwr;      // SWR at the start point
+  bool unreliable;      // entry SWR above kMaxReliableEntrySwr or frequency above kMaxReliableMhz
 };
+
+// The signed shift [degrees] that the bar's position gives in its cycle.
+double ShiftDegrees(const LineEntries& entries);
 
 // First stage: the shift and the start point. previousPhaseDeg is the phase
 // the last run left. Throws ArithmeticFault (a zero frequency, a start
@@ -74,40 +80,48 @@ struct FarPoint {
   double matchedLossDb;  // line loss over the shift, matched
   double totalLossDb;    // with the loss due to the SWR
   double swr;            // on the line
-  double gammaRe;        // Gamma against the line impedance
-  double gammaIm;
-  double r;         // far-point impedance [ohm]
-  double x;         //
-  double swrAtRtx;  // against the transmitter impedance
-  double powerW;    // power at the far point
-  double vrms;      // voltage across the far-point impedance
-  double amperes;   // current through it
-  bool found;       // towards the antenna: some antenna-side SWR gives the entry SWR
+  Complex gamma;         // against the line impedance
+  Complex z;             // far-point impedance [ohm]
+  double swrAtRtx;       // against the transmitter impedance
+  double powerW;         // power at the far point
+  double vrms;           // voltage across the far-point impedance
+  double amperes;        // current through it
+  bool found;            // towards the antenna: some antenna-side SWR gives the entry SWR
 };
 
 // Second stage. Throws ArithmeticFault (a loss outside the total-loss
 // formula's domain, a far-point resistance of 0).
 FarPoint Propagate(const LineEntries& entries, const StartPoint& start);
 
-struct LineResult {
-  std::string text;      // the four lines joined by CR LF, or kEntrySwrTooHigh
-  bool complete;         // false for kEntrySwrTooHigh
-  double farPower;       // power at the far point [W]
-  std::string lossText;  // the loss per 100 m as the loss field shows it
+// What the result shows besides the far point.
+struct LineFigures {
   FarPoint far;
+  // The far point's impedance as shown: an exact 0 in either part would divide
+  // by zero in the parallel equivalent, so it is shown and used as 1e-6 ohm.
+  Complex shownZ;
+  double shownShiftDeg;  // the shift's angle within its cycle, [0, 180)
+  double parallelR;      // Rp [ohm] of the parallel equivalent, on the line impedance field
+  double parallelX;      // Xp [ohm]
+  double openStubM;      // length of this line's open stub that cancels Xp
+  double shortedStubM;   // and of its shorted one
+  double lineZ;
+  double rtxZ;
+  Direction direction;
 };
 
-// The propagation and the result text. Throws ArithmeticFault.
-LineResult ComputeLine(const LineEntries& entries, const StartPoint& start);
+// The propagation and what the result shows, or kEntrySwrTooHigh when no
+// antenna-side SWR gives the entry SWR. Throws ArithmeticFault.
+Outcome<LineFigures> ComputeLine(const LineEntries& entries, const StartPoint& start);
+
+// The result field's four lines joined by CR LF, or the sentence.
+std::string LineResultText(const Outcome<LineFigures>& outcome);
+// The loss per 100 m as the loss field shows it.
+std::string LossText(double lossPer100m);
 
 // Gamma (against the line impedance) at `samples` + 1 evenly spaced points from
 // the start point to the far point, each found by the same propagation as the
 // far point itself: the last one is the far point. Throws ArithmeticFault.
-struct PathPoint {
-  double re;
-  double im;
-};
-std::vector<PathPoint> LinePath(const LineEntries& entries, const StartPoint& start, int samples);
+std::vector<Complex> LinePath(const LineEntries& entries, const StartPoint& start, int samples);
 
 // The length range of the half-wave cycle `cycles` on the line: "low - high
 // mtrs."; none for a frequency of 0, which has no range.

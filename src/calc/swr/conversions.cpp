@@ -6,79 +6,97 @@
 
 namespace tolvar::calc::swr {
 
+Conversion<PowerFromVoltageFigures> PowerFromVoltage(Complex z, double volts, VoltageKind kind) {
+  numeric::FaultWatch watch;
+  const double vrms = numeric::RmsVolts(volts, kind);
+  const double watts = numeric::PowerFromRmsVoltsW(vrms, z.re, z.im);
+  const double amperes = numeric::InverseMagnitudeS(z.re, z.im) * vrms;
+  watch.check();
+
+  Conversion<PowerFromVoltageFigures> out{kNoDbm, numeric::RequireFinite(watts)};
+  if (watts > 0) {
+    const double dbm = numeric::DbmOfWatts(watts);
+    watch.check();
+    out.outcome = PowerFromVoltageFigures{watts, dbm, amperes};
+  }
+  if (vrms == 0) {
+    out.outcome = kNoVoltage;
+  }
+  return out;
+}
+
+Conversion<VoltageFromPowerFigures> VoltageFromPower(Complex z, double power, PowerUnit unit) {
+  numeric::FaultWatch watch;
+  double watts = power;
+  if (unit == PowerUnit::Dbm) {
+    watts = numeric::PowerRatioOfDecibels(watts - 30);
+  }
+  Conversion<VoltageFromPowerFigures> out{kNoVoltageFromPower, numeric::RequireFinite(watts)};
+  if (watts > 0) {
+    const double vrms = numeric::RmsVoltsFromPowerV(watts, z.re, z.im);
+    const double amperes = numeric::InverseMagnitudeS(z.re, z.im) * vrms;
+    watch.check();
+    out.outcome = VoltageFromPowerFigures{vrms, amperes};
+  }
+  if (unit == PowerUnit::Watt && !(watts > 0)) {
+    out.outcome = kNoPower;
+  }
+  return out;
+}
+
+Conversion<PowerFromCurrentFigures> PowerFromCurrent(Complex z, double amperes) {
+  numeric::FaultWatch watch;
+  const double watts = numeric::PowerFromRmsAmperesW(amperes, z.re);
+  const double vrms = numeric::RmsVoltsFromPowerV(watts, z.re, z.im);
+  watch.check();
+
+  Conversion<PowerFromCurrentFigures> out{kNoDbm, numeric::RequireFinite(watts)};
+  if (watts > 0) {
+    const double dbm = numeric::DbmOfWatts(watts);
+    watch.check();
+    out.outcome = PowerFromCurrentFigures{watts, dbm, vrms};
+  }
+  if (amperes == 0) {
+    out.outcome = kNoCurrent;
+  }
+  return out;
+}
+
 namespace {
 
 using numeric::FormatFixed;
 
+template <typename Figures, typename Layout>
+std::string TextOf(const Outcome<Figures>& outcome, Layout layout) {
+  const Figures* figures = FiguresOf(outcome);
+  return figures != nullptr ? layout(*figures) : std::string(std::get<std::string_view>(outcome));
+}
+
 }  // namespace
 
-Conversion PowerFromVoltage(double r, double x, double volts, VoltageKind kind) {
-  numeric::FaultWatch watch;
-  const double V1 = numeric::RmsVolts(volts, kind);
-  const double PWR1 = numeric::PowerFromRmsVoltsW(V1, r, x);
-  const double I1 = numeric::InverseMagnitudeS(r, x) * V1;
-  watch.check();
-
-  Conversion out;
-  if (PWR1 > 0) {
-    const double Pdbm = numeric::DbmOfWatts(PWR1);
-    watch.check();
-    out.text =
-        FormatFixed(PWR1, 3) + "W " + FormatFixed(Pdbm, 3) + "dBm " + FormatFixed(I1, 3) + "A";
-  } else {
-    out.text = kNoDbm;
-  }
-  if (V1 == 0) {
-    out.text = kNoVoltage;
-  }
-  out.forwardPower = FormatFixed(PWR1, 2);
-  return out;
+std::string ConversionText(const Outcome<PowerFromVoltageFigures>& outcome) {
+  return TextOf(outcome, [](const PowerFromVoltageFigures& f) {
+    return FormatFixed(f.watts, 3) + "W " + FormatFixed(f.dbm, 3) + "dBm " +
+           FormatFixed(f.amperes, 3) + "A";
+  });
 }
 
-Conversion VoltageFromPower(double r, double x, double power, PowerUnit unit) {
-  numeric::FaultWatch watch;
-  double PWRP = power;
-  if (unit == PowerUnit::Dbm) {
-    PWRP = numeric::PowerRatioOfDecibels(PWRP - 30);
-  }
-  Conversion out;
-  out.forwardPower = FormatFixed(PWRP, 2);
-  if (PWRP > 0) {
-    const double VP = numeric::RmsVoltsFromPowerV(PWRP, r, x);
-    const double IP = numeric::InverseMagnitudeS(r, x) * VP;
-    watch.check();
-    out.text = FormatFixed(VP, 3) + "Vrms " + FormatFixed(numeric::PeakVolts(VP), 3) + "Vp " +
-               FormatFixed(numeric::PeakToPeakVolts(VP), 3) + "Vpp " + FormatFixed(IP, 3) + "A";
-  } else {
-    out.text = kNoVoltageFromPower;
-  }
-  if (unit == PowerUnit::Watt && !(PWRP > 0)) {
-    out.text = kNoPower;
-  }
-  return out;
+std::string ConversionText(const Outcome<VoltageFromPowerFigures>& outcome) {
+  return TextOf(outcome, [](const VoltageFromPowerFigures& f) {
+    return FormatFixed(f.vrms, 3) + "Vrms " + FormatFixed(numeric::PeakVolts(f.vrms), 3) + "Vp " +
+           FormatFixed(numeric::PeakToPeakVolts(f.vrms), 3) + "Vpp " + FormatFixed(f.amperes, 3) +
+           "A";
+  });
 }
 
-Conversion PowerFromCurrent(double r, double x, double amperes) {
-  numeric::FaultWatch watch;
-  const double PIC = numeric::PowerFromRmsAmperesW(amperes, r);
-  const double VI = numeric::RmsVoltsFromPowerV(PIC, r, x);
-  watch.check();
-
-  Conversion out;
-  if (PIC > 0) {
-    const double PdbmI = numeric::DbmOfWatts(PIC);
-    watch.check();
-    out.text = FormatFixed(PIC, 3) + "W " + FormatFixed(PdbmI, 3) + "dBm " + FormatFixed(VI, 1) +
-               "Vrms " + FormatFixed(numeric::PeakVolts(VI), 1) + "Vp " +
-               FormatFixed(numeric::PeakToPeakVolts(VI), 1) + "Vpp";
-  } else {
-    out.text = kNoDbm;
-  }
-  if (amperes == 0) {
-    out.text = kNoCurrent;
-  }
-  out.forwardPower = FormatFixed(PIC, 2);
-  return out;
+std::string ConversionText(const Outcome<PowerFromCurrentFigures>& outcome) {
+  return TextOf(outcome, [](const PowerFromCurrentFigures& f) {
+    return FormatFixed(f.watts, 3) + "W " + FormatFixed(f.dbm, 3) + "dBm " +
+           FormatFixed(f.vrms, 1) + "Vrms " + FormatFixed(numeric::PeakVolts(f.vrms), 1) + "Vp " +
+           FormatFixed(numeric::PeakToPeakVolts(f.vrms), 1) + "Vpp";
+  });
 }
+
+std::string ForwardPowerText(double watts) { return FormatFixed(watts, 2); }
 
 }  // namespace tolvar::calc::swr

@@ -4,7 +4,6 @@
 
 #include "calc/messages.h"
 #include "numeric/fault.h"
-#include "numeric/format.h"
 #include "numeric/reflection.h"
 #include "numeric/square.h"
 
@@ -12,97 +11,73 @@ namespace tolvar::calc::swr {
 
 namespace {
 
-using numeric::FormatFixed;
-using numeric::SignText;
 using numeric::Square;
 
 // The load's admittance 1 / Z [S], read on the point -Gamma.
-struct Admittance {
-  double re;
-  double im;
-};
-
-Admittance AdmittanceOfLoad(const SwrEntries& entries, const Reflection& gamma) {
-  const double x0 = entries.x0 / entries.r0;
-  const numeric::NormalisedImpedance y = numeric::ImpedanceOfReflection(-gamma.re, -gamma.im);
-  double SCAR = y.r / entries.r0;
-  double SCAI = y.x / entries.r0;
-  if (x0 != 0) {
+Complex AdmittanceOfLoad(const SwrEntries& entries, Complex gamma) {
+  const double referenceX = entries.reference.im / entries.reference.re;
+  const Complex normalised = numeric::ImpedanceOfReflection(-gamma);
+  Complex admittance{normalised.re / entries.reference.re, normalised.im / entries.reference.re};
+  if (referenceX != 0) {
     // -Gamma gives (1 + jx0) / Z for a complex reference; divide that factor out.
-    const double q = 1 + Square(x0);
-    const double re = (SCAR + SCAI * x0) / q;
-    const double im = (SCAI - SCAR * x0) / q;
-    SCAR = re;
-    SCAI = im;
+    const double q = 1 + Square(referenceX);
+    admittance = {(admittance.re + admittance.im * referenceX) / q,
+                  (admittance.im - admittance.re * referenceX) / q};
   }
-  return {SCAR, SCAI};
+  return admittance;
 }
 
 // Gamma's phase in degrees, in (-180, 180].
-double PhaseDegrees(const Reflection& gamma) {
-  double SCRF = numeric::ArcCos(gamma.re / gamma.magnitude);
+double PhaseDegrees(Complex gamma, double rho) {
+  double phase = numeric::ArcCos(gamma.re / rho);
   if (gamma.im < 0) {
-    SCRF = -SCRF;
+    phase = -phase;
   }
-  SCRF = SCRF * 180 / numeric::kPi;
-  return numeric::AngleWrap180(SCRF);
-}
-
-std::string AdmittanceLine(const Admittance& y) {
-  return "Admittance = " + FormatFixed(y.re, 3) + " " + SignText(y.im) + " J" +
-         FormatFixed(std::fabs(y.im), 3) + " S";
+  phase = phase * 180 / numeric::kPi;
+  return numeric::AngleWrap180(phase);
 }
 
 }  // namespace
 
-Reflection ReflectionOfLoad(const SwrEntries& entries) {
-  // Normalise to R0.
-  const double r = entries.r / entries.r0;
-  const double x = entries.x / entries.r0;
-  const double x0 = entries.x0 / entries.r0;
-  const double NumRV = ((Square(r) - Square(1.0)) + Square(x)) - Square(x0);
-  const double D = Square(r + 1) + Square(x + x0);
-  const double NumXV = (x - x0) * (r + 1) - (x + x0) * (r - 1);
-  const double GamR = NumRV / D;
-  const double GamX = NumXV / D;
-  // A correctly rounded square root keeps GamR / GamM at exactly -1 for a
-  // resistive load below R0, so its phase reads 180.0.
-  return {GamR, GamX, std::sqrt(Square(GamX) + Square(GamR))};
+Complex ReflectionOfLoad(const SwrEntries& entries) {
+  // Normalised to R0.
+  const double r = entries.load.re / entries.reference.re;
+  const double x = entries.load.im / entries.reference.re;
+  const double x0 = entries.reference.im / entries.reference.re;
+  const double numeratorRe = ((Square(r) - Square(1.0)) + Square(x)) - Square(x0);
+  const double denominator = Square(r + 1) + Square(x + x0);
+  const double numeratorIm = (x - x0) * (r + 1) - (x + x0) * (r - 1);
+  return {numeratorRe / denominator, numeratorIm / denominator};
 }
 
-std::string SwrText(const SwrEntries& entries) {
+Outcome<SwrFigures> ComputeSwr(const SwrEntries& entries) {
   numeric::FaultWatch watch;
-  const Reflection gamma = ReflectionOfLoad(entries);
-  const double SWR = (gamma.magnitude + 1) / (1 - gamma.magnitude);  // rho = 1: a fault
-  const Admittance admittance = AdmittanceOfLoad(entries, gamma);
+  SwrFigures figures{};
+  figures.gamma = ReflectionOfLoad(entries);
+  // A correctly rounded square root keeps re / rho at exactly -1 for a
+  // resistive load below R0, so its phase reads 180.0.
+  figures.rho = numeric::Abs(figures.gamma);
+  figures.swr = (figures.rho + 1) / (1 - figures.rho);  // rho = 1: a fault
+  figures.admittanceS = AdmittanceOfLoad(entries, figures.gamma);
 
-  if (!(gamma.magnitude > 0)) {
+  if (!(figures.rho > 0)) {
     watch.check();
     // A matched load has no return loss; the reflected power is 0 and the power
     // check reads the forward power itself.
-    if (!(entries.power > 0)) {
-      return std::string(kNoForwardPower);
+    if (!(entries.forwardPowerW > 0)) {
+      return kNoForwardPower;
     }
-    return "SWR = " + FormatFixed(SWR, 3) + " Ret.Loss = INF. Refl.Pwr. = " + FormatFixed(0, 3) +
-           "\r\n" + "Ref.Coef. = " + FormatFixed(std::fabs(gamma.re), 3) + " " +
-           SignText(gamma.im) + " i" + FormatFixed(std::fabs(gamma.im), 3) +
-           "  Ref.Coef.Magn. = " + FormatFixed(gamma.magnitude, 3);
+    return figures;
   }
-  const double RetLoss = (std::log(gamma.magnitude) / std::log(10.0)) * (-20);
-  const double RefPWR = entries.power / std::pow(10.0, RetLoss / 10);
-  const double SCRF = PhaseDegrees(gamma);
+  const double returnLossDb = (std::log(figures.rho) / std::log(10.0)) * (-20);
+  figures.returnLossDb = returnLossDb;
+  figures.reflectedPowerW = entries.forwardPowerW / std::pow(10.0, returnLossDb / 10);
+  figures.phaseDeg = PhaseDegrees(figures.gamma, figures.rho);
   watch.check();
-  if (!(RefPWR > 0)) {
-    return std::string(kNoForwardPower);
+  if (!(figures.reflectedPowerW > 0)) {
+    return kNoForwardPower;
   }
-  return "SWR = " + FormatFixed(SWR, 3) + " Ret.Loss = " + FormatFixed(RetLoss, 3) +
-         " Refl.Pwr. = " + FormatFixed(RefPWR, 3) + "\r\n" +
-         "Reflection Coeff. (Gamma or S11) = " + SignText(gamma.re) +
-         FormatFixed(std::fabs(gamma.re), 4) + " " + SignText(gamma.im) + " i" +
-         FormatFixed(std::fabs(gamma.im), 4) + "\r\n" +
-         "Reflection Coefficent Magnitude (rho) = " + FormatFixed(gamma.magnitude, 4) + "\r\n" +
-         "Angle of Reflection Coeff. (Gamma Phase) = " + FormatFixed(SCRF, 1) + "\u00b0" + "\r\n" +
-         AdmittanceLine(admittance);
+  return figures;
 }
 
 }  // namespace tolvar::calc::swr

@@ -2,13 +2,12 @@
 
 #include <string>
 
+#include "calc/outcome.h"
+#include "numeric/complex.h"
+
 namespace tolvar::calc::tuner {
 
-// A complex number as the VNA shows it.
-struct Complex {
-  double re;
-  double im;
-};
+using numeric::Complex;
 
 // The tuner's S-parameters (port 1 = RTX side, port 2 = ANT side) and the
 // antenna's reflection coefficient, each measured on its own.
@@ -25,8 +24,8 @@ inline constexpr double kVnaReferenceOhm = 50;
 
 // The impedance [ohm] of a reflection coefficient on the VNA's reference, and
 // as the result shows it: "73.08 + J15.38".
-Complex ImpedanceOhm(const Complex& gamma);
-std::string ImpedanceText(const Complex& z);
+Complex ImpedanceOhm(Complex gamma);
+std::string ImpedanceText(Complex z);
 
 // A part of the antenna's reflection coefficient as typed is accepted when it
 // lies strictly between -1 and 1; each part is judged alone.
@@ -38,17 +37,29 @@ struct Waves {
   Complex b1;               // leaving port 1: S11 + S12 S21 G / (1 - S22 G)
   Complex b2;               // leaving port 2: S21 / (1 - S22 G)
   Complex a2;               // reflected by the antenna: G b2
-  double acceptedAtPort1;   // EPGR = 1 - |b1|²
-  double deliveredAtPort2;  // EPLR = |b2|² - |a2|²
+  double acceptedAtPort1;   // 1 - |b1|²
+  double deliveredAtPort2;  // |b2|² - |a2|²
 };
-// Throws ArithmeticFault when S22 * S Ant. = 1 or on an overflow.
+// S22 * S Ant. = 1 raises the division-by-zero flag (see numeric/fault.h).
 Waves TunerWaves(const TunerEntries& entries);
 
-// The tuner's insertion loss in dB and per cent, the four waves, and the
-// antenna impedance (on 50 ohm) and SWR, as four lines joined by CR LF; the
-// gain text with " CHECK DATA!" for a loss of 0 dB or less; kInvalidSParameters
-// when the powers give no loss at all or the antenna is not passive
-// (|S Ant.| >= 1). Throws ArithmeticFault when S22 * S Ant. = 1 or on an overflow.
-std::string TunerLossText(const TunerEntries& entries);
+struct TunerFigures {
+  double insertionLossDb;  // 0 or less: a gain, which no passive tuner gives
+  double lostPercent;      // share of the input power lost
+  double gainedPercent;    // share gained, for a gain
+  Waves waves;
+  Complex antennaZ;  // on kVnaReferenceOhm
+  double antennaSwr;
+};
+
+// The tuner's insertion loss and its waves, and the antenna's Z and SWR;
+// kInvalidSParameters when the powers give no loss at all or the antenna is not
+// passive (|S Ant.| >= 1). Throws ArithmeticFault when S22 * S Ant. = 1 or on an
+// overflow.
+Outcome<TunerFigures> ComputeTunerLoss(const TunerEntries& entries);
+
+// Four lines joined by CR LF: the loss in dB and per cent (or the gain with
+// " CHECK DATA!"), the waves, the antenna's Z and SWR; or the sentence.
+std::string TunerLossText(const Outcome<TunerFigures>& outcome);
 
 }  // namespace tolvar::calc::tuner

@@ -47,16 +47,17 @@ TEST(TunerLoss, ShowsTheResultText) {
       Row{{}, invalid}, Row{{{0, 0}, {1.5, 0}, {0.5, 0}, {0, 0}, {0.5, 0}}, invalid},
       Row{{{0.6, 0.8}, {0, 0}, {0.9, 0}, {0, 0}, {0.9, 0}}, invalid},
       Row{{{1, 0}, {0, 0}, {0.9, 0}, {0, 0}, {0.9, 0}}, invalid}};
-  for (const auto& [entries, text] : kRows) EXPECT_EQ(TunerLossText(entries), text);
+  for (const auto& [entries, text] : kRows)
+    EXPECT_EQ(TunerLossText(ComputeTunerLoss(entries)), text);
   // S22 S Ant. = 1 divides by zero.
-  EXPECT_THROW(TunerLossText({{0.5, 0}, {0, 0}, {0.9, 0}, {2, 0}, {0.9, 0}}),
+  EXPECT_THROW(ComputeTunerLoss({{0.5, 0}, {0, 0}, {0.9, 0}, {2, 0}, {0.9, 0}}),
                tolvar::numeric::ArithmeticFault);
   // A reciprocal lossless tuner, S = [[a, t], [t, -conj(a)]] with t² = 1 - |a|², loses nothing.
   for (const auto& [re, im] : {std::pair{0.3, 0.4}, {-0.5, 0.1}, {0.0, 0.0}, {0.6, -0.2}}) {
     const double t = std::sqrt(1 - re * re - im * im);
     for (const auto& [antRe, antIm] : {std::pair{0.2, 0.1}, {-0.3, -0.4}, {0.5, 0.3}}) {
-      const std::string text = TunerLossText({{antRe, antIm}, {re, im}, {t, 0}, {-re, im}, {t, 0}});
-      EXPECT_NE(text.find(" = 0.0000 dB ("), std::string::npos) << text;
+      const auto loss = ComputeTunerLoss({{antRe, antIm}, {re, im}, {t, 0}, {-re, im}, {t, 0}});
+      EXPECT_NEAR(std::get<TunerFigures>(loss).insertionLossDb, 0, 1e-12);
     }
   }
 }

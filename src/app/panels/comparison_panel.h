@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/panel.h"
+#include "app/panels/panel.h"
 #include "calc/tuner/tuner.h"
 
 namespace tolvar::app {
@@ -9,9 +9,11 @@ class ButtonPresses;
 class FocusHandlers;
 
 // The "Input - Output Comparison" panel: the voltage and current comparisons
-// and the tuner insertion loss, which share the result field Text5, and the
+// and the tuner insertion loss, which share the result field ComparisonResult, and the
 // rules of the S-parameter fields.
 class ComparisonPanel : public Panel {
+  Q_OBJECT
+
  public:
   ComparisonPanel(QWidget* window, const Controls& controls, FocusHandlers& focus,
                   ButtonPresses& presses);
@@ -29,7 +31,9 @@ class ComparisonPanel : public Panel {
   void checkAntennaPart(Control field, const Message& outOfRange, Qt::FocusReason reason);
 
   ButtonPresses& presses_;
-  calc::tuner::TunerEntries tuner_{};  // what the tuner result on screen was computed from
+  // The tuner result on screen: what it was computed from, and its figures.
+  calc::tuner::TunerEntries tuner_{};
+  calc::tuner::TunerFigures figures_{};
 };
 
 }  // namespace tolvar::app

@@ -1,10 +1,11 @@
-#include "app/panel.h"
+#include "app/panels/panel.h"
 
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 
-#include "app/fields.h"
+#include "app/layout/messages.h"
+#include "numeric/fault.h"
 #include "numeric/format.h"
 
 namespace tolvar::app {
@@ -19,9 +20,9 @@ void Panel::warn(const Message& message) const {
 }
 
 void Panel::replaceZero(Control entry, const Message& message) const {
-  if (value(entry) == 0) {
+  if (controls_.value(entry) == 0) {
     warn(message);
-    if (value(entry) == 0) {
+    if (controls_.value(entry) == 0) {
       controls_.setText(entry, ToQString(kZeroReplacement));
     }
   }
@@ -34,16 +35,16 @@ void Panel::empty(std::span<const Control> fields) const {
 }
 
 void Panel::run(Control result, const std::function<void()>& handler) const {
-  RunHandler(controls_.widget(result), handler);
+  try {
+    handler();
+  } catch (const numeric::ArithmeticFault&) {
+    controls_.writeResult(result, ToQString(kFaultSentence));
+  }
 }
 
-void Panel::writeResult(Control result, const QString& text) const {
-  WriteResult(controls_.widget(result), text);
-}
-
-QString Panel::ImpedanceText(double r, double x) {
-  return QStringLiteral("R = ") + ToQString(numeric::FormatFixed(r, 2)) +
-         QStringLiteral(" ohm X = ") + ToQString(numeric::FormatFixed(x, 2)) +
+QString Panel::ImpedanceText(numeric::Complex z) {
+  return QStringLiteral("R = ") + ToQString(numeric::FormatFixed(z.re, 2)) +
+         QStringLiteral(" ohm X = ") + ToQString(numeric::FormatFixed(z.im, 2)) +
          QStringLiteral(" ohm");
 }
 
@@ -51,7 +52,7 @@ void Panel::onChartChange(std::function<void()> callback) { chartChanged_ = std:
 
 void Panel::writeChartedResult(Control result, const QString& text, bool charted) {
   if (!charted) {
-    writeResult(result, text);  // the field's change takes earlier figures off
+    controls_.writeResult(result, text);  // the field's change takes earlier figures off
     return;
   }
   QWidget* field = controls_.widget(result);
@@ -69,7 +70,7 @@ void Panel::writeChartedResult(Control result, const QString& text, bool charted
             });
   }
   writing_ = true;
-  WriteResult(field, text);
+  controls_.writeResult(result, text);
   writing_ = false;
   charted_ = FieldText(field);
   if (chartChanged_) {

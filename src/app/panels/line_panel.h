@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "app/panel.h"
+#include "app/panels/panel.h"
 #include "calc/line/line.h"
 
 namespace tolvar::app {
@@ -13,6 +13,8 @@ class FocusHandlers;
 // The transmission-line panel: the refresh of the shown line data, the shift
 // controls that run the line computation, and the power swap.
 class LinePanel : public Panel {
+  Q_OBJECT
+
  public:
   LinePanel(QWidget* window, const Controls& controls, FocusHandlers& focus);
 
@@ -52,10 +54,10 @@ class LinePanel : public Panel {
   double lastPhaseDeg_ = 0;       // the start point's phase of the last run
   double lastFarPowerW_ = 0;      // the far-point power of the last run
   bool lastRunComplete_ = false;  // the last run ended with a four-line result
-  // What the line result on screen was computed from, and its far point.
+  // The line result on screen: what it was computed from, and its figures.
   calc::line::LineEntries charted_{};
   calc::line::StartPoint chartedStart_{};
-  calc::line::FarPoint chartedFar_{};
+  calc::line::LineFigures chartedFigures_{};
 };
 
 }  // namespace tolvar::app

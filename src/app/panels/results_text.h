@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "app/control_names.h"
+#include "app/layout/control.h"
 
 namespace tolvar::app {
 
@@ -10,8 +10,8 @@ class Controls;
 
 // The panel's entries, choices and results as plain text, one line each,
 // labelled as the window labels them and with the numbers exactly as shown:
-// what "Copy results" puts on the clipboard. `panel` is Frame1, Frame2 or
-// Frame11; empty fields are left out.
+// what "Copy results" puts on the clipboard. `panel` is SwrFrame, ComparisonFrame or
+// LineFrame; empty fields are left out.
 QString ResultsText(const Controls& controls, Control panel);
 
 }  // namespace tolvar::app

@@ -4,7 +4,7 @@
 #include <span>
 #include <string_view>
 
-#include "app/control_names.h"
+#include "app/layout/control.h"
 
 namespace tolvar::app {
 
@@ -38,6 +38,7 @@ enum ControlFlag : unsigned {
 
 struct ControlSpec {
   std::optional<Control> name;  // none for the unnamed "R:"/"I:" captions
+  std::string_view layoutName;  // the objectName: "Text7", "Command4", ...
   ControlKind kind;
   std::optional<Control> parent;  // containing panel; none for the window itself
   int left, top, width, height;   // twips within the parent
@@ -56,7 +57,9 @@ inline constexpr int kClientHeightTwips = 10170;
 
 std::span<const ControlSpec> WindowLayout();
 
-// The row of a named control; every control of control_names.h has one.
+// The row of a named control; every Control has one.
 const ControlSpec& LayoutRow(Control control);
+// The control's layout name, which is its objectName.
+std::string_view LayoutName(Control control);
 
 }  // namespace tolvar::app

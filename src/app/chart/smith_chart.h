@@ -22,18 +22,21 @@ class QAction;
 
 namespace tolvar::app {
 
+// The hues marks come in. The chart picks each one's shade from a set for
+// light palettes or one for dark ones, so that it stands out from the disc.
+enum class MarkHue { Red, Blue, Green, Purple, Orange, Teal };
+
 struct ChartMark {
   QString legend;       // the legend's line, e.g. "Load (SWR panel)"; empty: not in the legend
   QString description;  // its line of the chart's accessible description
-  // Invalid: the next of the chart's own colours (one set for light palettes,
-  // one for dark). Any colour is drawn lighter or darker if needed to stand out
-  // from the disc.
-  QColor colour;
-  std::vector<numeric::Reflection> path;  // one point: a dot; more: a line, dot on the last
-  bool swrCircle = false;                 // also draws |Gamma| = |last point|
+  MarkHue hue = MarkHue::Red;
+  std::vector<numeric::Complex> path;  // one point: a dot; more: a line, dot on the last
+  bool swrCircle = false;              // also draws |Gamma| = |last point|
 };
 
 class SmithChart : public QWidget {
+  Q_OBJECT
+
  public:
   explicit SmithChart(QWidget* parent = nullptr);
 
@@ -95,7 +98,7 @@ class SmithChart : public QWidget {
   void drawLegend(QPainter& painter, const std::vector<QColor>& colours) const;
 
   std::vector<ChartMark> marks_;
-  numeric::Impedance reference_{50, 0};
+  numeric::Complex reference_{50, 0};
   bool admittance_ = false;
   std::optional<QPointF> pointer_;  // over the widget, or none
   QString readout_;

@@ -2,7 +2,7 @@
 
 #include <span>
 
-#include "app/control_names.h"
+#include "app/layout/control.h"
 
 namespace tolvar::app {
 

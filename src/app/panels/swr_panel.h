@@ -1,6 +1,7 @@
 #pragma once
 
-#include "app/panel.h"
+#include "app/panels/panel.h"
+#include "calc/swr/conversions.h"
 #include "calc/swr/swr.h"
 
 namespace tolvar::app {
@@ -9,6 +10,8 @@ namespace tolvar::app {
 // the power, voltage and current conversions. Each conversion also writes the
 // power it used or found into the forward-power field of the SWR calculator.
 class SwrPanel : public Panel {
+  Q_OBJECT
+
  public:
   SwrPanel(QWidget* window, const Controls& controls);
 
@@ -22,8 +25,12 @@ class SwrPanel : public Panel {
   void computePowerFromCurrent();
 
   void checkMeasuredResistance() const;
+  template <typename Figures>
+  void writeConversion(Control result, const calc::swr::Conversion<Figures>& conversion) const;
 
-  calc::swr::SwrEntries load_{};  // what the SWR result on screen was computed from
+  // The SWR result on screen: what it was computed from, and its figures.
+  calc::swr::SwrEntries load_{};
+  calc::swr::SwrFigures figures_{};
 };
 
 }  // namespace tolvar::app

@@ -1,4 +1,4 @@
-#include "app/smith_chart.h"
+#include "app/chart/smith_chart.h"
 
 #include <QAction>
 #include <QDir>
@@ -25,8 +25,8 @@ namespace {
 
 using numeric::ChartFrame;
 using numeric::Circle;
+using numeric::Complex;
 using numeric::PixelPoint;
-using numeric::Reflection;
 
 // The normalised values the grid draws and labels, and its SWR circles.
 constexpr std::array<double, 5> kGridValues{0.2, 0.5, 1, 2, 5};
@@ -44,8 +44,8 @@ constexpr double kFontFloorPoints = 8.25;
 constexpr double kFontCeilingPoints = 13;
 constexpr double kPixelsPerPoint = 58;
 
-// Colours the marks take in turn when the caller names none, for a light and a
-// dark background: each stands out from its background and from the others.
+// The marks' colours, in the order of MarkHue, for a light and a dark
+// background: each stands out from its background and from the others.
 constexpr std::array<QRgb, 6> kLightMarkColours{0xffc62828, 0xff1565c0, 0xff2e7d32,
                                                 0xff8e24aa, 0xffe65100, 0xff00838f};
 constexpr std::array<QRgb, 6> kDarkMarkColours{0xffff7070, 0xff64b5f6, 0xff81c784,
@@ -117,9 +117,7 @@ QColor Readable(QColor colour, const QColor& background) {
   return colour;
 }
 
-bool IsFinite(Reflection gamma) { return std::isfinite(gamma.re) && std::isfinite(gamma.im); }
-
-QPointF ToPoint(Reflection gamma, const ChartFrame& frame) {
+QPointF ToPoint(Complex gamma, const ChartFrame& frame) {
   const PixelPoint point = numeric::PointFromReflection(
       {std::clamp(gamma.re, -kFarGamma, kFarGamma), std::clamp(gamma.im, -kFarGamma, kFarGamma)},
       frame);
@@ -144,7 +142,7 @@ std::vector<SmithChart::PlacedText> GridLabels(const ChartFrame& frame,
   };
   const double radius = frame.side / 2;
   const double gap = metrics.height() * 0.3;
-  const numeric::Impedance unit{1, 0};
+  const Complex unit{1, 0};
   for (const double value : kGridValues) {
     // Just above the axis where the resistance circle crosses it.
     const QPointF crossing = ToPoint(*numeric::ReflectionFromImpedance({value, 0}, unit), frame);
@@ -153,7 +151,7 @@ std::vector<SmithChart::PlacedText> GridLabels(const ChartFrame& frame,
     for (const double x : {value, -value}) {
       // Outside the rim where the reactance arc meets it, pushed outwards by
       // its own size so that no corner dips into the disc.
-      const Reflection rim = *numeric::ReflectionFromImpedance({0, x}, unit);
+      const Complex rim = *numeric::ReflectionFromImpedance({0, x}, unit);
       const QPointF anchor =
           ToPoint({rim.re * (1 + gap / radius), rim.im * (1 + gap / radius)}, frame);
       const QString text =
@@ -203,7 +201,7 @@ SmithChart::SmithChart(QWidget* parent) : QWidget(parent, Qt::Window) {
 
 void SmithChart::setReference(double ohmR, double ohmX) {
   if (!std::isfinite(ohmR) || !std::isfinite(ohmX) ||
-      (ohmR == reference_.r && ohmX == reference_.x)) {
+      (ohmR == reference_.re && ohmX == reference_.im)) {
     return;
   }
   reference_ = {ohmR, ohmX};
@@ -250,17 +248,16 @@ bool SmithChart::savePng(const QString& path) const {
 }
 
 QString SmithChart::readoutAt(QPointF position) const {
-  const Reflection gamma =
-      numeric::ReflectionFromPoint({position.x(), position.y()}, layout_.frame);
-  const double magnitude = numeric::ReflectionMagnitude(gamma);
+  const Complex gamma = numeric::ReflectionFromPoint({position.x(), position.y()}, layout_.frame);
+  const double magnitude = numeric::Abs(gamma);
   // The rim and beyond hold no passive load: nothing to read there.
   if (!(magnitude < 1)) {
     return {};
   }
   QStringList parts;
   if (const auto z = numeric::ImpedanceFromReflection(gamma, reference_)) {
-    parts << QStringLiteral("Z = ") + Fixed(z->r, 2) + QLatin1Char(' ') +
-                 ImaginaryPart(Fixed(z->x, 2)) + QStringLiteral(" ohm");
+    parts << QStringLiteral("Z = ") + Fixed(z->re, 2) + QLatin1Char(' ') +
+                 ImaginaryPart(Fixed(z->im, 2)) + QStringLiteral(" ohm");
   }
   parts << QStringLiteral("|\u0393| = ") + Fixed(magnitude, 3) + QStringLiteral(" at ") +
                Fixed(numeric::ReflectionAngleDegrees(gamma), 1) + QStringLiteral("\u00b0");
@@ -315,8 +312,8 @@ void SmithChart::refreshReadout() {
 }
 
 QString SmithChart::referenceText() const {
-  return QStringLiteral("Reference ") + Compact(reference_.r) + QLatin1Char(' ') +
-         ImaginaryPart(Compact(reference_.x)) + QStringLiteral(" ohm");
+  return QStringLiteral("Reference ") + Compact(reference_.re) + QLatin1Char(' ') +
+         ImaginaryPart(Compact(reference_.im)) + QStringLiteral(" ohm");
 }
 
 QStringList SmithChart::legendLines() const {
@@ -428,14 +425,10 @@ void SmithChart::saveWithDialog() {
 std::vector<QColor> SmithChart::markColours() const {
   const QColor background = palette().color(QPalette::Base);
   const auto& set = IsDark(background) ? kDarkMarkColours : kLightMarkColours;
-  std::size_t next = 0;
   std::vector<QColor> colours;
   for (const ChartMark& mark : marks_) {
-    QColor colour = mark.colour;
-    if (!colour.isValid()) {
-      colour = QColor::fromRgb(set[next++ % set.size()]);
-    }
-    colours.push_back(Readable(colour, background));
+    colours.push_back(
+        Readable(QColor::fromRgb(set.at(static_cast<std::size_t>(mark.hue))), background));
   }
   return colours;
 }
@@ -552,8 +545,8 @@ void SmithChart::drawMarks(QPainter& painter, const std::vector<QColor>& colours
     const ChartMark& mark = marks_[i];
     // A point that is not finite has nowhere to go on the chart.
     QPolygonF points;
-    for (const Reflection& gamma : mark.path) {
-      if (IsFinite(gamma)) {
+    for (const Complex& gamma : mark.path) {
+      if (numeric::IsFinite(gamma)) {
         points << ToPoint(gamma, frame);
       }
     }
@@ -561,8 +554,8 @@ void SmithChart::drawMarks(QPainter& painter, const std::vector<QColor>& colours
       continue;
     }
     const QColor& colour = colours[i];
-    if (mark.swrCircle && IsFinite(mark.path.back())) {
-      const double magnitude = numeric::ReflectionMagnitude(mark.path.back());
+    if (mark.swrCircle && numeric::IsFinite(mark.path.back())) {
+      const double magnitude = numeric::Abs(mark.path.back());
       if (magnitude > 0 && magnitude < 1) {
         painter.setPen(QPen(colour, 1.2, Qt::DashDotLine));
         painter.setBrush(Qt::NoBrush);

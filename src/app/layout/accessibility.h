@@ -3,7 +3,7 @@
 #include <span>
 #include <string_view>
 
-#include "app/control_names.h"
+#include "app/layout/control.h"
 
 namespace tolvar::app {
 

@@ -4,7 +4,7 @@
 #include <QObject>
 #include <functional>
 
-#include "app/entry_rules.h"
+#include "app/layout/entry_rules.h"
 
 class QWidget;
 
@@ -17,6 +17,8 @@ namespace tolvar::app {
 // untouched; an access key never gets here (the shortcut takes it); pasted
 // text is not judged.
 class EntryKeyGuard : public QObject {
+  Q_OBJECT
+
  public:
   // warnComma shows the comma warning; the comma is dropped after it.
   EntryKeyGuard(QObject* parent, std::function<void()> warnComma);
@@ -42,6 +44,8 @@ bool IsOwnFocusMove(Qt::FocusReason reason);
 // Runs got-focus and lost-focus handlers for focus moves between the window's
 // own controls only. A handler learns why the focus moved.
 class FocusHandlers : public QObject {
+  Q_OBJECT
+
  public:
   using Handler = std::function<void(Qt::FocusReason)>;
   explicit FocusHandlers(QObject* parent);
@@ -62,6 +66,8 @@ class FocusHandlers : public QObject {
 // button clicked. A leave rule that keeps the user in the field cancels the
 // press; the focus then goes back to that field.
 class ButtonPresses : public QObject {
+  Q_OBJECT
+
  public:
   explicit ButtonPresses(QObject* parent);
   void watch(QWidget* button);
@@ -84,6 +90,8 @@ void MakeSelectedOptionsTabStops(QWidget* window);
 // Shows long tooltips on several lines of at most `columns` characters, so that
 // no screen clips them; the controls keep their tooltip texts unchanged.
 class ToolTipWrapper : public QObject {
+  Q_OBJECT
+
  public:
   ToolTipWrapper(QObject* parent, int columns);
   void wrap(QWidget* widget);

@@ -1,4 +1,4 @@
-#include "app/results_text.h"
+#include "app/panels/results_text.h"
 
 #include <QComboBox>
 #include <QRadioButton>
@@ -6,10 +6,9 @@
 #include <optional>
 #include <span>
 
-#include "app/accessibility.h"
-#include "app/controls.h"
-#include "app/fields.h"
-#include "app/layout.h"
+#include "app/controls/controls.h"
+#include "app/layout/accessibility.h"
+#include "app/layout/layout.h"
 
 namespace tolvar::app {
 
@@ -19,45 +18,55 @@ using C = Control;
 
 // Each panel's lines in the order it shows them: a field, with the option
 // group that gives its unit, if any. An option group alone stands for the
-// option chosen in it; Option16 for the line data's mode; Combo2 for the
+// option chosen in it; AutoLineData for the line data's mode; CableBox for the
 // cable, in Auto mode only.
 struct Line {
   Control field{};
   std::optional<Control> unit = std::nullopt;
 };
 
-constexpr Line kSwrLines[] = {
-    {C::Text7}, {C::Text8},  {C::Text9, C::Frame3}, {C::Text2},  {C::Text10, C::Frame10},
-    {C::Text3}, {C::Text18}, {C::Text19},           {C::Text12}, {C::Text11},
-    {C::Text6}, {C::Text4}};
-constexpr Line kComparisonLines[] = {{C::Text15},
-                                     {C::Text1},
-                                     {C::Text16},
-                                     {C::Text17},
-                                     {C::Text13, C::Frame8},
-                                     {C::Text14, C::Frame9},
-                                     {C::Text20},
-                                     {C::Text21},
-                                     {C::Text30},
-                                     {C::Text34},
-                                     {C::Text36},
-                                     {C::Text37},
-                                     {C::Text33},
-                                     {C::Text32},
-                                     {C::Text31},
-                                     {C::Text35},
-                                     {C::Text38},
-                                     {C::Text39},
-                                     {C::Text5}};
-constexpr Line kLineLines[] = {{C::Frame12}, {C::Text23},   {C::Text24}, {C::Text28}, {C::Text29},
-                               {C::Text26},  {C::Option16}, {C::Combo2}, {C::Text25}, {C::Text27},
-                               {C::Text40},  {C::Combo1},   {C::Text41}, {C::Text22}};
+constexpr Line kSwrLines[] = {{C::MeasuredR},
+                              {C::MeasuredX},
+                              {C::Voltage, C::VoltageKindGroup},
+                              {C::PowerFromVoltageResult},
+                              {C::Power, C::PowerUnitGroup},
+                              {C::VoltageFromPowerResult},
+                              {C::Current},
+                              {C::PowerFromCurrentResult},
+                              {C::ReferenceR},
+                              {C::ReferenceX},
+                              {C::ForwardPower},
+                              {C::SwrResult}};
+constexpr Line kComparisonLines[] = {{C::InputR},
+                                     {C::InputX},
+                                     {C::OutputR},
+                                     {C::OutputX},
+                                     {C::InputVoltage, C::InputVoltageKindGroup},
+                                     {C::OutputVoltage, C::OutputVoltageKindGroup},
+                                     {C::InputCurrent},
+                                     {C::OutputCurrent},
+                                     {C::AntennaRe},
+                                     {C::AntennaIm},
+                                     {C::S11Re},
+                                     {C::S11Im},
+                                     {C::S21Re},
+                                     {C::S21Im},
+                                     {C::S22Re},
+                                     {C::S22Im},
+                                     {C::S12Re},
+                                     {C::S12Im},
+                                     {C::ComparisonResult}};
+constexpr Line kLineLines[] = {{C::ShiftDirectionFrame}, {C::StartR},    {C::StartX},
+                               {C::Frequency},           {C::LinePower}, {C::RtxZ},
+                               {C::AutoLineData},        {C::CableBox},  {C::LineZ},
+                               {C::VelocityFactor},      {C::LineLoss},  {C::CyclesBox},
+                               {C::HalfWaveRange},       {C::LineResult}};
 
 std::span<const Line> LinesOf(Control panel) {
   switch (panel) {
-    case C::Frame2:
+    case C::ComparisonFrame:
       return kComparisonLines;
-    case C::Frame11:
+    case C::LineFrame:
       return kLineLines;
     default:
       return kSwrLines;
@@ -89,7 +98,7 @@ QString Label(Control control) {
 
 QString ResultsText(const Controls& controls, Control panel) {
   QStringList lines = {Caption(panel)};
-  const bool manualLineData = controls.selected(C::Option11);
+  const bool manualLineData = controls.selected(C::ManualLineData);
   for (const auto& [control, unit] : LinesOf(panel)) {
     QString text;
     switch (LayoutRow(control).kind) {
@@ -99,7 +108,7 @@ QString ResultsText(const Controls& controls, Control panel) {
         break;
       case ControlKind::Option:  // the line data's mode
         lines << QStringLiteral("Line data: ") +
-                     Caption(manualLineData ? C::Option11 : C::Option16);
+                     Caption(manualLineData ? C::ManualLineData : C::AutoLineData);
         continue;
       case ControlKind::CableBox:
         if (manualLineData) {

@@ -1,4 +1,4 @@
-#include "app/event_filters.h"
+#include "app/controls/event_filters.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -123,6 +123,8 @@ namespace {
 
 // Lives for the delivery of one event: swallows the press aimed at its target.
 class PressDropper : public QObject {
+  Q_OBJECT
+
  public:
   explicit PressDropper(QWidget* target)
       : target_(target), loopLevel_(QThread::currentThread()->loopLevel()) {
@@ -241,3 +243,5 @@ bool ToolTipWrapper::eventFilter(QObject* watched, QEvent* event) {
   return true;
 }
 }  // namespace tolvar::app
+
+#include "event_filters.moc"

@@ -1,4 +1,4 @@
-#include "app/line_panel.h"
+#include "app/panels/line_panel.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -8,9 +8,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "app/event_filters.h"
-#include "app/fields.h"
-#include "app/layout.h"
+#include "app/controls/event_filters.h"
+#include "app/layout/layout.h"
 #include "calc/line/cable_catalogue.h"
 #include "calc/line/line.h"
 #include "numeric/entry_value.h"
@@ -51,18 +50,19 @@ constexpr int kTowardsTransmitterStart = 1;
 
 LinePanel::LinePanel(QWidget* window, const Controls& controls, FocusHandlers& focus)
     : Panel(window, controls) {
-  QComboBox* cable = controls_.comboBox(C::Combo2);
-  QComboBox* cycles = controls_.comboBox(C::Combo1);
-  QScrollBar* bar = controls_.scrollBar(C::HScroll1);
+  QComboBox* cable = controls_.comboBox(C::CableBox);
+  QComboBox* cycles = controls_.comboBox(C::CyclesBox);
+  QScrollBar* bar = controls_.scrollBar(C::ShiftBar);
   connect(cable, &QComboBox::editTextChanged, this, [this] { refresh(false); });
   focus.onLost(cable, [this](Qt::FocusReason) { refresh(false); });
   // A new cycle count only refreshes; the next run of the line computation reads it.
   connect(cycles, &QComboBox::currentTextChanged, this, [this] { refresh(true); });
   focus.onLost(cycles, [this](Qt::FocusReason) { refresh(true); });
-  connect(controls_.option(C::Option16), &QRadioButton::clicked, this, &LinePanel::chooseAutoMode);
-  connect(controls_.option(C::Option11), &QRadioButton::clicked, this,
+  connect(controls_.option(C::AutoLineData), &QRadioButton::clicked, this,
+          &LinePanel::chooseAutoMode);
+  connect(controls_.option(C::ManualLineData), &QRadioButton::clicked, this,
           &LinePanel::chooseManualMode);
-  for (const Control field : {C::Text27, C::Text28}) {
+  for (const Control field : {C::VelocityFactor, C::Frequency}) {
     focus.onLost(controls_.widget(field),
                  [this, field](Qt::FocusReason) { refreshAfterLeaving(field); });
   }
@@ -71,19 +71,20 @@ LinePanel::LinePanel(QWidget* window, const Controls& controls, FocusHandlers& f
   focus.onGained(bar, [this](Qt::FocusReason) { shiftEvent(); });
   focus.onLost(bar, [this](Qt::FocusReason) { shiftEvent(); });
   // A direction click runs the computation only when the bar really moves.
-  connect(controls_.option(C::Option9), &QRadioButton::clicked, bar,
+  connect(controls_.option(C::TowardsAntenna), &QRadioButton::clicked, bar,
           [bar] { bar->setValue(kTowardsAntennaStart); });
-  connect(controls_.option(C::Option10), &QRadioButton::clicked, bar,
+  connect(controls_.option(C::TowardsTransmitter), &QRadioButton::clicked, bar,
           [bar] { bar->setValue(kTowardsTransmitterStart); });
-  connect(controls_.button(C::Command9), &QAbstractButton::clicked, this, &LinePanel::swapPower);
+  connect(controls_.button(C::SwapPowerButton), &QAbstractButton::clicked, this,
+          &LinePanel::swapPower);
 }
 
-bool LinePanel::manualLineData() const { return controls_.selected(C::Option11); }
+bool LinePanel::manualLineData() const { return controls_.selected(C::ManualLineData); }
 
 void LinePanel::lookUpCable() {
   // A name that is not in the catalogue keeps the previous cable.
   const int found =
-      calc::line::FindCable(controls_.comboBox(C::Combo2)->currentText().toStdString());
+      calc::line::FindCable(controls_.comboBox(C::CableBox)->currentText().toStdString());
   if (found >= 0) {
     cable_ = static_cast<std::int16_t>(found);
   }
@@ -91,7 +92,7 @@ void LinePanel::lookUpCable() {
 
 LinePanel::LineData LinePanel::loadLineData() const {
   if (manualLineData()) {
-    return {value(C::Text25), value(C::Text27)};
+    return {controls_.value(C::LineZ), controls_.value(C::VelocityFactor)};
   }
   const calc::line::Cable& cable = CatalogueEntry(cable_);
   return {cable.impedanceOhm(), cable.velocityFactor()};
@@ -101,26 +102,27 @@ void LinePanel::showCatalogueData(const LineData& data) {
   if (manualLineData()) {
     return;
   }
-  controls_.setText(C::Text25, Formatted(data.z, 1));
-  controls_.setText(C::Text27, Formatted(data.velocityFactor, 3));
+  controls_.setText(C::LineZ, Formatted(data.z, 1));
+  controls_.setText(C::VelocityFactor, Formatted(data.velocityFactor, 3));
   // The loss at the frequency on screen; a negative one (pasted) has none.
-  const double mhz = value(C::Text28);
+  const double mhz = controls_.value(C::Frequency);
   if (mhz >= 0) {
-    controls_.setText(C::Text40,
+    controls_.setText(C::LineLoss,
                       Formatted(calc::line::LossDbPer100m(CatalogueEntry(cable_), mhz), 1));
   }
 }
 
 void LinePanel::showHalfWaveRange(double velocityFactor) {
-  const auto range = calc::line::HalfWaveRange(cycles_, velocityFactor, value(C::Text28));
+  const auto range =
+      calc::line::HalfWaveRange(cycles_, velocityFactor, controls_.value(C::Frequency));
   if (range) {  // a frequency of 0 has no range: the previous one stays
-    controls_.setText(C::Text41, ToQString(*range));
+    controls_.setText(C::HalfWaveRange, ToQString(*range));
   }
 }
 
 void LinePanel::refresh(bool showRange) {
-  run(C::Text22, [&] {
-    controls_.setText(C::Text22, QString());
+  run(C::LineResult, [&] {
+    controls_.setText(C::LineResult, QString());
     lookUpCable();
     const LineData data = loadLineData();
     showCatalogueData(data);
@@ -131,20 +133,20 @@ void LinePanel::refresh(bool showRange) {
 }
 
 void LinePanel::refreshAfterLeaving(Control field) {
-  run(C::Text22, [&] {
-    controls_.setText(C::Text22, QString());
-    MakeBold(controls_.widget(C::Text22));
+  run(C::LineResult, [&] {
+    controls_.setText(C::LineResult, QString());
+    controls_.makeBold(C::LineResult);
     lookUpCable();
     showHalfWaveRange(loadLineData().velocityFactor);
-    if (field == C::Text28 && calc::line::FrequencyUnreliable(value(C::Text28))) {
-      controls_.widget(C::Label36)->show();
+    if (field == C::Frequency && calc::line::FrequencyUnreliable(controls_.value(C::Frequency))) {
+      controls_.widget(C::UnreliableNote)->show();
     }
   });
 }
 
 void LinePanel::chooseAutoMode() {
   // The option's click has emptied the result (its row in the layout).
-  run(C::Text22, [&] {
+  run(C::LineResult, [&] {
     for (const ControlSpec& row : WindowLayout()) {
       if ((row.flags & kLineData) != 0) {
         controls_.widget(*row.name)->setEnabled(false);
@@ -166,53 +168,52 @@ void LinePanel::chooseManualMode() {
 }
 
 void LinePanel::shiftEvent() {
-  SetHighlighted(controls_.widget(C::Text29), false);
+  controls_.setHighlighted(C::LinePower, false);
   computeLine();
 }
 
 void LinePanel::checkZeroEntries(bool manual) const {
-  replaceZero(C::Text23, kZeroResistance);
+  replaceZero(C::StartR, kZeroResistance);
   if (manual) {
-    replaceZero(C::Text25, kZeroLineImpedance);
+    replaceZero(C::LineZ, kZeroLineImpedance);
   }
-  replaceZero(C::Text26, kZeroRtxImpedance);
+  replaceZero(C::RtxZ, kZeroRtxImpedance);
   if (manual) {
-    replaceZero(C::Text27, kZeroVelocityFactor);
+    replaceZero(C::VelocityFactor, kZeroVelocityFactor);
   }
-  replaceZero(C::Text28, kZeroFrequency);
-  replaceZero(C::Text29, kZeroPower);
+  replaceZero(C::Frequency, kZeroFrequency);
+  replaceZero(C::LinePower, kZeroPower);
 }
 
 calc::line::LineEntries LinePanel::readEntries(bool manual, std::optional<double> swappedPowerW) {
   calc::line::LineEntries e{};
-  e.zAtStart = value(C::Text25);  // before the catalogue rewrites it
-  e.startR = value(C::Text23);
-  e.startX = value(C::Text24);
-  e.rtxZ = value(C::Text26);
+  e.zAtStart = controls_.value(C::LineZ);  // before the catalogue rewrites it
+  e.start = controls_.value(C::StartR, C::StartX);
+  e.rtxZ = controls_.value(C::RtxZ);
   const LineData data = loadLineData();
   if (manual) {
-    e.lossPer100m = value(C::Text40);
+    e.lossPer100m = controls_.value(C::LineLoss);
   } else {
-    controls_.setText(C::Text25, Formatted(data.z, 1));
-    controls_.setText(C::Text27, Formatted(data.velocityFactor, 3));
+    controls_.setText(C::LineZ, Formatted(data.z, 1));
+    controls_.setText(C::VelocityFactor, Formatted(data.velocityFactor, 3));
   }
   e.lineZ = data.z;
   e.velocityFactor = data.velocityFactor;
-  e.mhz = value(C::Text28);
+  e.mhz = controls_.value(C::Frequency);
   // A swap runs with the unrounded swapped power, not the field's one decimal.
-  e.power = swappedPowerW ? *swappedPowerW : value(C::Text29);
-  cycles_ = numeric::ReadEntryValue(controls_.comboBox(C::Combo1)->currentText().toStdString());
+  e.power = swappedPowerW ? *swappedPowerW : controls_.value(C::LinePower);
+  cycles_ = numeric::ReadEntryValue(controls_.comboBox(C::CyclesBox)->currentText().toStdString());
   e.cycles = cycles_;
-  e.slider = controls_.scrollBar(C::HScroll1)->value();
-  e.direction = controls_.selected(C::Option9) ? calc::line::Direction::TowardsAntenna
-                                               : calc::line::Direction::TowardsTransmitter;
+  e.slider = controls_.scrollBar(C::ShiftBar)->value();
+  e.direction = controls_.selected(C::TowardsAntenna) ? calc::line::Direction::TowardsAntenna
+                                                      : calc::line::Direction::TowardsTransmitter;
   return e;
 }
 
 void LinePanel::computeLine(std::optional<double> swappedPowerW) {
   lastRunComplete_ = false;
-  run(C::Text22, [&] {
-    MakeBold(controls_.widget(C::Text22));
+  run(C::LineResult, [&] {
+    controls_.makeBold(C::LineResult);
     lookUpCable();
     const bool manual = manualLineData();
     checkZeroEntries(manual);
@@ -220,22 +221,26 @@ void LinePanel::computeLine(std::optional<double> swappedPowerW) {
 
     const calc::line::StartPoint start = calc::line::FindStartPoint(e, lastPhaseDeg_);
     lastPhaseDeg_ = start.phaseDeg;
-    controls_.widget(C::Label36)->setVisible(start.unreliable);
+    controls_.widget(C::UnreliableNote)->setVisible(start.unreliable);
     if (!manual) {
       e.lossPer100m = calc::line::LossDbPer100m(CatalogueEntry(cable_), e.mhz);
     }
-    e.zNow = value(C::Text25);
-    const calc::line::LineResult result = calc::line::ComputeLine(e, start);
-    lastFarPowerW_ = result.farPower;
+    e.zNow = controls_.value(C::LineZ);
+    const auto outcome = calc::line::ComputeLine(e, start);
+    const QString text = ToQString(calc::line::LineResultText(outcome));
+    const auto* figures = calc::FiguresOf(outcome);
+    lastFarPowerW_ = figures != nullptr ? figures->far.powerW : 0;
     showHalfWaveRange(e.velocityFactor);
     if (!manual) {
-      controls_.setText(C::Text40, ToQString(result.lossText));
+      controls_.setText(C::LineLoss, ToQString(calc::line::LossText(e.lossPer100m)));
     }
-    lastRunComplete_ = result.complete;
-    charted_ = e;
-    chartedStart_ = start;
-    chartedFar_ = result.far;
-    writeChartedResult(C::Text22, ToQString(result.text), result.complete);
+    lastRunComplete_ = figures != nullptr;
+    if (figures != nullptr) {
+      charted_ = e;
+      chartedStart_ = start;
+      chartedFigures_ = *figures;
+    }
+    writeChartedResult(C::LineResult, text, figures != nullptr);
   });
 }
 
@@ -245,39 +250,34 @@ std::optional<Panel::ChartView> LinePanel::chartView() const {
   }
   ChartMark start;
   start.legend = QStringLiteral("Line start point");
-  start.description =
-      QStringLiteral("Line start point: ") + ImpedanceText(charted_.startR, charted_.startX);
-  start.colour = QColor(0x2e7d32);
-  start.path = {{chartedStart_.gammaRe, chartedStart_.gammaIm}};
+  start.description = QStringLiteral("Line start point: ") + ImpedanceText(charted_.start);
+  start.hue = MarkHue::Green;
+  start.path = {chartedStart_.gamma};
 
   ChartMark far;
   far.legend = QStringLiteral("Line far point and path");
-  far.description =
-      QStringLiteral("Line far point: ") + ImpedanceText(chartedFar_.r, chartedFar_.x);
-  far.colour = QColor(0xc62828);
+  far.description = QStringLiteral("Line far point: ") + ImpedanceText(chartedFigures_.far.z);
+  far.hue = MarkHue::Red;
   try {
-    for (const auto& point :
-         calc::line::LinePath(charted_, chartedStart_, PathSamples(chartedStart_))) {
-      far.path.push_back({point.re, point.im});
-    }
+    far.path = calc::line::LinePath(charted_, chartedStart_, PathSamples(chartedStart_));
   } catch (const numeric::ArithmeticFault&) {
     // Some point between had no value: the far point alone, as the result shows it.
-    far.path = {{chartedFar_.gammaRe, chartedFar_.gammaIm}};
+    far.path = {chartedFigures_.far.gamma};
   }
   return ChartView{{charted_.lineZ, 0}, {start, far}};
 }
 
 void LinePanel::swapPower() {
-  run(C::Text22, [&] {
-    const double entered = value(C::Text29);
+  run(C::LineResult, [&] {
+    const double entered = controls_.value(C::LinePower);
     // Only a power and a completed last run give a far-point power to swap with.
     if (!calc::line::CanSwapPower(entered, lastRunComplete_, lastFarPowerW_)) {
       computeLine();
       return;
     }
     const double swapped = calc::line::SwappedPowerW(entered, lastFarPowerW_);
-    controls_.setText(C::Text29, Formatted(swapped, 1));
-    SetHighlighted(controls_.widget(C::Text29), true);
+    controls_.setText(C::LinePower, Formatted(swapped, 1));
+    controls_.setHighlighted(C::LinePower, true);
     computeLine(swapped);
   });
 }

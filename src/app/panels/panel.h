@@ -7,9 +7,9 @@
 #include <span>
 #include <vector>
 
-#include "app/controls.h"
-#include "app/messages.h"
-#include "app/smith_chart.h"
+#include "app/chart/smith_chart.h"
+#include "app/controls/controls.h"
+#include "app/layout/messages.h"
 
 class QWidget;
 
@@ -18,11 +18,13 @@ namespace tolvar::app {
 // What the handlers of every panel share: the window's controls, its warning
 // boxes and the way a handler runs.
 class Panel : public QObject {
+  Q_OBJECT
+
  public:
   // What the Smith chart shows of this panel: its marks and the impedance they
   // are reflections against [ohm].
   struct ChartView {
-    numeric::Impedance reference;
+    numeric::Complex reference;
     std::vector<ChartMark> marks;
   };
   // The chart's view of the result on screen; none while the panel's result
@@ -36,8 +38,6 @@ class Panel : public QObject {
  protected:
   Panel(QWidget* window, const Controls& controls);
 
-  // The entry's value by the leading-number rule (read afresh on every call).
-  double value(Control entry) const { return controls_.value(entry); }
   // A modal warning box with an exclamation icon and one OK button.
   void warn(const Message& message) const;
   // Warns about an entry of exactly 0 and writes kZeroReplacement into it
@@ -45,18 +45,17 @@ class Panel : public QObject {
   void replaceZero(Control entry, const Message& message) const;
   // Empties the fields, in this order.
   void empty(std::span<const Control> fields) const;
-  // Runs a handler; an arithmetic fault ends it and shows the fault sentence
-  // in `result`.
+  // Runs a handler. An ArithmeticFault ends it where it was thrown; what it
+  // wrote before stays, and `result` then shows the fault sentence so that no
+  // earlier result stays beside entries that did not produce it.
   void run(Control result, const std::function<void()>& handler) const;
-  // A calculator's write into its result field (which turns bold for good).
-  void writeResult(Control result, const QString& text) const;
 
   // Writes a result whose figures the chart shows (when `charted`; a sentence
   // in place of a result has none): they count for as long as this text stays
   // in the field. Figures the chartView() reads must be stored before.
   void writeChartedResult(Control result, const QString& text, bool charted = true);
   // "R = 20.36 ohm X = -9.93 ohm", the digits as the result fields show them.
-  static QString ImpedanceText(double r, double x);
+  static QString ImpedanceText(numeric::Complex z);
 
   const Controls& controls_;
 

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QFont>
+#include <functional>
+
+#include "app/controls/controls.h"
+
+class QWidget;
+
+namespace tolvar::app {
+
+// A length of the layout table [twips] on screen [pixels, at 96 dpi].
+int Pixels(int twips);
+
+// The layout was drawn for a narrow desktop sans-serif at 8.25 points.
+QFont WindowFont();
+
+// Builds every control of the layout table on `window` into `controls` and
+// wires the rules the tables state: the entries' key filters (warnComma shows
+// the comma's box), what a change of each entry and a click of each option
+// empties, the accessible names and descriptions, and the tab order.
+void BuildControls(QWidget* window, Controls& controls, std::function<void()> warnComma);
+
+}  // namespace tolvar::app

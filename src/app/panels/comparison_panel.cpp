@@ -1,0 +1,143 @@
+#include "app/panels/comparison_panel.h"
+
+#include <QAbstractButton>
+
+#include "app/controls/event_filters.h"
+#include "app/layout/layout.h"
+#include "calc/compare/compare.h"
+#include "numeric/smith.h"
+
+namespace tolvar::app {
+
+namespace {
+
+using C = Control;
+using calc::compare::VoltageKind;
+
+}  // namespace
+
+ComparisonPanel::ComparisonPanel(QWidget* window, const Controls& controls, FocusHandlers& focus,
+                                 ButtonPresses& presses)
+    : Panel(window, controls), presses_(presses) {
+  connect(controls_.button(C::CompareVoltagesButton), &QAbstractButton::clicked, this,
+          &ComparisonPanel::compareVoltages);
+  connect(controls_.button(C::CompareCurrentsButton), &QAbstractButton::clicked, this,
+          &ComparisonPanel::compareCurrents);
+  connect(controls_.button(C::TunerLossButton), &QAbstractButton::clicked, this,
+          &ComparisonPanel::computeTunerLoss);
+
+  // Leaving an S-parameter field (only a move between the window's own controls).
+  focus.onLost(controls_.widget(C::AntennaRe), [this](Qt::FocusReason reason) {
+    checkAntennaPart(C::AntennaRe, kAntennaRealOutOfRange, reason);
+  });
+  focus.onLost(controls_.widget(C::AntennaIm), [this](Qt::FocusReason reason) {
+    checkAntennaPart(C::AntennaIm, kAntennaImaginaryOutOfRange, reason);
+  });
+  // S21 as measured is also S12 until the user types another one.
+  focus.onLost(controls_.widget(C::S21Re),
+               [this](Qt::FocusReason) { controls_.setText(C::S12Re, controls_.text(C::S21Re)); });
+  focus.onLost(controls_.widget(C::S21Im),
+               [this](Qt::FocusReason) { controls_.setText(C::S12Im, controls_.text(C::S21Im)); });
+}
+
+std::optional<Panel::ChartView> ComparisonPanel::chartView() const {
+  if (!chartedResultOnScreen()) {
+    return std::nullopt;
+  }
+  ChartMark antenna;
+  antenna.legend = QStringLiteral("Antenna (tuner panel)");
+  antenna.description = QStringLiteral("Antenna: Z = ") +
+                        ToQString(calc::tuner::ImpedanceText(figures_.antennaZ)) +
+                        QStringLiteral(" ohm");
+  antenna.hue = MarkHue::Orange;
+  antenna.path = {tuner_.antenna};
+
+  // With a unit wave into port 1, the wave it sends back is the reflection there.
+  const numeric::Complex rtx = figures_.waves.b1;
+  ChartMark port;
+  port.legend = QStringLiteral("Tuner RTX port");
+  const auto z = numeric::ImpedanceFromReflection(rtx, {calc::tuner::kVnaReferenceOhm, 0});
+  port.description = QStringLiteral("Tuner RTX port: ") +
+                     (z ? QStringLiteral("Z = ") + ToQString(calc::tuner::ImpedanceText(*z)) +
+                              QStringLiteral(" ohm")
+                        : QStringLiteral("open circuit"));
+  port.hue = MarkHue::Purple;
+  port.path = {rtx};
+  return ChartView{{calc::tuner::kVnaReferenceOhm, 0}, {antenna, port}};
+}
+
+void ComparisonPanel::checkAntennaPart(Control field, const Message& outOfRange,
+                                       Qt::FocusReason reason) {
+  run(C::ComparisonResult, [&] {
+    if (!calc::tuner::IsAntennaPartInRange(controls_.value(field))) {
+      // The box comes first; the button press that took the focus away is dropped.
+      presses_.cancel(reason);
+      warn(outOfRange);
+      if (!calc::tuner::IsAntennaPartInRange(controls_.value(field))) {
+        controls_.setText(field, QString());
+      }
+    }
+  });
+}
+
+void ComparisonPanel::checkResistances() const {
+  replaceZero(C::InputR, kZeroInputResistance);
+  replaceZero(C::OutputR, kZeroOutputResistance);
+}
+
+void ComparisonPanel::compareVoltages() {
+  run(C::ComparisonResult, [&] {
+    empty(LayoutRow(C::CompareVoltagesButton).clears);
+    checkResistances();
+    const auto kind = [this](Control peakToPeak, Control peak) {
+      if (controls_.selected(peakToPeak)) {
+        return VoltageKind::PeakToPeak;
+      }
+      return controls_.selected(peak) ? VoltageKind::Peak : VoltageKind::Rms;
+    };
+    const calc::compare::Side in{controls_.value(C::InputR, C::InputX),
+                                 controls_.value(C::InputVoltage),
+                                 kind(C::InputVoltsPeakToPeak, C::InputVoltsPeak)};
+    const calc::compare::Side out{controls_.value(C::OutputR, C::OutputX),
+                                  controls_.value(C::OutputVoltage),
+                                  kind(C::OutputVoltsPeakToPeak, C::OutputVoltsPeak)};
+    controls_.writeResult(
+        C::ComparisonResult,
+        ToQString(calc::compare::ComparisonText(calc::compare::CompareVoltages(in, out))));
+  });
+}
+
+void ComparisonPanel::compareCurrents() {
+  run(C::ComparisonResult, [&] {
+    empty(LayoutRow(C::CompareCurrentsButton).clears);
+    checkResistances();
+    const calc::compare::Side in{controls_.value(C::InputR, C::InputX),
+                                 controls_.value(C::InputCurrent)};
+    const calc::compare::Side out{controls_.value(C::OutputR, C::OutputX),
+                                  controls_.value(C::OutputCurrent)};
+    controls_.writeResult(
+        C::ComparisonResult,
+        ToQString(calc::compare::ComparisonText(calc::compare::CompareCurrents(in, out))));
+  });
+}
+
+void ComparisonPanel::computeTunerLoss() {
+  run(C::ComparisonResult, [&] {
+    controls_.makeBold(C::ComparisonResult);
+    empty(LayoutRow(C::TunerLossButton).clears);
+    const calc::tuner::TunerEntries entries{
+        controls_.value(C::AntennaRe, C::AntennaIm), controls_.value(C::S11Re, C::S11Im),
+        controls_.value(C::S21Re, C::S21Im), controls_.value(C::S22Re, C::S22Im),
+        controls_.value(C::S12Re, C::S12Im)};
+    const auto outcome = calc::tuner::ComputeTunerLoss(entries);
+    const QString text = ToQString(calc::tuner::TunerLossText(outcome));
+    const auto* figures = calc::FiguresOf(outcome);
+    if (figures != nullptr) {
+      tuner_ = entries;
+      figures_ = *figures;
+    }
+    writeChartedResult(C::ComparisonResult, text, figures != nullptr);
+  });
+}
+
+}  // namespace tolvar::app
