@@ -1,5 +1,6 @@
 #include "pdf_outline.h"
 
+#include <charconv>
 #include <exception>
 #include <optional>
 #include <qpdf/Pl_String.hh>
@@ -18,14 +19,28 @@ struct Section {
   std::vector<QPDFObjectHandle> parts;
 };
 
+// The page's top edge, its MediaBox's upper y [pt]. Read here, as qpdf's own
+// reading of a real follows LC_NUMERIC, which Qt sets from the environment:
+// "841.89" would be 841 in German.
+std::optional<double> PageTop(QPDFPageObjectHelper& page) {
+  QPDFObjectHandle mediaBox = page.getMediaBox();
+  const std::string top = mediaBox.isRectangle() ? mediaBox.getArrayItem(3).unparse() : "";
+  double value = 0.0;
+  const auto [end, error] = std::from_chars(top.data(), top.data() + top.size(), value);
+  if (error != std::errc() || end != top.data() + top.size()) {
+    return std::nullopt;
+  }
+  return value;
+}
+
 // An outline item leading to the heading on `page`. PDF measures heights up
 // from the page's foot, the heading's top down from the page's top edge.
 QPDFObjectHandle NewItem(QPDF& pdf, const Heading& heading, QPDFPageObjectHelper& page) {
-  QPDFObjectHandle mediaBox = page.getMediaBox();
-  if (!mediaBox.isRectangle()) {
+  const std::optional<double> pageTop = PageTop(page);
+  if (!pageTop) {
     return {};
   }
-  const double height = mediaBox.getArrayAsRectangle().ury - heading.top;
+  const double height = *pageTop - heading.top;
   QPDFObjectHandle item = QPDFObjectHandle::newDictionary();
   item.replaceKey("/Title", QPDFObjectHandle::newUnicodeString(heading.text.toStdString()));
   item.replaceKey("/Dest", QPDFObjectHandle::newArray(

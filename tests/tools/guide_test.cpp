@@ -32,8 +32,10 @@ void Collect(QPDF& document, const std::vector<QPDFOutlineObjectHelper>& items,
              const QString& parent, QList<Entry>& entries) {
   for (QPDFOutlineObjectHelper item : items) {
     const QString title = QString::fromStdString(item.getTitle());
-    entries.append({title, parent, document.findPage(item.getDestPage().getObjGen()),
-                    item.getDest().getArrayItem(3).getNumericValue()});
+    // The height as written: qpdf's reading of it follows LC_NUMERIC.
+    const QByteArray height = QByteArray::fromStdString(item.getDest().getArrayItem(3).unparse());
+    entries.append(
+        {title, parent, document.findPage(item.getDestPage().getObjGen()), height.toDouble()});
     Collect(document, item.getKids(), title, entries);
   }
 }
