@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Tolvar needs that are missing, makes the comma
-# locale the tests use, then configures and builds the dev preset.
+# locale the tests use, then configures and builds the preset named (dev, the
+# build with tests and clang-tidy, when none is).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -28,5 +29,6 @@ if ! locale -a 2>/dev/null | grep -qix 'de_DE\.utf-\?8'; then
   $sudo localedef -i de_DE -f UTF-8 de_DE.UTF-8
 fi
 
-cmake --preset dev
-cmake --build --preset dev
+preset="${1:-dev}"
+cmake --preset "$preset"
+cmake --build --preset "$preset"

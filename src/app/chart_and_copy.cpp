@@ -139,3 +139,5 @@ void ChartAndCopy::copyResults() {
 }
 
 }  // namespace tolvar::app
+
+#include "moc_chart_and_copy.cpp"

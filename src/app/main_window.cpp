@@ -59,3 +59,5 @@ bool MainWindow::focusNextPrevChild(bool next) {
 }
 
 }  // namespace tolvar
+
+#include "moc_main_window.cpp"

@@ -17,16 +17,16 @@ bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 // Walks the text, skipping blanks everywhere.
 class BlankSkippingCursor {
  public:
-  explicit BlankSkippingCursor(std::string_view text) : text_(text) { Skip(); }
-  bool AtEnd() const { return pos_ >= text_.size(); }
-  char Peek() const { return AtEnd() ? '\0' : text_[pos_]; }
-  void Advance() {
+  explicit BlankSkippingCursor(std::string_view text) : text_(text) { skip(); }
+  bool atEnd() const { return pos_ >= text_.size(); }
+  char peek() const { return atEnd() ? '\0' : text_[pos_]; }
+  void advance() {
     ++pos_;
-    Skip();
+    skip();
   }
 
  private:
-  void Skip() {
+  void skip() {
     while (pos_ < text_.size() && IsBlank(text_[pos_])) {
       ++pos_;
     }
@@ -49,34 +49,34 @@ struct Significand {
 
 Significand ReadSignificand(BlankSkippingCursor& cursor) {
   Significand s;
-  if (cursor.Peek() == '+' || cursor.Peek() == '-') {
-    if (cursor.Peek() == '-') {
+  if (cursor.peek() == '+' || cursor.peek() == '-') {
+    if (cursor.peek() == '-') {
       s.text.push_back('-');
     }
-    cursor.Advance();
+    cursor.advance();
   }
-  while (IsDigit(cursor.Peek())) {
-    const char c = cursor.Peek();
+  while (IsDigit(cursor.peek())) {
+    const char c = cursor.peek();
     s.significant = s.significant || c != '0';
     if (s.significant) {
       ++s.integerDigits;
     }
     s.text.push_back(c);
     s.anyDigit = true;
-    cursor.Advance();
+    cursor.advance();
   }
-  if (cursor.Peek() == '.') {
+  if (cursor.peek() == '.') {
     s.text.push_back('.');
-    cursor.Advance();
-    while (IsDigit(cursor.Peek())) {
-      const char c = cursor.Peek();
+    cursor.advance();
+    while (IsDigit(cursor.peek())) {
+      const char c = cursor.peek();
       if (!s.significant && c == '0') {
         ++s.leadingFractionZeros;
       }
       s.significant = s.significant || c != '0';
       s.text.push_back(c);
       s.anyDigit = true;
-      cursor.Advance();
+      cursor.advance();
     }
   }
   return s;
@@ -85,25 +85,25 @@ Significand ReadSignificand(BlankSkippingCursor& cursor) {
 // The exponent after "E" or "D" (either case) and an optional sign; none when
 // no digit follows.
 std::optional<std::int64_t> ReadExponent(BlankSkippingCursor& cursor) {
-  const char marker = cursor.Peek();
+  const char marker = cursor.peek();
   if (marker != 'e' && marker != 'E' && marker != 'd' && marker != 'D') {
     return std::nullopt;
   }
-  cursor.Advance();
+  cursor.advance();
   bool negative = false;
-  if (cursor.Peek() == '+' || cursor.Peek() == '-') {
-    negative = cursor.Peek() == '-';
-    cursor.Advance();
+  if (cursor.peek() == '+' || cursor.peek() == '-') {
+    negative = cursor.peek() == '-';
+    cursor.advance();
   }
   std::int64_t exponent = 0;
   bool anyDigit = false;
-  while (IsDigit(cursor.Peek())) {
+  while (IsDigit(cursor.peek())) {
     // Saturate: any exponent beyond this is out of a double's range anyway.
     if (exponent < 1'000'000) {
-      exponent = exponent * 10 + (cursor.Peek() - '0');
+      exponent = exponent * 10 + (cursor.peek() - '0');
     }
     anyDigit = true;
-    cursor.Advance();
+    cursor.advance();
   }
   if (!anyDigit) {
     return std::nullopt;

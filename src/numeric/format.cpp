@@ -58,8 +58,8 @@ std::string FormatFixed(double value, int decimals) {
   } else {
     text = ToFixed(magnitude, decimals);
   }
-  const bool all_zero = text.find_first_not_of("0.") == std::string::npos;
-  if (value < 0 && !all_zero) {
+  const bool allZero = text.find_first_not_of("0.") == std::string::npos;
+  if (value < 0 && !allZero) {
     text.insert(text.begin(), '-');
   }
   return text;

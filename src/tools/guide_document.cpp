@@ -1,4 +1,4 @@
-#include "guide_document.h"
+#include "tools/guide_document.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QDir>

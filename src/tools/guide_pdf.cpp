@@ -8,8 +8,8 @@
 #include <QSaveFile>
 #include <QTextStream>
 
-#include "guide_document.h"
-#include "pdf_outline.h"
+#include "tools/guide_document.h"
+#include "tools/pdf_outline.h"
 
 int main(int argc, char* argv[]) {
   QGuiApplication app(argc, argv);

@@ -1,4 +1,4 @@
-#include "pdf_outline.h"
+#include "tools/pdf_outline.h"
 
 #include <charconv>
 #include <exception>

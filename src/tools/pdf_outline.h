@@ -6,7 +6,7 @@
 #include <QByteArray>
 #include <QList>
 
-#include "guide_document.h"
+#include "tools/guide_document.h"
 
 namespace tolvar::guide {
 

@@ -5,8 +5,8 @@
 #include <qpdf/QPDF.hh>
 #include <qpdf/QPDFOutlineDocumentHelper.hh>
 
-#include "guide_document.h"
-#include "pdf_outline.h"
+#include "tools/guide_document.h"
+#include "tools/pdf_outline.h"
 
 namespace {
 

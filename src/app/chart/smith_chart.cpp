@@ -326,25 +326,14 @@ QStringList SmithChart::legendLines() const {
   return lines;
 }
 
-SmithChart::Layout SmithChart::computeLayout() const {
-  Layout layout;
+// The legend in the top left corner, the reference in the top right one,
+// side by side above the disc; longer texts are elided. The reference gets the
+// larger share: it is one line that a small window should still show whole.
+std::vector<SmithChart::PlacedText> SmithChart::placeCorners(Layout& layout,
+                                                             const QFontMetricsF& metrics,
+                                                             double margin) const {
   const double w = width();
-  const double h = height();
-  layout.font = QFont(QString::fromLatin1(kFontFamily));
-  layout.font.setStyleHint(QFont::SansSerif);
-  layout.font.setPointSizeF(
-      std::clamp(std::min(w, h) / kPixelsPerPoint, kFontFloorPoints, kFontCeilingPoints));
-  const QFontMetricsF metrics(layout.font, this);
   const double line = metrics.height();
-  const double margin = std::round(line / 2);
-
-  // The status line along the bottom; the disc and its labels above it.
-  layout.status = QRectF(margin, h - margin - line, w - 2 * margin, line);
-  const QRectF area(margin / 2, margin / 2, w - margin, layout.status.top() - margin);
-
-  // The legend in the top left corner, the reference in the top right one,
-  // side by side above the disc; longer texts are elided. The reference gets the
-  // larger share: it is one line that a small window should still show whole.
   std::vector<PlacedText> corners;
   const double swatch = 1.8 * line;
   const double widestLegend = w * 0.35;
@@ -361,8 +350,28 @@ SmithChart::Layout SmithChart::computeLayout() const {
   layout.legend = QRectF(margin, margin, legendWidth, static_cast<double>(legend.size()) * line);
   const QString reference = metrics.elidedText(referenceText(), Qt::ElideRight, w * 0.45);
   const double referenceWidth = metrics.horizontalAdvance(reference) + 2;
-  const QRectF referenceBox(w - margin - referenceWidth, margin, referenceWidth, line);
-  corners.push_back({TextRole::Reference, reference, referenceBox});
+  corners.push_back({TextRole::Reference, reference,
+                     QRectF(w - margin - referenceWidth, margin, referenceWidth, line)});
+  return corners;
+}
+
+SmithChart::Layout SmithChart::computeLayout() const {
+  Layout layout;
+  const double w = width();
+  const double h = height();
+  layout.font = QFont(QString::fromLatin1(kFontFamily));
+  layout.font.setStyleHint(QFont::SansSerif);
+  layout.font.setPointSizeF(
+      std::clamp(std::min(w, h) / kPixelsPerPoint, kFontFloorPoints, kFontCeilingPoints));
+  const QFontMetricsF metrics(layout.font, this);
+  const double line = metrics.height();
+  const double margin = std::round(line / 2);
+
+  // The status line along the bottom; the disc and its labels above it.
+  layout.status = QRectF(margin, h - margin - line, w - 2 * margin, line);
+  const QRectF area(margin / 2, margin / 2, w - margin, layout.status.top() - margin);
+  const std::vector<PlacedText> corners = placeCorners(layout, metrics, margin);
+  const QRectF referenceBox = corners.back().rect;
 
   // The largest disc whose labels stay in the area and clear of the corners.
   const QPointF centre = area.center();
@@ -468,7 +477,6 @@ const QPixmap& SmithChart::grid() const {
 void SmithChart::drawGrid(QPainter& painter) const {
   const QPalette& colours = palette();
   const QColor window = colours.color(QPalette::Window);
-  const QColor windowInk = colours.color(QPalette::WindowText);
   const QColor base = colours.color(QPalette::Base);
   const QColor ink = colours.color(QPalette::Text);
   const ChartFrame& frame = layout_.frame;
@@ -519,6 +527,17 @@ void SmithChart::drawGrid(QPainter& painter) const {
   painter.setPen(QPen(Mix(ink, base, 0.7f), 1.3));
   painter.drawEllipse(centre, radius, radius);
 
+  drawGridLabels(painter);
+}
+
+void SmithChart::drawGridLabels(QPainter& painter) const {
+  const QPalette& colours = palette();
+  const QColor window = colours.color(QPalette::Window);
+  const QColor windowInk = colours.color(QPalette::WindowText);
+  const QColor base = colours.color(QPalette::Base);
+  const QColor ink = colours.color(QPalette::Text);
+  const QPointF centre = Centre(layout_.frame);
+  const double radius = layout_.frame.side / 2;
   // Labels inside the disc sit on a patch of its background, so the lines
   // they cross do not run through the digits.
   painter.setFont(layout_.font);
@@ -601,3 +620,5 @@ void SmithChart::drawLegend(QPainter& painter, const std::vector<QColor>& colour
 }
 
 }  // namespace tolvar::app
+
+#include "moc_smith_chart.cpp"

@@ -19,6 +19,7 @@
 #include "numeric/smith.h"
 
 class QAction;
+class QFontMetricsF;
 
 namespace tolvar::app {
 
@@ -84,6 +85,8 @@ class SmithChart : public QWidget {
     QRectF status;
   };
   Layout computeLayout() const;
+  std::vector<PlacedText> placeCorners(Layout& layout, const QFontMetricsF& metrics,
+                                       double margin) const;
   void relayout();
   void saveWithDialog();
   void refreshReadout();
@@ -94,6 +97,7 @@ class SmithChart : public QWidget {
   void paintChart(QPainter& painter, const QString& readout) const;
   const QPixmap& grid() const;
   void drawGrid(QPainter& painter) const;
+  void drawGridLabels(QPainter& painter) const;
   void drawMarks(QPainter& painter, const std::vector<QColor>& colours) const;
   void drawLegend(QPainter& painter, const std::vector<QColor>& colours) const;
 

@@ -245,3 +245,4 @@ bool ToolTipWrapper::eventFilter(QObject* watched, QEvent* event) {
 }  // namespace tolvar::app
 
 #include "event_filters.moc"
+#include "moc_event_filters.cpp"

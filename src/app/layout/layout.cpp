@@ -224,7 +224,7 @@ constexpr ControlSpec kLayout[] = {
 std::span<const ControlSpec> WindowLayout() { return kLayout; }
 
 const ControlSpec& LayoutRow(Control control) {
-  static const auto rows = [] {
+  static const auto kRowIndex = [] {
     std::array<const ControlSpec*, kControlCount> index{};
     for (const ControlSpec& row : kLayout) {
       if (row.name) {
@@ -233,7 +233,7 @@ const ControlSpec& LayoutRow(Control control) {
     }
     return index;
   }();
-  const ControlSpec* row = rows[static_cast<std::size_t>(control)];
+  const ControlSpec* row = kRowIndex[static_cast<std::size_t>(control)];
   if (row == nullptr) {
     throw std::logic_error("no layout row for control " +
                            std::to_string(static_cast<int>(control)));

@@ -25,20 +25,20 @@ enum class ControlKind {
   ScrollBar,
 };
 
-enum ControlFlag : unsigned {
-  kNoFlags = 0,
-  kSelected = 1U << 0,  // option button selected at start
-  kDisabled = 1U << 1,
-  kHidden = 1U << 2,
-  kCondensed = 1U << 3,  // 4 % narrower letters, where a caption would not fit its box
-  kBold = 1U << 4,
-  kLarge = 1U << 5,     // 24-point letters (the help button)
-  kLineData = 1U << 6,  // line impedance, velocity factor or loss: typed only in manual mode
-};
+// The flags of a control, or-ed together.
+inline constexpr unsigned kSelected = 1U << 0;  // option button selected at start
+inline constexpr unsigned kDisabled = 1U << 1;
+inline constexpr unsigned kHidden = 1U << 2;
+inline constexpr unsigned kCondensed = 1U
+                                       << 3;  // 4 % narrower letters, where a caption would not fit
+inline constexpr unsigned kBold = 1U << 4;
+inline constexpr unsigned kLarge = 1U << 5;  // 24-point letters (the help button)
+inline constexpr unsigned kLineData =
+    1U << 6;  // line Z, velocity factor or loss: typed only in manual mode
 
 struct ControlSpec {
   std::optional<Control> name;  // none for the unnamed "R:"/"I:" captions
-  std::string_view layoutName;  // the objectName: "Text7", "Command4", ...
+  std::string_view layoutName;  // its objectName, a name outside tools rely on
   ControlKind kind;
   std::optional<Control> parent;  // containing panel; none for the window itself
   int left, top, width, height;   // twips within the parent

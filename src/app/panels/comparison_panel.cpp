@@ -141,3 +141,5 @@ void ComparisonPanel::computeTunerLoss() {
 }
 
 }  // namespace tolvar::app
+
+#include "moc_comparison_panel.cpp"

@@ -283,3 +283,5 @@ void LinePanel::swapPower() {
 }
 
 }  // namespace tolvar::app
+
+#include "moc_line_panel.cpp"

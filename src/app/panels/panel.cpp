@@ -79,3 +79,5 @@ void Panel::writeChartedResult(Control result, const QString& text, bool charted
 }
 
 }  // namespace tolvar::app
+
+#include "moc_panel.cpp"

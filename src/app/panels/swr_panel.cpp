@@ -104,3 +104,5 @@ void SwrPanel::computePowerFromCurrent() {
 }
 
 }  // namespace tolvar::app
+
+#include "moc_swr_panel.cpp"

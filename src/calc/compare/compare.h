@@ -13,19 +13,19 @@ using numeric::VoltageKind;
 
 // One side of the network: its impedance and what was measured there.
 struct Side {
-  Complex z;                            // [ohm], R not 0
+  Complex z{};                          // [ohm], R not 0
   double reading = 0;                   // voltage [V] of the given kind, or RMS current [A]
   VoltageKind kind = VoltageKind::Rms;  // voltage comparison only
 };
 
 struct ComparisonFigures {
-  double inputW;
-  double inputOther;  // the input's current [A] (voltage comparison) or RMS voltage [V]
-  double outputW;
-  double outputOther;
-  double gainDb;       // negative for a loss
-  double outputRatio;  // output power / input power
-  bool otherIsCurrent;
+  double inputW = 0;
+  double inputOther = 0;  // the input's current [A] (voltage comparison) or RMS voltage [V]
+  double outputW = 0;
+  double outputOther = 0;
+  double gainDb = 0;       // negative for a loss
+  double outputRatio = 0;  // output power / input power
+  bool otherIsCurrent = false;
 };
 
 // Powers and currents at both sides, the insertion loss or gain and the output

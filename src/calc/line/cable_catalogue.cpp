@@ -6,6 +6,7 @@
 
 namespace tolvar::calc::line {
 
+// NOLINTNEXTLINE(readability-function-size): a table of data, one cable a line
 const std::array<Cable, kCableCount>& CableCatalogue() {
   // name, Z [0.1 ohm], VF [0.001], K0, K1, K2 [1e-6 dB / 100 ft]
   static constexpr std::array<Cable, kCableCount> kCables{{

@@ -34,32 +34,33 @@ enum class Direction {
 
 // Everything one line computation reads, after its zero checks.
 struct LineEntries {
-  Complex start;          // impedance at the start point [ohm]
-  double zAtStart;        // line impedance field when the run began [ohm]
-  double zNow;            // the same field after the catalogue rewrote it [ohm]
-  double lineZ;           // line impedance used by the computation [ohm]
-  double velocityFactor;  //
-  double lossPer100m;     // [dB / 100 m]
-  double rtxZ;            // transmitter impedance [ohm]
-  double mhz;             // frequency [MHz]
-  double power;           // power at the start point [W]
-  double cycles;          // the half-wave cycle the slider spans (1 to 40)
-  int slider;             // 0 to kShiftSteps, quarter degrees
-  Direction direction;
+  Complex start{};            // impedance at the start point [ohm]
+  double zAtStart = 0;        // line impedance field when the run began [ohm]
+  double zNow = 0;            // the same field after the catalogue rewrote it [ohm]
+  double lineZ = 0;           // line impedance used by the computation [ohm]
+  double velocityFactor = 0;  //
+  double lossPer100m = 0;     // [dB / 100 m]
+  double rtxZ = 0;            // transmitter impedance [ohm]
+  double mhz = 0;             // frequency [MHz]
+  double power = 0;           // power at the start point [W]
+  double cycles = 0;          // the half-wave cycle the slider spans (1 to 40)
+  int slider = 0;             // 0 to kShiftSteps, quarter degrees
+  Direction direction = Direction::TowardsTransmitter;
 };
 
 // The start point's reflection coefficient (reference: the line impedance) and
 // the shift.
 struct StartPoint {
-  double shiftDeg;      // signed electrical shift, negative towards the antenna
-  double phaseTurnDeg;  // the turn of Gamma's phase: twice the shift
-  double wavelengthM;   // free-space wavelength
-  Complex gamma;        // Gamma at the start point
-  double rho;           // |Gamma|
-  double phaseDeg;      // Gamma's phase, kept from the previous run when |Gamma| = 0
-  double farPhaseDeg;   // the phase after the shift
-  double entrySwr;      // SWR at the start point
-  bool unreliable;      // entry SWR above kMaxReliableEntrySwr or frequency above kMaxReliableMhz
+  double shiftDeg = 0;      // signed electrical shift, negative towards the antenna
+  double phaseTurnDeg = 0;  // the turn of Gamma's phase: twice the shift
+  double wavelengthM = 0;   // free-space wavelength
+  Complex gamma{};          // Gamma at the start point
+  double rho = 0;           // |Gamma|
+  double phaseDeg = 0;      // Gamma's phase, kept from the previous run when |Gamma| = 0
+  double farPhaseDeg = 0;   // the phase after the shift
+  double entrySwr = 0;      // SWR at the start point
+  bool unreliable =
+      false;  // entry SWR above kMaxReliableEntrySwr or frequency above kMaxReliableMhz
 };
 
 // The signed shift [degrees] that the bar's position gives in its cycle.
@@ -75,18 +76,18 @@ StartPoint ShiftedTo(const StartPoint& start, double shiftDeg);
 
 // What the propagation along the line finds at the far point.
 struct FarPoint {
-  double shiftLambda;    // the shift in wavelengths (not negative)
-  double shiftM;         // the shift in metres along the line
-  double matchedLossDb;  // line loss over the shift, matched
-  double totalLossDb;    // with the loss due to the SWR
-  double swr;            // on the line
-  Complex gamma;         // against the line impedance
-  Complex z;             // far-point impedance [ohm]
-  double swrAtRtx;       // against the transmitter impedance
-  double powerW;         // power at the far point
-  double vrms;           // voltage across the far-point impedance
-  double amperes;        // current through it
-  bool found;            // towards the antenna: some antenna-side SWR gives the entry SWR
+  double shiftLambda = 0;    // the shift in wavelengths (not negative)
+  double shiftM = 0;         // the shift in metres along the line
+  double matchedLossDb = 0;  // line loss over the shift, matched
+  double totalLossDb = 0;    // with the loss due to the SWR
+  double swr = 0;            // on the line
+  Complex gamma{};           // against the line impedance
+  Complex z{};               // far-point impedance [ohm]
+  double swrAtRtx = 0;       // against the transmitter impedance
+  double powerW = 0;         // power at the far point
+  double vrms = 0;           // voltage across the far-point impedance
+  double amperes = 0;        // current through it
+  bool found = false;        // towards the antenna: some antenna-side SWR gives the entry SWR
 };
 
 // Second stage. Throws ArithmeticFault (a loss outside the total-loss
@@ -95,18 +96,18 @@ FarPoint Propagate(const LineEntries& entries, const StartPoint& start);
 
 // What the result shows besides the far point.
 struct LineFigures {
-  FarPoint far;
+  FarPoint far{};
   // The far point's impedance as shown: an exact 0 in either part would divide
   // by zero in the parallel equivalent, so it is shown and used as 1e-6 ohm.
-  Complex shownZ;
-  double shownShiftDeg;  // the shift's angle within its cycle, [0, 180)
-  double parallelR;      // Rp [ohm] of the parallel equivalent, on the line impedance field
-  double parallelX;      // Xp [ohm]
-  double openStubM;      // length of this line's open stub that cancels Xp
-  double shortedStubM;   // and of its shorted one
-  double lineZ;
-  double rtxZ;
-  Direction direction;
+  Complex shownZ{};
+  double shownShiftDeg = 0;  // the shift's angle within its cycle, [0, 180)
+  double parallelR = 0;      // Rp [ohm] of the parallel equivalent, on the line impedance field
+  double parallelX = 0;      // Xp [ohm]
+  double openStubM = 0;      // length of this line's open stub that cancels Xp
+  double shortedStubM = 0;   // and of its shorted one
+  double lineZ = 0;
+  double rtxZ = 0;
+  Direction direction = Direction::TowardsTransmitter;
 };
 
 // The propagation and what the result shows, or kEntrySwrTooHigh when no

@@ -14,18 +14,18 @@ enum class PowerUnit { Watt, Dbm };
 
 // What a conversion finds on the impedance Z = R + jX [ohm] (R not 0).
 struct PowerFromVoltageFigures {
-  double watts;
-  double dbm;
-  double amperes;
+  double watts = 0;
+  double dbm = 0;
+  double amperes = 0;
 };
 struct VoltageFromPowerFigures {
-  double vrms;
-  double amperes;
+  double vrms = 0;
+  double amperes = 0;
 };
 struct PowerFromCurrentFigures {
-  double watts;
-  double dbm;
-  double vrms;
+  double watts = 0;
+  double dbm = 0;
+  double vrms = 0;
 };
 
 // Each conversion also gives the power it used or found [W], which the window
@@ -33,7 +33,7 @@ struct PowerFromCurrentFigures {
 template <typename Figures>
 struct Conversion {
   Outcome<Figures> outcome;
-  double forwardPowerW;
+  double forwardPowerW = 0;
 };
 
 // Power and current from a voltage of the given kind across Z; kNoVoltage for

@@ -12,9 +12,9 @@ using numeric::Complex;
 
 // A load R + jX measured against the reference R0 + jX0, and the forward power.
 struct SwrEntries {
-  Complex load;       // measured R + jX [ohm]
-  Complex reference;  // R0 + jX0 [ohm], R0 not 0
-  double forwardPowerW;
+  Complex load{};       // measured R + jX [ohm]
+  Complex reference{};  // R0 + jX0 [ohm], R0 not 0
+  double forwardPowerW = 0;
 };
 
 // The load's reflection coefficient against the reference: Gamma = (Z − Z0) /
@@ -23,13 +23,13 @@ struct SwrEntries {
 Complex ReflectionOfLoad(const SwrEntries& entries);
 
 struct SwrFigures {
-  double swr;
-  Complex gamma;
-  double rho;                          // |Gamma|
+  double swr = 0;
+  Complex gamma{};
+  double rho = 0;                      // |Gamma|
   std::optional<double> returnLossDb;  // none for a matched load (rho = 0)
-  double reflectedPowerW;              // 0 for a matched load
-  double phaseDeg;                     // Gamma's phase in (-180, 180]; 0 for a matched load
-  Complex admittanceS;                 // 1 / Z [S]
+  double reflectedPowerW = 0;          // 0 for a matched load
+  double phaseDeg = 0;                 // Gamma's phase in (-180, 180]; 0 for a matched load
+  Complex admittanceS{};               // 1 / Z [S]
 };
 
 // SWR, return loss, reflected power, Gamma and the load's admittance, or
