@@ -1,8 +1,8 @@
 #pragma once
 
 // Drives a Tolvar window with random user events and checks, after each one,
-// what must always hold. Shared by the window fuzzer (its choices come from the
-// fuzzer's data) and the soak run (a seeded generator). Every event can be
+// what must always hold: the soak run's engine (its choices from a seeded
+// generator). Every event can be
 // written as one line and read back, so a run that breaks a property can be
 // replayed and turned into a test.
 
