@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QDesktopServices>
+#include <QDir>
 #include <QMessageBox>
 
 #include "app/chart_and_copy.h"
@@ -39,18 +40,31 @@ void MainWindow::createPanels() {
       presses->watch(controls_.widget(*row.name));
     }
   }
+  auto* comparison = new app::ComparisonPanel(this, controls_, *focus, *presses);
+  // The tuner is a panel of its own for the menu and the copy, inside the
+  // comparison panel's frame.
   new app::ChartAndCopy(
       this, controls_,
       {{{Control::SwrFrame, Control::VoltageKindGroup}, new app::SwrPanel(this, controls_)},
-       {{Control::ComparisonFrame}, new app::ComparisonPanel(this, controls_, *focus, *presses)},
+       {{Control::ComparisonFrame}, comparison},
+       {{Control::TunerFrame}, comparison},
        {{Control::LineFrame}, new app::LinePanel(this, controls_, *focus)}});
   connect(controls_.button(Control::HelpButton), &QAbstractButton::clicked, this,
           &MainWindow::openGuide);
 }
 
 void MainWindow::openGuide() {
-  // Whatever the desktop answers, the help button reports nothing.
-  QDesktopServices::openUrl(app::GuideUrl());
+  const QUrl guide = app::GuideUrl();
+  if (QDesktopServices::openUrl(guide)) {
+    return;
+  }
+  // No viewer for it: say where the guide is, so that it can be opened some other way.
+  const QString where =
+      guide.isLocalFile() ? QDir::toNativeSeparators(guide.toLocalFile()) : guide.toString();
+  QMessageBox box(QMessageBox::Warning, app::ToQString(app::kGuideNotOpened.title),
+                  app::ToQString(app::kGuideNotOpened.text).arg(where), QMessageBox::Ok, this);
+  box.setTextInteractionFlags(Qt::TextSelectableByMouse);
+  box.exec();
 }
 
 bool MainWindow::focusNextPrevChild(bool next) {

@@ -67,6 +67,8 @@ class WindowTest : public QObject {
   void keysFollowTheFieldsRules_data() { AddRows(kKeys); }
   void keysFollowTheFieldsRules();
   void editingShortcutsAndPastesWork();
+  void shiftBarRunsItsWayAndShowsTheFocus();
+  void cableListShowsWholeNames();
 };
 
 void WindowTest::theTablesHoldTogetherAndBuildTheWindow() {
@@ -222,6 +224,10 @@ void WindowTest::helpButtonOpensTheGuide() {
   for (const char* scheme : {"file", "https"}) QDesktopServices::unsetUrlHandler(scheme);
   QCOMPARE(openedUrls, QList<QUrl>({GuideUrl(), GuideUrl()}));
   QCOMPARE(f.watcher.boxes, QStringList());
+  // Without a viewer (none on this platform) a box says where the guide is.
+  f.click(C::HelpButton);
+  const QString where = GuideUrl().isLocalFile() ? GuideUrl().toLocalFile() : GuideUrl().toString();
+  QCOMPARE(f.watcher.boxes, QStringList(BoxOf(kGuideNotOpened).arg(where)));
 }
 
 void WindowTest::keysFollowTheFieldsRules() {
@@ -251,6 +257,44 @@ void WindowTest::editingShortcutsAndPastesWork() {
   field->clear();
   QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
   QCOMPARE(field->text(), QStringLiteral("1.2.3 ohm"));
+}
+
+void WindowTest::shiftBarRunsItsWayAndShowsTheFocus() {
+  WindowFixture f;
+  f.activate();
+  f.type(C::StartR, QStringLiteral("50"));  // the line computes without boxes
+  auto* bar = f.find<QScrollBar>(C::ShiftBar);
+  const QImage unfocused = bar->grab().toImage();
+  f.focus(C::ShiftBar);
+  QVERIFY(bar->grab().toImage() != unfocused);  // Tab's arrival shows
+  bar->setValue(0);
+  QList<int> values;
+  for (const Qt::Key key :
+       {Qt::Key_Right, Qt::Key_Right, Qt::Key_Right, Qt::Key_Right, Qt::Key_Left, Qt::Key_End,
+        Qt::Key_Home, Qt::Key_PageDown, Qt::Key_PageUp}) {
+    QTest::keyClick(bar, key);
+    values << bar->value();
+  }
+  QCOMPARE(values, QList<int>({1, 2, 3, 4, 3, 720, 0, 20, 0}));
+  QWheelEvent wheelDown(QPointF(5, 5), bar->mapToGlobal(QPointF(5, 5)), {}, QPoint(0, -120),
+                        Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+  QApplication::sendEvent(bar, &wheelDown);
+  QVERIFY(bar->value() > 0);  // moves it right, as on other horizontal bars
+  QCOMPARE(f.watcher.boxes, QStringList());
+}
+
+void WindowTest::cableListShowsWholeNames() {
+  WindowFixture f;
+  f.window.show();
+  auto* box = f.find<QComboBox>(C::CableBox);
+  box->showPopup();
+  int widest = 0;
+  for (int i = 0; i < box->count(); ++i) {
+    widest = std::max(widest, box->view()->fontMetrics().horizontalAdvance(box->itemText(i)));
+  }
+  QVERIFY2(box->view()->viewport()->width() >= widest + 8,
+           qPrintable(QString::number(box->view()->viewport()->width())));
+  box->hidePopup();
 }
 
 QTEST_MAIN(WindowTest)

@@ -1,5 +1,6 @@
 #include "app/controls/build.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QFont>
 #include <QFontMetrics>
@@ -18,6 +19,7 @@
 #include <vector>
 
 #include "app/controls/event_filters.h"
+#include "app/controls/shift_bar.h"
 #include "app/layout/accessibility.h"
 #include "app/layout/entry_rules.h"
 #include "app/layout/layout.h"
@@ -99,10 +101,17 @@ QWidget* CreateCableBox(const QString& text, QWidget* parent) {
   // Lookup is exact: no inline, case-insensitive completion, no typed items.
   box->setCompleter(nullptr);
   box->setInsertPolicy(QComboBox::NoInsert);
+  int widest = 0;
   for (const auto& cable : calc::line::CableCatalogue()) {
     box->addItem(ToQString(cable.name));
+    widest = std::max(
+        widest, box->view()->fontMetrics().horizontalAdvance(box->itemText(box->count() - 1)));
   }
   box->setEditText(text);
+  // The open list is as wide as its longest name, beside its scroll bar.
+  constexpr int kItemMargins = 16;
+  box->view()->setMinimumWidth(widest + kItemMargins +
+                               box->view()->verticalScrollBar()->sizeHint().width());
   return box;
 }
 
@@ -112,15 +121,6 @@ QWidget* CreateCyclesBox(QWidget* parent) {
     box->addItem(QString::number(n));
   }
   return box;
-}
-
-QWidget* CreateShiftBar(QWidget* parent) {
-  auto* bar = new QScrollBar(Qt::Horizontal, parent);
-  bar->setRange(0, calc::line::kShiftSteps);
-  bar->setSingleStep(1);
-  bar->setPageStep(20);                  // a page is five electrical degrees
-  bar->setFocusPolicy(Qt::StrongFocus);  // reached by Tab, sees focus events
-  return bar;
 }
 
 QWidget* CreateControl(const ControlSpec& row, QWidget* parent) {
@@ -155,7 +155,7 @@ QWidget* CreateControl(const ControlSpec& row, QWidget* parent) {
     case ControlKind::PickList:
       return CreateCyclesBox(parent);
     case ControlKind::ScrollBar:
-      return CreateShiftBar(parent);
+      return new ShiftBar(calc::line::kShiftSteps, parent);
   }
   return nullptr;
 }

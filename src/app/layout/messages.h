@@ -31,6 +31,11 @@ inline constexpr Message kAntennaRealOutOfRange{"R is a number > -1 and < 1",
 inline constexpr Message kAntennaImaginaryOutOfRange{"I is a number > -1 and < 1",
                                                      "Invalid S. Ant. imaginary part"};
 
+// The help button's box when the desktop cannot open the guide; %1 is the
+// guide's path or address.
+inline constexpr Message kGuideNotOpened{
+    "The desktop could not open the user guide. Open it yourself, from:\n%1", "User guide"};
+
 // What replaces an entry of exactly 0 that a calculator would divide by.
 inline constexpr std::string_view kZeroReplacement = "0.001";
 
