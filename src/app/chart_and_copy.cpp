@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <algorithm>
 
 #include "app/chart/smith_chart.h"
 #include "app/controls/controls.h"
@@ -43,11 +44,14 @@ ChartAndCopy::ChartAndCopy(QWidget* window, const Controls& controls,
       updateChart();
     });
   }
-  // Fields with a menu of their own (copy, paste) offer the two actions too.
+  // Fields with a menu of their own (copy, paste; the line result's copy and
+  // select-all) offer the two actions too. A text area's menu is its viewport's.
   for (QLineEdit* field : window->findChildren<QLineEdit*>()) {
     field->installEventFilter(this);
   }
-  controls_.widget(Control::LineResult)->installEventFilter(this);
+  qobject_cast<QPlainTextEdit*>(controls_.widget(Control::LineResult))
+      ->viewport()
+      ->installEventFilter(this);
 }
 
 bool ChartAndCopy::eventFilter(QObject* watched, QEvent* event) {
@@ -62,14 +66,15 @@ bool ChartAndCopy::eventFilter(QObject* watched, QEvent* event) {
   // A field's own menu, with the panel's actions after it; a disabled result
   // field has passed the event on to its panel.
   QMenu* menu = nullptr;
+  const auto* click = static_cast<QContextMenuEvent*>(event);
   if (auto* line = qobject_cast<QLineEdit*>(widget)) {
     menu = line->createStandardContextMenu();
-  } else if (auto* text = qobject_cast<QPlainTextEdit*>(widget)) {
-    menu = text->createStandardContextMenu();
+  } else if (auto* text = qobject_cast<QPlainTextEdit*>(widget->parentWidget())) {
+    menu = text->createStandardContextMenu(click->pos());
   } else {
     menu = new QMenu(window_);
   }
-  showMenu(*panel, static_cast<QContextMenuEvent*>(event)->globalPos(), menu);
+  showMenu(*panel, click->globalPos(), menu);
   return true;
 }
 
@@ -114,12 +119,18 @@ void ChartAndCopy::updateChart() {
   }
   std::vector<ChartMark> marks;
   std::optional<numeric::Complex> reference;
+  std::vector<const Panel*> seen;  // a panel may cover several frames
   for (const PanelFrames& panel : panels_) {
+    if (std::find(seen.begin(), seen.end(), panel.panel) != seen.end()) {
+      continue;
+    }
+    seen.push_back(panel.panel);
     if (auto view = panel.panel->chartView()) {
       if (!reference || panel.panel == referencePanel_) {
         reference = view->reference;
       }
       for (ChartMark& mark : view->marks) {
+        mark.reference = view->reference;
         marks.push_back(std::move(mark));
       }
     }
@@ -135,7 +146,9 @@ void ChartAndCopy::copyResults() {
   if (panel == nullptr) {
     return;  // the focus is on the help button, outside every panel
   }
-  QApplication::clipboard()->setText(ResultsText(controls_, panel->frames.front()));
+  const Control frame = panel->frames.front();
+  QApplication::clipboard()->setText(
+      ResultsText(controls_, frame, panel->panel->showsResultOf(frame)));
 }
 
 }  // namespace tolvar::app

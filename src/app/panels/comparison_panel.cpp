@@ -66,6 +66,10 @@ std::optional<Panel::ChartView> ComparisonPanel::chartView() const {
   return ChartView{{calc::tuner::kVnaReferenceOhm, 0}, {antenna, port}};
 }
 
+bool ComparisonPanel::showsResultOf(Control frame) const {
+  return tunerWroteLast_ == (frame == C::TunerFrame);
+}
+
 void ComparisonPanel::checkAntennaPart(Control field, const Message& outOfRange,
                                        Qt::FocusReason reason) {
   run(C::ComparisonResult, [&] {
@@ -86,6 +90,7 @@ void ComparisonPanel::checkResistances() const {
 }
 
 void ComparisonPanel::compareVoltages() {
+  tunerWroteLast_ = false;
   run(C::ComparisonResult, [&] {
     empty(LayoutRow(C::CompareVoltagesButton).clears);
     checkResistances();
@@ -108,6 +113,7 @@ void ComparisonPanel::compareVoltages() {
 }
 
 void ComparisonPanel::compareCurrents() {
+  tunerWroteLast_ = false;
   run(C::ComparisonResult, [&] {
     empty(LayoutRow(C::CompareCurrentsButton).clears);
     checkResistances();
@@ -122,6 +128,7 @@ void ComparisonPanel::compareCurrents() {
 }
 
 void ComparisonPanel::computeTunerLoss() {
+  tunerWroteLast_ = true;
   run(C::ComparisonResult, [&] {
     controls_.makeBold(C::ComparisonResult);
     empty(LayoutRow(C::TunerLossButton).clears);

@@ -21,6 +21,8 @@ class ComparisonPanel : public Panel {
   // The antenna's reflection and the one seen at the tuner's RTX port, on the
   // VNA's reference.
   std::optional<ChartView> chartView() const override;
+  // The shared result field shows the tuner's result, or the comparisons'.
+  bool showsResultOf(Control frame) const override;
 
  private:
   void compareVoltages();
@@ -31,6 +33,7 @@ class ComparisonPanel : public Panel {
   void checkAntennaPart(Control field, const Message& outOfRange, Qt::FocusReason reason);
 
   ButtonPresses& presses_;
+  bool tunerWroteLast_ = false;
   // The tuner result on screen: what it was computed from, and its figures.
   calc::tuner::TunerEntries tuner_{};
   calc::tuner::TunerFigures figures_{};

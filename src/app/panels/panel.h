@@ -34,6 +34,9 @@ class Panel : public QObject {
   void onChartChange(std::function<void()> callback);
   // True while the field shows a result that the chart has figures of.
   bool chartedResultOnScreen() const { return !charted_.isEmpty(); }
+  // Whether the result on screen belongs to the calculator of `frame` (the
+  // comparisons and the tuner share a result field).
+  virtual bool showsResultOf(Control /*frame*/) const { return true; }
 
  protected:
   Panel(QWidget* window, const Controls& controls);

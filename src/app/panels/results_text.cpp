@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QRadioButton>
 #include <QStringList>
+#include <QWidget>
 #include <optional>
 #include <span>
 
@@ -45,27 +46,22 @@ constexpr Line kComparisonLines[] = {{C::InputR},
                                      {C::OutputVoltage, C::OutputVoltageKindGroup},
                                      {C::InputCurrent},
                                      {C::OutputCurrent},
-                                     {C::AntennaRe},
-                                     {C::AntennaIm},
-                                     {C::S11Re},
-                                     {C::S11Im},
-                                     {C::S21Re},
-                                     {C::S21Im},
-                                     {C::S22Re},
-                                     {C::S22Im},
-                                     {C::S12Re},
-                                     {C::S12Im},
                                      {C::ComparisonResult}};
-constexpr Line kLineLines[] = {{C::ShiftDirectionFrame}, {C::StartR},    {C::StartX},
-                               {C::Frequency},           {C::LinePower}, {C::RtxZ},
-                               {C::AutoLineData},        {C::CableBox},  {C::LineZ},
-                               {C::VelocityFactor},      {C::LineLoss},  {C::CyclesBox},
-                               {C::HalfWaveRange},       {C::LineResult}};
+constexpr Line kTunerLines[] = {{C::AntennaRe}, {C::AntennaIm}, {C::S11Re},           {C::S11Im},
+                                {C::S21Re},     {C::S21Im},     {C::S22Re},           {C::S22Im},
+                                {C::S12Re},     {C::S12Im},     {C::ComparisonResult}};
+constexpr Line kLineLines[] = {{C::ShiftDirectionFrame}, {C::StartR},         {C::StartX},
+                               {C::Frequency},           {C::LinePower},      {C::RtxZ},
+                               {C::AutoLineData},        {C::CableBox},       {C::LineZ},
+                               {C::VelocityFactor},      {C::LineLoss},       {C::CyclesBox},
+                               {C::HalfWaveRange},       {C::UnreliableNote}, {C::LineResult}};
 
 std::span<const Line> LinesOf(Control panel) {
   switch (panel) {
     case C::ComparisonFrame:
       return kComparisonLines;
+    case C::TunerFrame:
+      return kTunerLines;
     case C::LineFrame:
       return kLineLines;
     default:
@@ -96,7 +92,7 @@ QString Label(Control control) {
 
 }  // namespace
 
-QString ResultsText(const Controls& controls, Control panel) {
+QString ResultsText(const Controls& controls, Control panel, bool withResult) {
   QStringList lines = {Caption(panel)};
   const bool manualLineData = controls.selected(C::ManualLineData);
   for (const auto& [control, unit] : LinesOf(panel)) {
@@ -120,8 +116,13 @@ QString ResultsText(const Controls& controls, Control panel) {
         text = controls.comboBox(control)->currentText();
         break;
       case ControlKind::MultiResult:
-        if (!controls.text(control).isEmpty()) {
+        if (withResult && !controls.text(control).isEmpty()) {
           lines << controls.text(control).split(QLatin1Char('\n'));
+        }
+        continue;
+      case ControlKind::Label:  // a note, when it shows
+        if (!controls.widget(control)->isHidden()) {
+          lines << Caption(control);
         }
         continue;
       default:
