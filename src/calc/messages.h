@@ -28,6 +28,11 @@ inline constexpr std::string_view kNoComparedVoltage = "Insert a proper Voltage 
 inline constexpr std::string_view kInvalidSParameters =
     "Invalid Data: check all the S- Parameters.";
 
+// Transmission line, whose loss (a cable's model far above 150 MHz or below
+// about 0.1 MHz, or a pasted entry) is below 0: a line cannot gain power.
+inline constexpr std::string_view kNegativeLineLoss =
+    "INVALID DATA: LINE LOSS BELOW 0 dB AT THIS FREQUENCY (A CABLE CANNOT GAIN POWER)!";
+
 // Transmission line, towards the antenna.
 inline constexpr std::string_view kEntrySwrTooHigh =
     "INVALID DATA: ENTRY SWR TOO HIGH (Reflected Power from the Antenna would be higher than "

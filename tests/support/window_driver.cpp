@@ -116,7 +116,8 @@ const std::string_view kSentences[] = {app::kFaultSentence,
                                        calc::kNoCurrent,
                                        calc::kNoComparedVoltage,
                                        calc::kInvalidSParameters,
-                                       calc::kEntrySwrTooHigh};
+                                       calc::kEntrySwrTooHigh,
+                                       calc::kNegativeLineLoss};
 
 // True when the field shows a calculator's figures: not empty, not a sentence.
 bool ShowsFigures(const QString& text) {

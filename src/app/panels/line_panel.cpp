@@ -107,8 +107,9 @@ void LinePanel::showCatalogueData(const LineData& data) {
   // The loss at the frequency on screen; a negative one (pasted) has none.
   const double mhz = controls_.value(C::Frequency);
   if (mhz >= 0) {
-    controls_.setText(C::LineLoss,
-                      Formatted(calc::line::LossDbPer100m(CatalogueEntry(cable_), mhz), 1));
+    controls_.setText(
+        C::LineLoss,
+        ToQString(calc::line::LossText(calc::line::LossDbPer100m(CatalogueEntry(cable_), mhz))));
   }
 }
 

@@ -224,6 +224,9 @@ FarPoint Propagate(const LineEntries& e, const StartPoint& s) {
 }
 
 Outcome<LineFigures> ComputeLine(const LineEntries& e, const StartPoint& s) {
+  if (e.lossPer100m < 0) {
+    return kNegativeLineLoss;
+  }
   LineFigures f{};
   f.far = Propagate(e, s);
   f.shownZ = {f.far.z.re == 0 ? kZeroPartOhm : f.far.z.re,

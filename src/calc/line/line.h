@@ -110,13 +110,15 @@ struct LineFigures {
   Direction direction = Direction::TowardsTransmitter;
 };
 
-// The propagation and what the result shows, or kEntrySwrTooHigh when no
-// antenna-side SWR gives the entry SWR. Throws ArithmeticFault.
+// The propagation and what the result shows; kNegativeLineLoss for a loss
+// below 0, kEntrySwrTooHigh when no antenna-side SWR gives the entry SWR.
+// Throws ArithmeticFault.
 Outcome<LineFigures> ComputeLine(const LineEntries& entries, const StartPoint& start);
 
 // The result field's four lines joined by CR LF, or the sentence.
 std::string LineResultText(const Outcome<LineFigures>& outcome);
-// The loss per 100 m as the loss field shows it.
+// The loss per 100 m as the narrow loss field shows it, "0.0"; a loss below 0
+// or one too wide for the field is marked out of range ("<0", ">99").
 std::string LossText(double lossPer100m);
 
 // Gamma (against the line impedance) at `samples` + 1 evenly spaced points from

@@ -65,6 +65,15 @@ std::string LineResultText(const Outcome<LineFigures>& outcome) {
          ParallelLine(*f);
 }
 
-std::string LossText(double lossPer100m) { return FormatFixed(lossPer100m, 1); }
+std::string LossText(double lossPer100m) {
+  constexpr double kWidestShown = 99.95;  // rounds to 100.0, wider than the field
+  if (lossPer100m < 0) {
+    return "<0";
+  }
+  if (lossPer100m >= kWidestShown) {
+    return ">99";
+  }
+  return FormatFixed(lossPer100m, 1);
+}
 
 }  // namespace tolvar::calc::line

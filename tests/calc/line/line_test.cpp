@@ -59,7 +59,9 @@ TEST(ComputeLine, ShowsTheResultText) {
           "Rp = 50.00 ohm Xp > 9999 ohm open-end stub: 0.00m shorted: 3.53m"},
       // SWR 50 through 3 dB to the antenna would need |Gamma| > 1.
       Run{LineRun(kAnt, 2500, 0, 3 / kHalfWaveM * 100, 0),
-          std::string(tolvar::calc::kEntrySwrTooHigh)}};
+          std::string(tolvar::calc::kEntrySwrTooHigh)},
+      // A line never gains power, whatever its loss model or a pasted entry says.
+      Run{LineRun(kTx, 100, 50, -0.9, 360), std::string(tolvar::calc::kNegativeLineLoss)}};
   for (const auto& [e, text] : kWholeTexts) EXPECT_EQ(Text(e), text);
   const Run kParts[] = {
       // Two SWRs once the impedances differ at all; the slider's ends read 180 and 0.
@@ -79,8 +81,15 @@ TEST(ComputeLine, ShowsTheResultText) {
       Run{LineRun(kTx, 50, -0.25, 0, 0), "\r\nRp = 50.00 ohm Xp < -9999 ohm open"},
       Run{LineRun(kTx, 10000, 5, 0, 0), "\r\nRp > 9999 ohm Xp > 9999 ohm open"}};
   for (const auto& [e, part] : kParts) EXPECT_NE(Text(e).find(part), std::string::npos) << Text(e);
-  // A negative loss takes the total-loss logarithm out of its domain.
-  EXPECT_THROW(RunLine(LineRun(kTx, 5000, 50, -50, 360)), ArithmeticFault);
+  // The loss field: one decimal; below 0 or too wide for the field, out of range.
+  for (const auto& [loss, text] : {std::pair{6.2449, "6.2"},
+                                   {0.0, "0.0"},
+                                   {99.94, "99.9"},
+                                   {99.95, ">99"},
+                                   {-0.9, "<0"},
+                                   {-947610735.1, "<0"}}) {
+    EXPECT_EQ(LossText(loss), text);
+  }
 }
 
 // What holds for every run and for the chart's path, from the start to exactly the far point.
@@ -178,10 +187,12 @@ TEST(CableCatalogue, HoldsTheCablesAndTheirLoss) {
     EXPECT_NEAR(LossDbPer100m(Named(cable), mhz), dbPer100ft * kFeetPer100m, 0.05 * kFeetPer100m)
         << cable << " at " << mhz << " MHz";
   }
-  // Ideal lines lose nothing; a negative loss at 0 MHz is kept; -1 MHz has no square root.
+  // Ideal lines lose nothing; the model falls below 0 at 0 MHz and far above 150 MHz for
+  // some cables (the line then shows kNegativeLineLoss); -1 MHz has no square root.
   EXPECT_EQ(LossDbPer100m(Named("50 ohm ideal lossless line"), 30), 0);
   EXPECT_EQ(LossDbPer100m(Named("75 ohm ideal lossless line"), 30), 0);
   EXPECT_LT(LossDbPer100m(Named("RG-213 (generic)"), 0), 0);
+  EXPECT_NEAR(LossDbPer100m(Named("RG-213 (generic)"), 5760), -0.9, 0.05);
   EXPECT_THROW(LossDbPer100m(CableCatalogue()[0], -1), ArithmeticFault);
 }
 
