@@ -1,6 +1,8 @@
 #include "app/chart/smith_chart.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QClipboard>
 #include <QDir>
 #include <QFileDialog>
 #include <QFontMetricsF>
@@ -35,7 +37,7 @@ constexpr std::array<double, 3> kGridSwrs{1.5, 2, 3};
 constexpr QSize kDefaultSize(480, 480);
 // Small enough to sit beside the main window, large enough that the legend,
 // the reference and the rim labels keep clear of one another.
-constexpr QSize kMinimumSize(320, 320);
+constexpr QSize kMinimumSize(360, 360);
 
 // The main window's family and size: the chart reads as part of the program.
 // Labels grow with the window (8.25 pt at the default size) but never shrink.
@@ -78,6 +80,12 @@ QString ImaginaryPart(const QString& digits) {
     return QStringLiteral("- j") + digits.mid(1);
   }
   return QStringLiteral("+ j") + digits;
+}
+
+// A reference impedance as the chart names it: "50 ohm", "75 - j25 ohm".
+QString OhmText(Complex z) {
+  return Compact(z.re) + (z.im == 0 ? QString() : QLatin1Char(' ') + ImaginaryPart(Compact(z.im))) +
+         QStringLiteral(" ohm");
 }
 
 QColor Mix(const QColor& a, const QColor& b, float shareOfA) {
@@ -144,10 +152,11 @@ std::vector<SmithChart::PlacedText> GridLabels(const ChartFrame& frame,
   const double gap = metrics.height() * 0.3;
   const Complex unit{1, 0};
   for (const double value : kGridValues) {
-    // Just above the axis where the resistance circle crosses it.
+    // Above the axis where the resistance circle crosses it, clear of the dot
+    // of a resistive load there.
     const QPointF crossing = ToPoint(*numeric::ReflectionFromImpedance({value, 0}, unit), frame);
-    add(Compact(value),
-        TextBox(metrics, Compact(value), crossing - QPointF(0, metrics.height() / 2 + 1)));
+    const double aboveAxis = metrics.height() / 2 + metrics.height() / 3 + 2;
+    add(Compact(value), TextBox(metrics, Compact(value), crossing - QPointF(0, aboveAxis)));
     for (const double x : {value, -value}) {
       // Outside the rim where the reactance arc meets it, pushed outwards by
       // its own size so that no corner dips into the disc.
@@ -174,6 +183,35 @@ bool ClearOfDisc(const QRectF& box, const ChartFrame& frame) {
   return std::hypot(nearestX - frame.centreX, nearestY - frame.centreY) > frame.side / 2 + 2;
 }
 
+// The largest disc centred in `within` whose grid labels stay in `area` and
+// clear of the corners' boxes, with its labels. A window too small to fit
+// keeps a disc of half its size, labels as they fall.
+std::pair<ChartFrame, std::vector<SmithChart::PlacedText>> LargestDisc(
+    const QRectF& within, const QRectF& area, const std::array<QRectF, 2>& corners,
+    const QFontMetricsF& metrics) {
+  const auto fits = [&](const ChartFrame& frame,
+                        const std::vector<SmithChart::PlacedText>& labels) {
+    for (const QRectF& box : corners) {
+      if (!box.isEmpty() && !ClearOfDisc(box, frame)) {
+        return false;
+      }
+    }
+    return std::all_of(labels.begin(), labels.end(), [&](const SmithChart::PlacedText& label) {
+      return area.contains(label.rect) && !label.rect.intersects(corners[0]) &&
+             !label.rect.intersects(corners[1]);
+    });
+  };
+  const QPointF centre = within.center();
+  const double largest = std::max(1.0, std::floor(std::min(within.width(), within.height()) / 2));
+  for (double radius = largest;; radius -= 1) {
+    const ChartFrame frame{centre.x(), centre.y(), 2 * radius};
+    std::vector<SmithChart::PlacedText> labels = GridLabels(frame, metrics);
+    if (radius <= largest / 2 || fits(frame, labels)) {
+      return {frame, std::move(labels)};
+    }
+  }
+}
+
 }  // namespace
 
 SmithChart::SmithChart(QWidget* parent) : QWidget(parent, Qt::Window) {
@@ -192,7 +230,11 @@ SmithChart::SmithChart(QWidget* parent) : QWidget(parent, Qt::Window) {
   auto* save = new QAction(QStringLiteral("Save as PNG\u2026"), this);
   save->setShortcut(QKeySequence::Save);
   connect(save, &QAction::triggered, this, &SmithChart::saveWithDialog);
+  auto* copy = new QAction(QStringLiteral("Copy marks"), this);
+  copy->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), QKeySequence::Copy});
+  connect(copy, &QAction::triggered, this, &SmithChart::copyMarks);
   addAction(admittanceAction_);
+  addAction(copy);
   addAction(save);
   setContextMenuPolicy(Qt::ActionsContextMenu);
 
@@ -247,16 +289,47 @@ bool SmithChart::savePng(const QString& path) const {
   return image.save(path, "PNG");
 }
 
+double SmithChart::dotRadius() const { return QFontMetricsF(layout_.font).height() / 3; }
+
+std::optional<std::pair<std::size_t, std::size_t>> SmithChart::markAt(QPointF position) const {
+  std::optional<std::pair<std::size_t, std::size_t>> nearest;
+  double nearestDistance = 1.5 * dotRadius() + 1e-9;
+  for (std::size_t i = 0; i < marks_.size(); ++i) {
+    for (std::size_t k = 0; k < marks_[i].path.size(); ++k) {
+      if (!numeric::IsFinite(marks_[i].path[k])) {
+        continue;
+      }
+      const QPointF offset = ToPoint(marks_[i].path[k], layout_.frame) - position;
+      const double distance = std::hypot(offset.x(), offset.y());
+      if (distance < nearestDistance) {  // on a tie, the mark listed first
+        nearest = {i, k};
+        nearestDistance = distance;
+      }
+    }
+  }
+  return nearest;
+}
+
 QString SmithChart::readoutAt(QPointF position) const {
-  const Complex gamma = numeric::ReflectionFromPoint({position.x(), position.y()}, layout_.frame);
+  Complex gamma = numeric::ReflectionFromPoint({position.x(), position.y()}, layout_.frame);
+  Complex reference = reference_;
+  QString which;
+  if (const auto near = markAt(position)) {
+    // On a mark: its own point, against its own reference.
+    const ChartMark& mark = marks_[near->first];
+    gamma = mark.path[near->second];
+    reference = mark.reference;
+    which = (mark.legend.isEmpty() ? QString() : mark.legend + QStringLiteral(", ")) +
+            QStringLiteral("on ") + OhmText(reference) + QStringLiteral(": ");
+  }
   const double magnitude = numeric::Abs(gamma);
   // The rim and beyond hold no passive load: nothing to read there.
   if (!(magnitude < 1)) {
     return {};
   }
   QStringList parts;
-  if (const auto z = numeric::ImpedanceFromReflection(gamma, reference_)) {
-    parts << QStringLiteral("Z = ") + Fixed(z->re, 2) + QLatin1Char(' ') +
+  if (const auto z = numeric::ImpedanceFromReflection(gamma, reference)) {
+    parts << which + QStringLiteral("Z = ") + Fixed(z->re, 2) + QLatin1Char(' ') +
                  ImaginaryPart(Fixed(z->im, 2)) + QStringLiteral(" ohm");
   }
   parts << QStringLiteral("|\u0393| = ") + Fixed(magnitude, 3) + QStringLiteral(" at ") +
@@ -265,6 +338,10 @@ QString SmithChart::readoutAt(QPointF position) const {
     parts << QStringLiteral("SWR = ") + Fixed(*swr, 2);
   }
   return parts.join(kReadoutSeparator);
+}
+
+void SmithChart::copyMarks() const {
+  QApplication::clipboard()->setText(accessibleDescription() + QLatin1Char('\n'));
 }
 
 QRectF SmithChart::discRect() const {
@@ -312,35 +389,43 @@ void SmithChart::refreshReadout() {
 }
 
 QString SmithChart::referenceText() const {
-  return QStringLiteral("Reference ") + Compact(reference_.re) + QLatin1Char(' ') +
-         ImaginaryPart(Compact(reference_.im)) + QStringLiteral(" ohm");
+  return QStringLiteral("Reference ") + OhmText(reference_);
+}
+
+bool SmithChart::marksDifferInReference() const {
+  return std::any_of(marks_.begin(), marks_.end(), [this](const ChartMark& mark) {
+    return mark.reference != marks_.front().reference;
+  });
 }
 
 QStringList SmithChart::legendLines() const {
+  // Each names its reference where they differ.
+  const bool named = marksDifferInReference();
   QStringList lines;
   for (const ChartMark& mark : marks_) {
     if (!mark.legend.isEmpty()) {
-      lines << mark.legend;
+      lines << mark.legend +
+                   (named ? QStringLiteral(", on ") + OhmText(mark.reference) : QString());
     }
   }
   return lines;
 }
 
-// The legend in the top left corner, the reference in the top right one,
-// side by side above the disc; longer texts are elided. The reference gets the
-// larger share: it is one line that a small window should still show whole.
+// The legend in the top left corner and the reference in the top right one,
+// side by side above the disc when they fit so, else the reference below the
+// legend; a text is elided only where the window is narrower than it.
 std::vector<SmithChart::PlacedText> SmithChart::placeCorners(Layout& layout,
                                                              const QFontMetricsF& metrics,
                                                              double margin) const {
   const double w = width();
   const double line = metrics.height();
-  std::vector<PlacedText> corners;
+  const double room = w - 2 * margin;
   const double swatch = 1.8 * line;
-  const double widestLegend = w * 0.35;
+  std::vector<PlacedText> corners;
   double legendWidth = 0;
   const QStringList legend = legendLines();
   for (qsizetype i = 0; i < legend.size(); ++i) {
-    const QString text = metrics.elidedText(legend[i], Qt::ElideRight, widestLegend - swatch);
+    const QString text = metrics.elidedText(legend[i], Qt::ElideRight, room - swatch);
     const double textWidth = metrics.horizontalAdvance(text) + 2;
     legendWidth = std::max(legendWidth, swatch + textWidth);
     corners.push_back(
@@ -348,10 +433,12 @@ std::vector<SmithChart::PlacedText> SmithChart::placeCorners(Layout& layout,
          QRectF(margin + swatch, margin + static_cast<double>(i) * line, textWidth, line)});
   }
   layout.legend = QRectF(margin, margin, legendWidth, static_cast<double>(legend.size()) * line);
-  const QString reference = metrics.elidedText(referenceText(), Qt::ElideRight, w * 0.45);
+  const QString reference = metrics.elidedText(referenceText(), Qt::ElideRight, room);
   const double referenceWidth = metrics.horizontalAdvance(reference) + 2;
+  const bool sideBySide = legendWidth + margin + referenceWidth <= room;
+  const double referenceTop = sideBySide ? margin : layout.legend.bottom();
   corners.push_back({TextRole::Reference, reference,
-                     QRectF(w - margin - referenceWidth, margin, referenceWidth, line)});
+                     QRectF(w - margin - referenceWidth, referenceTop, referenceWidth, line)});
   return corners;
 }
 
@@ -371,30 +458,19 @@ SmithChart::Layout SmithChart::computeLayout() const {
   layout.status = QRectF(margin, h - margin - line, w - 2 * margin, line);
   const QRectF area(margin / 2, margin / 2, w - margin, layout.status.top() - margin);
   const std::vector<PlacedText> corners = placeCorners(layout, metrics, margin);
-  const QRectF referenceBox = corners.back().rect;
 
-  // The largest disc whose labels stay in the area and clear of the corners.
-  const QPointF centre = area.center();
-  const double largest = std::max(1.0, std::floor(std::min(area.width(), area.height()) / 2));
-  const auto fits = [&](const ChartFrame& frame, const std::vector<PlacedText>& labels) {
-    for (const QRectF& box : {layout.legend, referenceBox}) {
-      if (!box.isEmpty() && !ClearOfDisc(box, frame)) {
-        return false;
-      }
-    }
-    return std::all_of(labels.begin(), labels.end(), [&](const PlacedText& label) {
-      return area.contains(label.rect) && !label.rect.intersects(layout.legend) &&
-             !label.rect.intersects(referenceBox);
-    });
-  };
-  for (double radius = largest;; radius -= 1) {
-    layout.frame = {centre.x(), centre.y(), 2 * radius};
-    layout.texts = GridLabels(layout.frame, metrics);
-    // A window too small to fit keeps a disc of half its size, labels as they fall.
-    if (radius <= largest / 2 || fits(layout.frame, layout.texts)) {
-      break;
-    }
+  // The disc centred in the whole area or in the part below the corners,
+  // whichever holds the larger one.
+  const std::array<QRectF, 2> boxes{layout.legend, corners.back().rect};
+  const double cornersBottom = std::max(boxes[0].bottom(), boxes[1].bottom());
+  const QRectF below(area.left(), cornersBottom, area.width(), area.bottom() - cornersBottom);
+  auto disc = LargestDisc(area, area, boxes, metrics);
+  auto lower = LargestDisc(below, area, boxes, metrics);
+  if (lower.first.side > disc.first.side) {
+    disc = std::move(lower);
   }
+  layout.frame = disc.first;
+  layout.texts = std::move(disc.second);
   layout.texts.insert(layout.texts.end(), corners.begin(), corners.end());
   layout.texts.push_back({TextRole::StatusLine, QString(), layout.status});
   return layout;
@@ -555,28 +631,34 @@ void SmithChart::drawGridLabels(QPainter& painter) const {
   }
 }
 
+namespace {
+
+// The mark's points on screen; one that is not finite has nowhere to go.
+QPolygonF PointsOf(const ChartMark& mark, const ChartFrame& frame) {
+  QPolygonF points;
+  for (const Complex& gamma : mark.path) {
+    if (numeric::IsFinite(gamma)) {
+      points << ToPoint(gamma, frame);
+    }
+  }
+  return points;
+}
+
+}  // namespace
+
+// The lines first, then every mark's points over all the lines, so that a
+// path starting at another mark's point does not cover it.
 void SmithChart::drawMarks(QPainter& painter, const std::vector<QColor>& colours) const {
   const ChartFrame& frame = layout_.frame;
   const QColor base = palette().color(QPalette::Base);
-  const double dot = QFontMetricsF(layout_.font).height() / 3;
   painter.setRenderHint(QPainter::Antialiasing);
   for (std::size_t i = 0; i < marks_.size(); ++i) {
     const ChartMark& mark = marks_[i];
-    // A point that is not finite has nowhere to go on the chart.
-    QPolygonF points;
-    for (const Complex& gamma : mark.path) {
-      if (numeric::IsFinite(gamma)) {
-        points << ToPoint(gamma, frame);
-      }
-    }
-    if (points.isEmpty()) {
-      continue;
-    }
-    const QColor& colour = colours[i];
-    if (mark.swrCircle && numeric::IsFinite(mark.path.back())) {
+    const QPolygonF points = PointsOf(mark, frame);
+    if (mark.swrCircle && !mark.path.empty() && numeric::IsFinite(mark.path.back())) {
       const double magnitude = numeric::Abs(mark.path.back());
       if (magnitude > 0 && magnitude < 1) {
-        painter.setPen(QPen(colour, 1.2, Qt::DashDotLine));
+        painter.setPen(QPen(colours[i], 1.2, Qt::DashDotLine));
         painter.setBrush(Qt::NoBrush);
         painter.drawEllipse(Centre(frame), magnitude * frame.side / 2, magnitude * frame.side / 2);
       }
@@ -585,12 +667,47 @@ void SmithChart::drawMarks(QPainter& painter, const std::vector<QColor>& colours
       // A band of the background under the line lifts it off the grid.
       painter.setPen(QPen(base, 4.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
       painter.drawPolyline(points);
-      painter.setPen(QPen(colour, 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+      painter.setPen(QPen(colours[i], 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
       painter.drawPolyline(points);
     }
-    painter.setPen(QPen(base, 1.5));
-    painter.setBrush(colour);
-    painter.drawEllipse(points.back(), dot, dot);
+  }
+  drawPoints(painter, colours);
+}
+
+void SmithChart::drawPoints(QPainter& painter, const std::vector<QColor>& colours) const {
+  const ChartFrame& frame = layout_.frame;
+  const QColor base = palette().color(QPalette::Base);
+  const double dot = dotRadius();
+  painter.setFont(layout_.font);
+  for (std::size_t i = 0; i < marks_.size(); ++i) {
+    const ChartMark& mark = marks_[i];
+    const QPolygonF points = PointsOf(mark, frame);
+    if (points.isEmpty()) {
+      continue;
+    }
+    if (!mark.trace) {
+      painter.setPen(QPen(base, 1.5));
+      painter.setBrush(colours[i]);
+      painter.drawEllipse(points.back(), dot, dot);
+      continue;
+    }
+    if (mark.chosen && *mark.chosen < mark.path.size() &&
+        numeric::IsFinite(mark.path[*mark.chosen])) {
+      painter.setPen(QPen(colours[i], 2));
+      painter.setBrush(base);
+      painter.drawEllipse(ToPoint(mark.path[*mark.chosen], frame), dot, dot);
+    }
+    // The ends' texts beside their points, on a patch of the background.
+    painter.setPen(colours[i]);
+    const QFontMetricsF metrics(layout_.font);
+    for (const auto& [text, at] :
+         {std::pair{mark.ends.first, points.front()}, std::pair{mark.ends.second, points.back()}}) {
+      if (!text.isEmpty()) {
+        const QRectF box = TextBox(metrics, text, at + QPointF(0, -metrics.height() * 0.8));
+        painter.fillRect(box, base);
+        painter.drawText(box, Qt::AlignCenter, text);
+      }
+    }
   }
 }
 

@@ -14,6 +14,7 @@
 #include <QString>
 #include <QWidget>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "numeric/smith.h"
@@ -31,8 +32,15 @@ struct ChartMark {
   QString legend;       // the legend's line, e.g. "Load (SWR panel)"; empty: not in the legend
   QString description;  // its line of the chart's accessible description
   MarkHue hue = MarkHue::Red;
-  std::vector<numeric::Complex> path;  // one point: a dot; more: a line, dot on the last
-  bool swrCircle = false;              // also draws |Gamma| = |last point|
+  // Reflection coefficients against `reference` [ohm]. One point: a dot; more:
+  // a line with a dot on the last point, or for a trace no dot but a ring on
+  // the `chosen` point and `ends` written beside the first and last points.
+  std::vector<numeric::Complex> path;
+  numeric::Complex reference{50, 0};
+  bool swrCircle = false;  // also draws |Gamma| = |last point|
+  bool trace = false;
+  std::optional<std::size_t> chosen{};
+  std::pair<QString, QString> ends{};
 };
 
 class SmithChart : public QWidget {
@@ -53,8 +61,12 @@ class SmithChart : public QWidget {
   bool savePng(const QString& path) const;
 
   // What the status line shows with the pointer at `position` [widget pixels]:
-  // Z, |Gamma| with its angle, and SWR; empty on the rim and outside it.
+  // Z, |Gamma| with its angle, and SWR; empty on the rim and outside it. Near
+  // a mark's point Z is that mark's, against its own reference, and the
+  // readout names the mark; elsewhere Z is against the chart's reference.
   QString readoutAt(QPointF position) const;
+  // Copies the marks as the accessible description lists them.
+  void copyMarks() const;
   // The square the unit circle fills [widget pixels].
   QRectF discRect() const;
 
@@ -99,6 +111,11 @@ class SmithChart : public QWidget {
   void drawGrid(QPainter& painter) const;
   void drawGridLabels(QPainter& painter) const;
   void drawMarks(QPainter& painter, const std::vector<QColor>& colours) const;
+  void drawPoints(QPainter& painter, const std::vector<QColor>& colours) const;
+  bool marksDifferInReference() const;
+  // The mark and point nearest to `position` within a dot's reach, if any.
+  std::optional<std::pair<std::size_t, std::size_t>> markAt(QPointF position) const;
+  double dotRadius() const;
   void drawLegend(QPainter& painter, const std::vector<QColor>& colours) const;
 
   std::vector<ChartMark> marks_;

@@ -34,26 +34,36 @@ class SmithChartTest : public QObject {
   void labelsFitAndKeepApart();
   void savesWhatItShowsAtThePixelRatio();
   void readoutInvertsTheMappingAndFollowsThePointer();
+  void marksShowWhereAndAgainstWhatTheyStand();
 };
 
 void SmithChartTest::labelsFitAndKeepApart_data() {
   QTest::addColumn<QSize>("asked");
   QTest::addColumn<QSize>("size");
   QTest::addColumn<QStringList>("legends");
+  QTest::addColumn<double>("share");  // the least share of the window's side the disc takes
   const QString load = QStringLiteral("Load (SWR panel)");
   const QString longer = QStringLiteral("A legend far longer than any corner of the chart holds");
   QTest::newRow("default, three marks")
-      << QSize(480, 480) << QSize(480, 480) << QStringList{load, load, load};
-  QTest::newRow("below the minimum") << QSize(120, 90) << QSize(320, 320) << QStringList{load};
-  QTest::newRow("wide, a long legend") << QSize(800, 500) << QSize(800, 500) << QStringList{longer};
+      << QSize(480, 480) << QSize(480, 480) << QStringList{load, load, load} << 0.7;
+  QTest::newRow("below the minimum")
+      << QSize(120, 90) << QSize(360, 360) << QStringList{load} << 0.7;
+  QTest::newRow("wide, a long legend")
+      << QSize(800, 500) << QSize(800, 500) << QStringList{longer} << 0.7;
   QTest::newRow("tall, four marks")
-      << QSize(400, 640) << QSize(400, 640) << QStringList{load, load, load, QString()};
+      << QSize(400, 640) << QSize(400, 640) << QStringList{load, load, load, QString()} << 0.7;
+  QTest::newRow("smallest, every panel's marks")
+      << QSize(360, 360) << QSize(360, 360)
+      << QStringList{load, "Antenna (tuner panel)", "Tuner RTX port", "Line start point",
+                     "Line far point and path"}
+      << 0.6;
 }
 
 void SmithChartTest::labelsFitAndKeepApart() {
   QFETCH(QSize, asked);
   QFETCH(QSize, size);
   QFETCH(QStringList, legends);
+  QFETCH(double, share);
   SmithChart chart;
   chart.setReference(1234.5, -678.25);
   chart.show();
@@ -68,11 +78,15 @@ void SmithChartTest::labelsFitAndKeepApart() {
   QCOMPARE(disc.width(), disc.height());
   QCOMPARE(disc.center().x(), size.width() / 2.0);
   QVERIFY(QRectF(chart.rect()).contains(disc));
-  QVERIFY(disc.width() > 0.7 * std::min(size.width(), size.height()));
+  QVERIFY(disc.width() > share * std::min(size.width(), size.height()));
   QStringList misfits;
   const auto texts = chart.placedTexts();
   for (const auto& text : texts) {
     if (!QRectF(chart.rect()).contains(text.rect)) misfits << text.text + " leaves the widget";
+    if (text.role == SmithChart::TextRole::Legend && !legends.contains(text.text) &&
+        legends.join(' ').size() < 150) {
+      misfits << text.text + " is cut";  // a legend is whole where the window has room
+    }
     const QPointF nearest(std::clamp(disc.center().x(), text.rect.left(), text.rect.right()),
                           std::clamp(disc.center().y(), text.rect.top(), text.rect.bottom()));
     const bool corner =
@@ -141,6 +155,50 @@ void SmithChartTest::readoutInvertsTheMappingAndFollowsThePointer() {
   }
   QCOMPARE(chart.readoutAt(PointOf(chart, {1, 0})) + chart.readoutAt(PointOf(chart, {-1.1, 0.3})),
            QString());  // nothing on the rim and beyond
+}
+
+void SmithChartTest::marksShowWhereAndAgainstWhatTheyStand() {
+  // A load on 75 ohm at the "2" of the real axis, the line's start point on
+  // 50 ohm (100 + j50) where the line's far path also starts.
+  using tolvar::app::ChartMark;
+  using tolvar::app::MarkHue;
+  SmithChart chart;
+  chart.resize(480, 480);
+  chart.show();
+  const auto start = *tolvar::numeric::ReflectionFromImpedance({100, 50}, {50, 0});
+  ChartMark load{"Load", "Load: 150 ohm", MarkHue::Blue, {{0.5 / 1.5, 0}}, {75, 0}};
+  ChartMark begin{"Line start point", "Start: 100 + j50", MarkHue::Green, {start}, {50, 0}};
+  ChartMark far{"Line far point", "Far", MarkHue::Red, {start, {-0.2, -0.3}}, {50, 0}};
+  chart.setReference(75, 0);
+  chart.setMarks({load, begin, far});
+  QCOMPARE(chart.readoutAt(PointOf(chart, start)).section("   ", 0, 0),
+           QStringLiteral("Line start point, on 50 ohm: Z = 100.00 + j50.00 ohm"));
+  QCOMPARE(chart.readoutAt(PointOf(chart, {0, 0})).section("   ", 0, 0),
+           QStringLiteral("Z = 75.00 + j0.00 ohm"));  // away from the marks: the chart's reference
+  QStringList legends;
+  for (const auto& text : chart.placedTexts()) {
+    if (text.role == SmithChart::TextRole::Legend) legends << text.text;
+  }
+  QCOMPARE(legends, QStringList({"Load, on 75 ohm", "Line start point, on 50 ohm",
+                                 "Line far point, on 50 ohm"}));
+  // The start point's dot lies over the path that starts there; the load's dot
+  // leaves the axis label "2" it sits under readable.
+  const QImage shown = chart.grab().toImage();
+  const QPointF dot = PointOf(chart, start) * chart.devicePixelRatioF();
+  QCOMPARE(shown.pixelColor(dot.toPoint()).hue(), QColor(0x2e7d32).hue());
+  const double radius = chart.placedTexts().front().rect.height() / 3;
+  const QRectF loadDot(PointOf(chart, load.path[0]) - QPointF(radius, radius),
+                       QSizeF(2 * radius, 2 * radius));
+  for (const auto& text : chart.placedTexts()) {
+    QVERIFY2(text.text != "2" || !text.rect.intersects(loadDot), qPrintable(text.text));
+  }
+  // Ctrl+Shift+C in the chart copies its marks.
+  QApplication::clipboard()->clear();
+  QApplication::setActiveWindow(&chart);
+  QVERIFY(QTest::qWaitForWindowActive(&chart));
+  QTest::keyClick(&chart, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+  QCOMPARE(QApplication::clipboard()->text(),
+           QStringLiteral("Load: 150 ohm\nStart: 100 + j50\nFar\n"));
 }
 
 QTEST_MAIN(SmithChartTest)

@@ -8,6 +8,7 @@
 #include "calc/compare/compare.h"
 #include "calc/line/cable_catalogue.h"
 #include "calc/line/line.h"
+#include "calc/messages.h"
 #include "calc/swr/conversions.h"
 #include "calc/swr/swr.h"
 #include "calc/tuner/tuner.h"
@@ -186,8 +187,8 @@ void CheckCopy(WindowFixture& f) {
     }
     QApplication::activePopupWidget()->close();
   });
-  QContextMenuEvent menu(QContextMenuEvent::Mouse, {}, f.find(C::AntennaRe)->mapToGlobal(QPoint()));
-  QApplication::sendEvent(f.find(C::AntennaRe), &menu);
+  QContextMenuEvent menu(QContextMenuEvent::Mouse, {}, f.find(C::InputR)->mapToGlobal(QPoint()));
+  QApplication::sendEvent(f.find(C::InputR), &menu);
   QVERIFY(
       QApplication::clipboard()->text().startsWith(ToQString(LayoutRow(C::ComparisonFrame).text)));
 }
@@ -207,6 +208,8 @@ class PanelsTest : public QObject {
   }
   void zeroChecksWarnInOrder();
   void leaveRulesRunForRealMovesAndBeforeAccessKeys();
+  void copiesWhatEachPanelShows();
+  void aCableNeverGainsPower();
 };
 
 void PanelsTest::triggersShowTheirCalculatorsResults() {
@@ -348,6 +351,76 @@ void PanelsTest::leaveRulesRunForRealMovesAndBeforeAccessKeys() {
   QVERIFY(f.find(C::UnreliableNote)->isHidden());
   QTest::keyClick(f.find(C::Frequency), Qt::Key_Tab);
   QVERIFY(!f.find(C::UnreliableNote)->isHidden());
+}
+
+// The menu of a field, as a right click opens it: its actions' names and texts.
+QStringList MenuOf(QWidget* widget) {
+  QStringList offered;
+  QTimer::singleShot(0, widget, [&offered] {
+    for (QAction* action : QApplication::activePopupWidget()->actions()) {
+      offered << action->objectName() + action->text();
+    }
+    QApplication::activePopupWidget()->close();
+  });
+  QContextMenuEvent menu(QContextMenuEvent::Mouse, QPoint(5, 5), widget->mapToGlobal(QPoint(5, 5)));
+  QApplication::sendEvent(widget, &menu);
+  return offered;
+}
+
+void PanelsTest::copiesWhatEachPanelShows() {
+  WindowFixture f;
+  f.activate();
+  const auto copied = [&](C from) {
+    f.activate();  // after a menu or a box
+    f.focus(from);
+    QApplication::clipboard()->clear();
+    QTest::keyClick(f.find(from), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    return QApplication::clipboard()->text();
+  };
+  // Above 150 MHz the line's note comes along; the result keeps its own menu.
+  f.type(C::StartR, QStringLiteral("100"));
+  f.setText(C::Frequency, QStringLiteral("151"));
+  f.find(C::ShiftBar)->setProperty("value", 360);
+  const QString note = ToQString(LayoutRow(C::UnreliableNote).text);
+  QVERIFY(copied(C::StartR).endsWith(note + '\n' + f.text(C::LineResult) + '\n'));
+  const QStringList menu = MenuOf(f.find<QPlainTextEdit>(C::LineResult)->viewport());
+  QVERIFY2(menu.contains("actionSmithChartSmith chart") &&
+               menu.contains("actionCopyResultsCopy results") && menu.join(' ').contains("Copy"),
+           qPrintable(menu.join(", ")));
+  // The tuner's copy: its caption, its entries, its result; the comparison's
+  // copy leaves the tuner's result out, and the other way round.
+  f.setText(C::AntennaRe, QStringLiteral("0.2"));
+  f.setText(C::S21Re, QStringLiteral("0.9"));
+  f.setText(C::S12Re, QStringLiteral("0.9"));
+  f.click(C::TunerLossButton);
+  const QString tuner = copied(C::AntennaRe);
+  QVERIFY(tuner.startsWith(ToQString(LayoutRow(C::TunerFrame).text) + "\nS Ant. real part: 0.2\n"));
+  QVERIFY(tuner.endsWith('\n' + f.text(C::ComparisonResult) + '\n') && !tuner.contains("Input Z"));
+  QCOMPARE(copied(C::InputR), ToQString(LayoutRow(C::ComparisonFrame).text) + '\n');
+  f.setText(C::InputVoltage, QStringLiteral("100"));
+  f.setText(C::OutputVoltage, QStringLiteral("90"));
+  f.click(C::CompareVoltagesButton);
+  QVERIFY(!copied(C::S11Re).contains("INPUT = ") && copied(C::InputR).contains("INPUT = "));
+}
+
+void PanelsTest::aCableNeverGainsPower() {
+  // RG-213's loss model falls below 0 far above 150 MHz: no result, the loss
+  // marked out of range in its narrow field. Below 150 MHz it computes.
+  WindowFixture f;
+  f.type(C::StartR, QStringLiteral("100"));
+  auto* cable = f.find<QComboBox>(C::CableBox);
+  cable->setCurrentIndex(cable->findText(QStringLiteral("RG-213 (generic)")));
+  int step = 100;
+  for (const char* mhz : {"5760", "99999999999", "14"}) {
+    f.setText(C::Frequency, QString::fromLatin1(mhz));
+    f.find(C::ShiftBar)->setProperty("value", ++step);
+    const bool gains = QByteArray(mhz) != "14";
+    QCOMPARE(f.text(C::LineResult) == ToQString(calc::kNegativeLineLoss), gains);
+    QCOMPARE(f.text(C::LineLoss) == QStringLiteral("<0"), gains);
+    auto* loss = f.find<QLineEdit>(C::LineLoss);
+    QVERIFY(loss->fontMetrics().horizontalAdvance(loss->text()) + 6 <= loss->width());
+  }
+  QCOMPARE(f.watcher.boxes, QStringList());
 }
 
 QTEST_MAIN(PanelsTest)
