@@ -247,14 +247,18 @@ TEST(ReadTouchstone, RefusesBadFilesWithTheLineAndReason) {
   }
 }
 
-// Figures made once with scikit-rf 0.15.4 (Debian's python3-scikit-rf): Network(file).z for
-// the example dipole; renormalize_s(s, [75, 75], [50, 50]) and renormalize_s(s, [75], [50]);
+// One of the example files the program installs.
+Measurement ReadExample(const std::string& name) {
+  std::ifstream file(TOLVAR_EXAMPLES_DIR "/" + name, std::ios::binary);
+  return Read({std::istreambuf_iterator<char>(file), {}}, PortsFromFileName(name));
+}
+
+// Figures made once with scikit-rf 0.15.4 (Debian's python3-scikit-rf): Network(file).z and
+// .s of the example files; renormalize_s(s, [75, 75], [50, 50]) and renormalize_s(s, [75], [50]);
 // z2s(z * 50, 50) for the normalised Z-parameters of version 1; y2s(y, 50) for the
 // Y-parameters in siemens of version 2.0.
 TEST(ReadTouchstone, AgreesWithScikitRf) {
-  std::ifstream file(TOLVAR_EXAMPLES_DIR "/dipole-40m.s1p", std::ios::binary);
-  const std::string dipoleText{std::istreambuf_iterator<char>(file), {}};
-  const Measurement dipole = Read(dipoleText, PortsFromFileName("dipole-40m.s1p"));
+  const Measurement dipole = ReadExample("dipole-40m.s1p");
   ASSERT_EQ(dipole.frequencyHz.size(), 201U);
   EXPECT_EQ(dipole.frequencyHz[100], 7.1e6);
   const Complex scikitZ[] = {{67.54403879672917, -74.6246892587409},
