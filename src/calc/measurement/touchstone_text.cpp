@@ -161,7 +161,8 @@ double ReadNumber(std::string_view token, int line) {
     Fail(line, Quoted(token) + " is too large for a double");
   }
   if (!std::isfinite(value)) {
-    Fail(line, Quoted(token) + " is not a finite number");
+    // Not quoted: the window shows no "nan" or "inf", not even the file's own.
+    Fail(line, "a number that is not finite");
   }
   return value;
 }

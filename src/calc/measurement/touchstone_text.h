@@ -56,6 +56,7 @@ std::string Quoted(std::string_view token);
 // A token as a finite double: an optional sign (also "+"), digits with an
 // optional point, an optional exponent. One too small for a double reads as 0;
 // "nan", "inf", a number too large for a double and anything else fail.
+// Messages quote the token as the file writes it, except a non-finite one.
 double ReadNumber(std::string_view token, int line);
 
 // A token as a whole number from 0 to 2^31 - 1 into count; false for anything
