@@ -68,6 +68,11 @@ Keyword ReadKeyword(const Line& line) {
   return keyword;
 }
 
+bool IsKeywordLine(const Line& line, Key key) {
+  return line.content.front() == '[' && line.content.find(']') != std::string_view::npos &&
+         ReadKeyword(line).key == key;
+}
+
 Options ReadOptionLine(const Line& line) {
   std::array<std::string_view, kMaxOptionTokens> tokens;
   const std::size_t count = SplitBlanks(line.content.substr(1), tokens);

@@ -73,8 +73,10 @@ struct Keyword {
   std::string_view name;
   std::string_view rest;
 };
-// Reads a line whose content begins with "[".
+// Reads a line whose content begins with "["; one without "]" is a fault.
 Keyword ReadKeyword(const Line& line);
+// Whether line is that keyword's, for skipping lines until it comes.
+bool IsKeywordLine(const Line& line, Key key);
 
 // "[Number of Ports]", as the format spells it; a name as written, shown safely.
 std::string Bracketed(Key key);

@@ -32,7 +32,9 @@ void NothingAfter(const Line& line, const Keyword& keyword) {
 class Version2Reader {
  public:
   Version2Reader(LineCursor& lines, int portsFromName)
-      : lines_(&lines), portsFromName_(portsFromName) {}
+      : lines_(&lines), portsFromName_(portsFromName) {
+    seen_.at(static_cast<std::size_t>(Key::kVersion)) = true;  // the first line
+  }
   Measurement Read();
 
  private:
@@ -70,7 +72,7 @@ Measurement Version2Reader::Read() {
         HeaderLine(line);
         break;
       case Section::kInformation:
-        if (line.content.front() == '[' && ReadKeyword(line).key == Key::kEndInformation) {
+        if (IsKeywordLine(line, Key::kEndInformation)) {
           section_ = Section::kHeader;
         }
         break;
@@ -80,7 +82,7 @@ Measurement Version2Reader::Read() {
         }
         break;
       case Section::kNoiseData:
-        if (line.content.front() == '[' && ReadKeyword(line).key == Key::kEnd) {
+        if (IsKeywordLine(line, Key::kEnd)) {
           return std::move(measurement_);
         }
         break;
@@ -169,7 +171,7 @@ void Version2Reader::HeaderKeyword(const Line& line, const Keyword& keyword) {
       NothingAfter(line, keyword);
       BeginNetworkData(line);
       break;
-    default:  // [Version] again, [End Information], [Noise Data], [End]
+    default:  // [End Information], [Noise Data], [End]
       Fail(line.number, Bracketed(keyword.key) + " before [Network Data]");
   }
 }

@@ -13,8 +13,9 @@ namespace tolvar::calc::measurement::detail {
 bool IsVersion2(const Line& line);
 
 // Reads the rest of a version-2.0 file: keywords up to [Network Data], its
-// data, perhaps [Noise Data] (left out), and [End]; what follows [End] is left
-// out. A later option line is ignored, as in version 1.
+// data, perhaps [Noise Data], and [End]. The noise data, the lines between
+// [Begin Information] and [End Information] and what follows [End] are
+// skipped unread; a later option line is ignored, as in version 1.
 Measurement ReadVersion2(LineCursor& lines, int portsFromName);
 
 }  // namespace tolvar::calc::measurement::detail
