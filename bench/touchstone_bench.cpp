@@ -1,5 +1,5 @@
 // Speed of the Touchstone reader. Budget (median): a 10,001-point 2-port file,
-// about 1.5 MB as a network analyser writes it, read in at most 20 ms.
+// about 1 MB as a network analyser writes it, read in at most 20 ms.
 #include <benchmark/benchmark.h>
 
 #include <array>

@@ -3,7 +3,18 @@
 // Measured S-parameters of a 1-port (an antenna) or a 2-port (a tuner) read from
 // a Touchstone file, version 1.x (.s1p, .s2p) or 2.0. The reader takes the
 // file's bytes and returns either the measurement or the first fault, with the
-// line it was found on; it never throws.
+// line it was found on; it throws nothing but std::bad_alloc.
+//
+// Read: the option line "# <unit> <parameter> <format> R <n>" (fields in any
+// order and case, defaults GHz S MA R 50; it must come before the data, and
+// only the first one counts); S-, Z- and Y-parameters (Z and Y normalised to R
+// in version 1, in ohm and siemens in 2.0) as RI, MA or DB with angles in
+// degrees; comments, blank lines, tabs, CR LF; a 2-port's values wrapped over
+// lines; the version-2.0 keywords of 1- and 2-ports. A 2-port's noise data is
+// left out. Refused, each with a sentence: 3 or more ports, H- and
+// G-parameters, complex references or references that differ between ports,
+// mixed-mode data, other versions, binary content, and files larger than
+// kMaxFileBytes.
 
 #include <cstddef>
 #include <optional>
@@ -36,7 +47,7 @@ struct ReadFault {
 };
 
 // The largest file the reader takes [bytes]; a larger text is refused without
-// being looked at. A 10,001-point 2-port file is about 1.5 MB.
+// being looked at. A 10,001-point 2-port file is about 1 MB.
 inline constexpr std::size_t kMaxFileBytes = std::size_t{64} << 20;
 
 // Reads a Touchstone file. text: the file's bytes; portsFromName: what the
