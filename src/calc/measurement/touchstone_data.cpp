@@ -69,6 +69,7 @@ bool NetworkDataReader::Take(const Line& line) {
     FailCount(count_ + count);
   }
   std::copy_n(tokens.begin(), count, record_.begin() + static_cast<std::ptrdiff_t>(count_));
+  std::fill_n(recordLines_.begin() + static_cast<std::ptrdiff_t>(count_), count, line.number);
   count_ += count;
   if (count_ == expected_) {
     Complete();
@@ -100,9 +101,10 @@ double NetworkDataReader::FrequencyHz(std::string_view token, int line) const {
   return hz;
 }
 
-Complex NetworkDataReader::PairValue(std::string_view first, std::string_view second) const {
-  const double a = ReadNumber(first, recordLine_);
-  const double b = ReadNumber(second, recordLine_);
+Complex NetworkDataReader::PairValue(std::size_t first) const {
+  const int line = recordLines_.at(first);
+  const double a = ReadNumber(record_.at(first), line);
+  const double b = ReadNumber(record_.at(first + 1), recordLines_.at(first + 1));
   switch (options_.format) {
     case ValueFormat::kRealImaginary:
       return {a, b};
@@ -113,7 +115,7 @@ Complex NetworkDataReader::PairValue(std::string_view first, std::string_view se
   }
   const double magnitude = std::pow(10.0, a / 20);
   if (!std::isfinite(magnitude)) {
-    Fail(recordLine_, "magnitude " + Quoted(first) + " dB is too large");
+    Fail(line, "magnitude " + Quoted(record_.at(first)) + " dB is too large");
   }
   return Polar(magnitude, b);
 }
@@ -143,7 +145,7 @@ void NetworkDataReader::Complete() {
   }
   std::array<Complex, 4> pairs{};
   for (std::size_t k = 0; 2 * k + 1 < expected_; ++k) {
-    pairs.at(k) = PairValue(record_.at(2 * k + 1), record_.at(2 * k + 2));
+    pairs.at(k) = PairValue(2 * k + 1);
   }
   const Parameter parameter = options_.parameter;
   if (layout_.ports == 1) {

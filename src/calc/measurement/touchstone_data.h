@@ -50,7 +50,7 @@ class NetworkDataReader {
   [[noreturn]] void FailCount(std::size_t found) const;
   [[noreturn]] void FailConversion() const;
   double FrequencyHz(std::string_view token, int line) const;
-  numeric::Complex PairValue(std::string_view first, std::string_view second) const;
+  numeric::Complex PairValue(std::size_t first) const;  // record_[first] and the next
   numeric::Complex Normalised(numeric::Complex value) const;
   void Complete();
 
@@ -59,6 +59,7 @@ class NetworkDataReader {
   Measurement* measurement_;
   std::size_t expected_;  // numbers in a record
   std::array<std::string_view, kMaxNumbers> record_{};
+  std::array<int, kMaxNumbers> recordLines_{};  // the line of each, for a wrapped record
   std::size_t count_ = 0;
   int recordLine_ = 0;                  // the line a record began on; 0 while none is open
   std::string_view previousFrequency_;  // as the file writes it

@@ -196,7 +196,7 @@ TEST(ReadTouchstone, RefusesBadFilesWithTheLineAndReason) {
       {0, s1p + "1 0 0 0 0\n", "line 2: 9 numbers expected for a 2-port, found 5"},
       {1, s1p + "1 0.1 0 0\n", "line 2: 3 numbers expected for a 1-port, found 4"},
       {1, "! no options\n1 0.1 0\n", "line 2: no option line (# ...) before the data"},
-      {1, s1p + "1 0.1 O.2\n", "line 2: 'O.2' is not a number"},
+      {2, s1p + "1 0 0 0 0\n 0 0 0 O.2\n", "line 3: 'O.2' is not a number"},
       {1, s1p + "1 nan 0\n", "line 2: a number that is not finite"},
       {1, s1p + "1 0 -inf\n", "line 2: a number that is not finite"},
       {1, s1p + "1 1e999 0\n", "line 2: '1e999' is too large for a double"},
