@@ -16,7 +16,7 @@ using namespace tolvar::calc::measurement;
 
 void Append(std::string& text, double value) {
   std::array<char, 32> digits{};
-  const auto end =
+  auto* const end =
       std::to_chars(digits.begin(), digits.end(), value, std::chars_format::general, 9).ptr;
   text.append(digits.begin(), end);
 }

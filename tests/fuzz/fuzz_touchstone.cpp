@@ -47,7 +47,9 @@ void CheckFault(const ReadFault& fault, std::string_view text) {
   // Lines end in LF, CR LF or CR: the file has at most one more line than those.
   std::size_t lines = 1;
   for (std::size_t i = 0; i < text.size(); ++i) {
-    lines += text[i] == '\n' || (text[i] == '\r' && (i + 1 == text.size() || text[i + 1] != '\n'));
+    if (text[i] == '\n' || (text[i] == '\r' && (i + 1 == text.size() || text[i + 1] != '\n'))) {
+      ++lines;
+    }
   }
   Require(fault.line >= 0 && static_cast<std::size_t>(fault.line) <= lines,
           "a fault names a line of the file", shown);
@@ -56,7 +58,9 @@ void CheckFault(const ReadFault& fault, std::string_view text) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  const std::string_view text(reinterpret_cast<const char*>(data), size);
+  // libFuzzer hands over bytes; the reader takes them as characters.
+  const std::string_view text(reinterpret_cast<const char*>(data), size);  // NOLINT
+
   for (const int portsFromName : {0, 1, 2}) {
     std::feclearexcept(FE_ALL_EXCEPT);
     const auto result = tolvar::calc::measurement::ReadTouchstone(text, portsFromName);
