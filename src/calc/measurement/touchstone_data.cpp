@@ -1,0 +1,180 @@
+#include "calc/measurement/touchstone_data.h"
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+
+#include "calc/measurement/network.h"
+#include "numeric/reflection.h"
+
+namespace tolvar::calc::measurement::detail {
+
+namespace {
+
+constexpr double kRadiansPerDegree = numeric::kPi / 180;
+// A version-1 noise line: frequency, minimum noise figure, the optimum source
+// reflection's magnitude and angle, and the effective noise resistance.
+constexpr std::size_t kNoiseNumbers = 5;
+
+Complex Polar(double magnitude, double degrees) {
+  const double radians = degrees * kRadiansPerDegree;
+  return {magnitude * std::cos(radians), magnitude * std::sin(radians)};
+}
+
+// A 2-port's value pairs in the order the layout gives them.
+TwoPortValues Arranged(const std::array<Complex, 4>& pairs, const DataLayout& layout) {
+  if (layout.matrix != MatrixFormat::kFull) {
+    // N11, then N21 (lower) or N12 (upper), then N22: reciprocal data.
+    return {pairs[0], pairs[1], pairs[1], pairs[2]};
+  }
+  if (layout.order == TwoPortOrder::k12Then21) {
+    return {pairs[0], pairs[2], pairs[1], pairs[3]};
+  }
+  return {pairs[0], pairs[1], pairs[2], pairs[3]};
+}
+
+bool AllFinite(const TwoPortValues& s) {
+  return numeric::IsFinite(s.v11) && numeric::IsFinite(s.v21) && numeric::IsFinite(s.v12) &&
+         numeric::IsFinite(s.v22);
+}
+
+}  // namespace
+
+NetworkDataReader::NetworkDataReader(const Options& options, const DataLayout& layout,
+                                     Measurement& measurement)
+    : options_(options),
+      layout_(layout),
+      measurement_(&measurement),
+      expected_(layout.ports == 1                      ? 3
+                : layout.matrix == MatrixFormat::kFull ? 9
+                                                       : 7) {}
+
+bool NetworkDataReader::Take(const Line& line) {
+  std::array<std::string_view, kMaxNumbers + 1> tokens;
+  const std::size_t count = SplitBlanks(line.content, tokens);
+  const bool beginsRecord = count % 2 == 1;
+  if (beginsRecord && recordLine_ == 0 && layout_.noiseMayFollow && count == kNoiseNumbers &&
+      !measurement_->frequencyHz.empty() &&
+      FrequencyHz(tokens[0], line.number) <= measurement_->frequencyHz.back()) {
+    return false;
+  }
+  if (beginsRecord && recordLine_ != 0) {
+    FailCount(count_);
+  }
+  if (recordLine_ == 0) {
+    recordLine_ = line.number;
+    count_ = 0;
+  }
+  if (count_ + count > expected_) {
+    FailCount(count_ + count);
+  }
+  std::copy_n(tokens.begin(), count, record_.begin() + static_cast<std::ptrdiff_t>(count_));
+  std::fill_n(recordLines_.begin() + static_cast<std::ptrdiff_t>(count_), count, line.number);
+  count_ += count;
+  if (count_ == expected_) {
+    Complete();
+    recordLine_ = 0;
+  }
+  return true;
+}
+
+void NetworkDataReader::Finish() const {
+  if (recordLine_ != 0) {
+    FailCount(count_);
+  }
+}
+
+void NetworkDataReader::FailCount(std::size_t found) const {
+  Fail(recordLine_, std::to_string(expected_) + " numbers expected for a " +
+                        std::to_string(layout_.ports) + "-port, found " + std::to_string(found));
+}
+
+double NetworkDataReader::FrequencyHz(std::string_view token, int line) const {
+  const double frequency = ReadNumber(token, line);
+  if (frequency < 0) {
+    Fail(line, "frequency " + Quoted(token) + " is negative");
+  }
+  const double hz = frequency * options_.hzPerUnit;
+  if (!std::isfinite(hz)) {
+    Fail(line, "frequency " + Quoted(token) + " is too large");
+  }
+  return hz;
+}
+
+Complex NetworkDataReader::PairValue(std::size_t first) const {
+  const int line = recordLines_.at(first);
+  const double a = ReadNumber(record_.at(first), line);
+  const double b = ReadNumber(record_.at(first + 1), recordLines_.at(first + 1));
+  switch (options_.format) {
+    case ValueFormat::kRealImaginary:
+      return {a, b};
+    case ValueFormat::kMagnitudeAngle:
+      return Polar(a, b);
+    case ValueFormat::kDecibelAngle:
+      break;
+  }
+  const double magnitude = std::pow(10.0, a / 20);
+  if (!std::isfinite(magnitude)) {
+    Fail(line, "magnitude " + Quoted(record_.at(first)) + " dB is too large");
+  }
+  return Polar(magnitude, b);
+}
+
+// Z and Y data become S-parameters: an impedance of -R has none, for one.
+void NetworkDataReader::FailConversion() const {
+  Fail(recordLine_, std::string("these ") +
+                        (options_.parameter == Parameter::kImpedance ? 'Z' : 'Y') +
+                        "-parameters give no finite S-parameters");
+}
+
+Complex NetworkDataReader::Normalised(Complex value) const {
+  if (layout_.normalisedImpedances) {
+    return value;
+  }
+  const double referenceOhm = measurement_->referenceOhm;
+  return options_.parameter == Parameter::kImpedance ? (1 / referenceOhm) * value
+                                                     : referenceOhm * value;
+}
+
+void NetworkDataReader::Complete() {
+  Measurement& m = *measurement_;
+  const double hz = FrequencyHz(record_[0], recordLine_);
+  if (!m.frequencyHz.empty() && hz <= m.frequencyHz.back()) {
+    Fail(recordLine_, "frequency " + Quoted(record_[0]) + " is not above the one before (" +
+                          Quoted(previousFrequency_) + ")");
+  }
+  std::array<Complex, 4> pairs{};
+  for (std::size_t k = 0; 2 * k + 1 < expected_; ++k) {
+    pairs.at(k) = PairValue(2 * k + 1);
+  }
+  const Parameter parameter = options_.parameter;
+  if (layout_.ports == 1) {
+    Complex s = pairs[0];
+    if (parameter != Parameter::kScattering) {
+      s = parameter == Parameter::kImpedance ? ReflectionOfImpedance(Normalised(s))
+                                             : ReflectionOfAdmittance(Normalised(s));
+    }
+    if (!numeric::IsFinite(s)) {
+      FailConversion();
+    }
+    m.s11.push_back(s);
+  } else {
+    TwoPortValues s = Arranged(pairs, layout_);
+    if (parameter != Parameter::kScattering) {
+      const TwoPortValues n{Normalised(s.v11), Normalised(s.v21), Normalised(s.v12),
+                            Normalised(s.v22)};
+      s = parameter == Parameter::kImpedance ? SOfImpedances(n) : SOfAdmittances(n);
+    }
+    if (!AllFinite(s)) {
+      FailConversion();
+    }
+    m.s11.push_back(s.v11);
+    m.s21.push_back(s.v21);
+    m.s12.push_back(s.v12);
+    m.s22.push_back(s.v22);
+  }
+  m.frequencyHz.push_back(hz);
+  previousFrequency_ = record_[0];
+}
+
+}  // namespace tolvar::calc::measurement::detail

@@ -1,0 +1,68 @@
+#pragma once
+
+// The network data of a Touchstone file, record by record, into a
+// Measurement. Internal to the reader.
+
+#include <array>
+#include <cstddef>
+#include <string_view>
+
+#include "calc/measurement/touchstone.h"
+#include "calc/measurement/touchstone_header.h"
+#include "calc/measurement/touchstone_text.h"
+#include "numeric/complex.h"
+
+namespace tolvar::calc::measurement::detail {
+
+// Which of a 2-port's transmissions comes first in its data.
+enum class TwoPortOrder { k21Then12, k12Then21 };
+// A 2-port's full matrix, or its lower or upper triangle (N11, N21 or N12, N22)
+// for reciprocal data.
+enum class MatrixFormat { kFull, kLower, kUpper };
+
+struct DataLayout {
+  int ports = 1;  // 1 or 2
+  TwoPortOrder order = TwoPortOrder::k21Then12;
+  MatrixFormat matrix = MatrixFormat::kFull;
+  // Version 1 gives Z / R and Y R; version 2.0 gives ohm and siemens.
+  bool normalisedImpedances = true;
+  // A version-1 2-port: a 5-number line whose frequency does not rise begins
+  // the noise data, which ends the network data.
+  bool noiseMayFollow = false;
+};
+
+// Gathers records (a frequency and its value pairs) from data lines. A line
+// with an odd count of numbers begins a record (a frequency and whole pairs),
+// one with an even count continues it, so a record may be wrapped over lines
+// but a pair may not be split. A completed record is checked and converted to
+// S-parameters on measurement.referenceOhm, which must be set before.
+class NetworkDataReader {
+ public:
+  NetworkDataReader(const Options& options, const DataLayout& layout, Measurement& measurement);
+  // Takes one data line; false when it begins a version-1 noise block instead.
+  bool Take(const Line& line);
+  // The data has ended: a record left unfinished is a fault.
+  void Finish() const;
+
+ private:
+  static constexpr std::size_t kMaxNumbers = 9;  // a 2-port's frequency and four pairs
+
+  [[noreturn]] void FailCount(std::size_t found) const;
+  [[noreturn]] void FailConversion() const;
+  double FrequencyHz(std::string_view token, int line) const;
+  numeric::Complex PairValue(std::size_t first) const;  // record_[first] and the next
+  numeric::Complex Normalised(numeric::Complex value) const;
+  void Complete();
+
+  Options options_;
+  DataLayout layout_;
+  Measurement* measurement_;
+  std::size_t expected_;  // numbers in a record
+  std::array<std::string_view, kMaxNumbers> record_{};
+  std::array<int, kMaxNumbers> recordLines_{};  // the line of each, for a wrapped record
+  std::size_t count_ = 0;
+  int recordLine_ = 0;                  // the line a record began on; 0 while none is open
+  std::string_view previousFrequency_;  // as the file writes it
+};
+
+}  // namespace tolvar::calc::measurement::detail

@@ -1,0 +1,147 @@
+#include "calc/measurement/touchstone_header.h"
+
+#include <algorithm>
+#include <array>
+#include <string>
+
+namespace tolvar::calc::measurement::detail {
+
+namespace {
+
+// An option line holds four fields and R's values: a longer one is not one.
+constexpr std::size_t kMaxOptionTokens = 16;
+
+struct Unit {
+  std::string_view name;
+  double hzPerUnit;
+};
+constexpr std::array<Unit, 4> kUnits{{{"hz", 1}, {"khz", 1e3}, {"mhz", 1e6}, {"ghz", 1e9}}};
+
+bool LooksNumeric(std::string_view token) {
+  return std::string_view("0123456789.+-").find(token.front()) != std::string_view::npos;
+}
+
+// Marks a field as given; a field given twice is a fault.
+void SetOnce(bool& given, std::string_view token, int line) {
+  if (given) {
+    Fail(line, Quoted(token) + " repeats a field of the option line");
+  }
+  given = true;
+}
+
+constexpr std::array<std::string_view, kKeyCount> kKeyNames{"Version",
+                                                            "Number of Ports",
+                                                            "Two-Port Data Order",
+                                                            "Number of Frequencies",
+                                                            "Number of Noise Frequencies",
+                                                            "Reference",
+                                                            "Matrix Format",
+                                                            "Mixed-Mode Order",
+                                                            "Begin Information",
+                                                            "End Information",
+                                                            "Network Data",
+                                                            "Noise Data",
+                                                            "End"};
+
+}  // namespace
+
+std::string PortsRefused(int ports) {
+  return std::to_string(ports) + "-port data is not supported (1- and 2-port files are)";
+}
+
+std::string Bracketed(std::string_view name) { return "[" + Shown(name) + "]"; }
+std::string Bracketed(Key key) {
+  return "[" + std::string(kKeyNames.at(static_cast<std::size_t>(key))) + "]";
+}
+
+Keyword ReadKeyword(const Line& line) {
+  const std::size_t close = line.content.find(']');
+  if (close == std::string_view::npos) {
+    Fail(line.number, Quoted(line.content) + " has no closing ]");
+  }
+  Keyword keyword{Key::kUnknown, line.content.substr(1, close - 1), line.content.substr(close + 1)};
+  for (std::size_t k = 0; k < kKeyNames.size(); ++k) {
+    if (SameWord(keyword.name, kKeyNames.at(k))) {
+      keyword.key = static_cast<Key>(k);
+    }
+  }
+  return keyword;
+}
+
+bool IsKeywordLine(const Line& line, Key key) {
+  return line.content.front() == '[' && line.content.find(']') != std::string_view::npos &&
+         ReadKeyword(line).key == key;
+}
+
+Options ReadOptionLine(const Line& line) {
+  std::array<std::string_view, kMaxOptionTokens> tokens;
+  const std::size_t count = SplitBlanks(line.content.substr(1), tokens);
+  if (count > tokens.size()) {
+    Fail(line.number, "too many fields in the option line");
+  }
+  Options options;
+  bool unitGiven = false;
+  bool parameterGiven = false;
+  bool formatGiven = false;
+  bool referenceGiven = false;
+  ReferenceList references;
+  for (std::size_t i = 0; i < count; ++i) {
+    const std::string_view token = tokens[i];
+    if (const auto* unit = std::find_if(kUnits.begin(), kUnits.end(),
+                                        [&](const Unit& u) { return SameWord(token, u.name); });
+        unit != kUnits.end()) {
+      SetOnce(unitGiven, token, line.number);
+      options.hzPerUnit = unit->hzPerUnit;
+    } else if (SameWord(token, "h") || SameWord(token, "g")) {
+      Fail(line.number, std::string(1, SameWord(token, "h") ? 'H' : 'G') +
+                            "-parameters are not supported (S, Z and Y are)");
+    } else if (SameWord(token, "s") || SameWord(token, "z") || SameWord(token, "y")) {
+      SetOnce(parameterGiven, token, line.number);
+      options.parameter = SameWord(token, "s")   ? Parameter::kScattering
+                          : SameWord(token, "z") ? Parameter::kImpedance
+                                                 : Parameter::kAdmittance;
+    } else if (SameWord(token, "ri") || SameWord(token, "ma") || SameWord(token, "db")) {
+      SetOnce(formatGiven, token, line.number);
+      options.format = SameWord(token, "ri")   ? ValueFormat::kRealImaginary
+                       : SameWord(token, "ma") ? ValueFormat::kMagnitudeAngle
+                                               : ValueFormat::kDecibelAngle;
+    } else if (SameWord(token, "r")) {
+      SetOnce(referenceGiven, token, line.number);
+      if (i + 1 == count) {
+        Fail(line.number, "a reference resistance expected after R");
+      }
+      // One resistance, or one per port.
+      do {
+        references.Add(tokens[++i], line.number);
+      } while (i + 1 < count && LooksNumeric(tokens[i + 1]));
+      options.referenceOhm = references.Ohm();
+    } else {
+      Fail(line.number, "unknown option " + Quoted(token) + " in the option line");
+    }
+  }
+  return options;
+}
+
+void ReferenceList::Add(std::string_view token, int line) {
+  if (token.find_first_of("jJ(") != std::string_view::npos) {
+    Fail(line, "complex reference impedances are not supported (" + Quoted(token) + ")");
+  }
+  if (!LooksNumeric(token)) {
+    Fail(line, "a reference resistance expected, found " + Quoted(token));
+  }
+  const double ohm = ReadNumber(token, line);
+  if (ohm <= 0) {
+    Fail(line, "reference resistance " + Quoted(token) + " is not above 0 ohm");
+  }
+  if (count_ > 0 && ohm != ohm_) {
+    Fail(line, "references that differ between ports are not supported (" + Quoted(first_) +
+                   " and " + Quoted(token) + ")");
+  }
+  if (count_ == 0) {
+    ohm_ = ohm;
+    first_ = token;
+  }
+  ++count_;
+}
+
+}  // namespace tolvar::calc::measurement::detail

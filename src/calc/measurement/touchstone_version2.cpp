@@ -1,0 +1,285 @@
+#include "calc/measurement/touchstone_version2.h"
+
+#include <array>
+#include <optional>
+#include <string>
+
+#include "calc/measurement/touchstone_data.h"
+#include "calc/measurement/touchstone_header.h"
+
+namespace tolvar::calc::measurement::detail {
+
+namespace {
+
+// The one value after a keyword, or nothing at all.
+std::string_view OneValue(const Line& line, const Keyword& keyword) {
+  std::array<std::string_view, 1> values;
+  if (SplitBlanks(keyword.rest, values) != 1) {
+    Fail(line.number, "one value expected after " + Bracketed(keyword.key));
+  }
+  return values[0];
+}
+void NothingAfter(const Line& line, const Keyword& keyword) {
+  std::array<std::string_view, 1> values;
+  if (SplitBlanks(keyword.rest, values) != 0) {
+    Fail(line.number,
+         "nothing expected after " + Bracketed(keyword.key) + ", found " + Quoted(values[0]));
+  }
+}
+
+// Version 2.0: keywords up to [Network Data], its data, perhaps [Noise Data]
+// (left out), and [End]; what follows [End] is left out.
+class Version2Reader {
+ public:
+  Version2Reader(LineCursor& lines, int portsFromName)
+      : lines_(&lines), portsFromName_(portsFromName) {
+    seen_.at(static_cast<std::size_t>(Key::kVersion)) = true;  // the first line
+  }
+  Measurement Read();
+
+ private:
+  enum class Section { kHeader, kInformation, kNetworkData, kNoiseData };
+
+  void HeaderLine(const Line& line);
+  void HeaderKeyword(const Line& line, const Keyword& keyword);
+  void ReadPorts(const Line& line, std::string_view value);
+  void ReadReferences(std::string_view values, int line);
+  [[noreturn]] void FailReferenceCount(std::size_t found) const;
+  void BeginNetworkData(const Line& line);
+  void EndNetworkData(const Line& line);
+  bool NetworkDataLine(const Line& line);  // true at [End]
+
+  LineCursor* lines_;
+  int portsFromName_;
+  Section section_ = Section::kHeader;
+  std::array<bool, kKeyCount> seen_{};
+  std::optional<Options> options_;
+  int ports_ = 0;
+  std::optional<TwoPortOrder> order_;
+  MatrixFormat matrix_ = MatrixFormat::kFull;
+  int frequencies_ = 0;
+  ReferenceList references_;
+  int referenceLine_ = 0;  // the [Reference] line while its values are incomplete
+  Measurement measurement_;
+  std::optional<NetworkDataReader> data_;
+};
+
+Measurement Version2Reader::Read() {
+  Line line;
+  while (lines_->Next(line)) {
+    switch (section_) {
+      case Section::kHeader:
+        HeaderLine(line);
+        break;
+      case Section::kInformation:
+        if (IsKeywordLine(line, Key::kEndInformation)) {
+          section_ = Section::kHeader;
+        }
+        break;
+      case Section::kNetworkData:
+        if (NetworkDataLine(line)) {
+          return std::move(measurement_);
+        }
+        break;
+      case Section::kNoiseData:
+        if (IsKeywordLine(line, Key::kEnd)) {
+          return std::move(measurement_);
+        }
+        break;
+    }
+  }
+  Fail(0, section_ == Section::kHeader        ? "the file ends before [Network Data]"
+          : section_ == Section::kInformation ? "the file ends inside [Begin Information]"
+                                              : "the file ends without [End]");
+}
+
+void Version2Reader::HeaderLine(const Line& line) {
+  const char first = line.content.front();
+  if (referenceLine_ != 0 && first != '[' && first != '#') {
+    ReadReferences(line.content, line.number);  // [Reference] continued
+    return;
+  }
+  if (referenceLine_ != 0) {
+    FailReferenceCount(static_cast<std::size_t>(references_.Count()));
+  }
+  if (first == '#') {
+    if (!options_) {
+      options_ = ReadOptionLine(line);
+    }
+    return;
+  }
+  if (first != '[') {
+    std::array<std::string_view, 1> tokens;
+    SplitBlanks(line.content, tokens);
+    Fail(line.number, Quoted(tokens[0]) + " before [Network Data]");
+  }
+  HeaderKeyword(line, ReadKeyword(line));
+}
+
+void Version2Reader::HeaderKeyword(const Line& line, const Keyword& keyword) {
+  if (keyword.key == Key::kUnknown) {
+    Fail(line.number, "unknown keyword " + Bracketed(keyword.name));
+  }
+  bool& seen = seen_.at(static_cast<std::size_t>(keyword.key));
+  if (seen) {
+    Fail(line.number, Bracketed(keyword.key) + " appears twice");
+  }
+  seen = true;
+  int count = 0;
+  switch (keyword.key) {
+    case Key::kNumberOfPorts:
+      ReadPorts(line, OneValue(line, keyword));
+      break;
+    case Key::kTwoPortDataOrder: {
+      const std::string_view order = OneValue(line, keyword);
+      if (order != "12_21" && order != "21_12") {
+        Fail(line.number, "[Two-Port Data Order] is 12_21 or 21_12, not " + Quoted(order));
+      }
+      order_ = order == "12_21" ? TwoPortOrder::k12Then21 : TwoPortOrder::k21Then12;
+      break;
+    }
+    case Key::kNumberOfFrequencies:
+    case Key::kNumberOfNoiseFrequencies:
+      if (!ReadCount(OneValue(line, keyword), count) || count == 0) {
+        Fail(line.number, Quoted(OneValue(line, keyword)) + " is not a number of frequencies");
+      }
+      frequencies_ = keyword.key == Key::kNumberOfFrequencies ? count : frequencies_;
+      break;
+    case Key::kReference:
+      if (ports_ == 0) {
+        Fail(line.number, "[Reference] before [Number of Ports]");
+      }
+      referenceLine_ = line.number;
+      ReadReferences(keyword.rest, line.number);
+      break;
+    case Key::kMatrixFormat: {
+      const std::string_view format = OneValue(line, keyword);
+      if (!SameWord(format, "full") && !SameWord(format, "lower") && !SameWord(format, "upper")) {
+        Fail(line.number, "[Matrix Format] is Full, Lower or Upper, not " + Quoted(format));
+      }
+      matrix_ = SameWord(format, "full")    ? MatrixFormat::kFull
+                : SameWord(format, "lower") ? MatrixFormat::kLower
+                                            : MatrixFormat::kUpper;
+      break;
+    }
+    case Key::kMixedModeOrder:
+      Fail(line.number, "mixed-mode data ([Mixed-Mode Order]) is not supported");
+    case Key::kBeginInformation:
+      section_ = Section::kInformation;
+      break;
+    case Key::kNetworkData:
+      NothingAfter(line, keyword);
+      BeginNetworkData(line);
+      break;
+    default:  // [End Information], [Noise Data], [End]
+      Fail(line.number, Bracketed(keyword.key) + " before [Network Data]");
+  }
+}
+
+void Version2Reader::ReadPorts(const Line& line, std::string_view value) {
+  if (!ReadCount(value, ports_) || ports_ == 0) {
+    Fail(line.number, Quoted(value) + " is not a number of ports");
+  }
+  if (ports_ > 2) {
+    Fail(line.number, PortsRefused(ports_));
+  }
+  if (portsFromName_ != 0 && ports_ != portsFromName_) {
+    Fail(line.number, "[Number of Ports] is " + std::to_string(ports_) + ", the file name says " +
+                          std::to_string(portsFromName_));
+  }
+}
+
+void Version2Reader::FailReferenceCount(std::size_t found) const {
+  Fail(referenceLine_, "[Reference] expects one resistance per port (" + std::to_string(ports_) +
+                           "), found " + std::to_string(found));
+}
+
+// [Reference] gives one resistance per port, on its own line or the ones after.
+void Version2Reader::ReadReferences(std::string_view values, int line) {
+  std::array<std::string_view, 2> tokens;
+  const std::size_t count = SplitBlanks(values, tokens);
+  const std::size_t found = static_cast<std::size_t>(references_.Count()) + count;
+  if (found > static_cast<std::size_t>(ports_)) {
+    FailReferenceCount(found);
+  }
+  for (std::size_t i = 0; i < count; ++i) {
+    references_.Add(tokens.at(i), line);
+  }
+  if (references_.Count() == ports_) {
+    referenceLine_ = 0;
+  }
+}
+
+void Version2Reader::BeginNetworkData(const Line& line) {
+  if (!options_) {
+    Fail(line.number, "no option line (# ...) before [Network Data]");
+  }
+  if (ports_ == 0) {
+    Fail(line.number, "[Number of Ports] missing before [Network Data]");
+  }
+  if (ports_ == 2 && matrix_ == MatrixFormat::kFull && !order_) {
+    Fail(line.number, "[Two-Port Data Order] missing before [Network Data]");
+  }
+  if (frequencies_ == 0) {
+    Fail(line.number, "[Number of Frequencies] missing before [Network Data]");
+  }
+  measurement_.ports = ports_;
+  measurement_.referenceOhm = references_.Count() > 0 ? references_.Ohm() : options_->referenceOhm;
+  data_.emplace(*options_,
+                DataLayout{ports_, order_.value_or(TwoPortOrder::k21Then12), matrix_, false, false},
+                measurement_);
+  section_ = Section::kNetworkData;
+}
+
+bool Version2Reader::NetworkDataLine(const Line& line) {
+  const char first = line.content.front();
+  if (first == '#') {
+    return false;  // a later option line: ignored
+  }
+  if (first != '[') {
+    data_->Take(line);
+    return false;
+  }
+  const Keyword keyword = ReadKeyword(line);
+  if (keyword.key != Key::kNoiseData && keyword.key != Key::kEnd) {
+    Fail(line.number, Bracketed(keyword.name) + " inside [Network Data]");
+  }
+  NothingAfter(line, keyword);
+  EndNetworkData(line);
+  section_ = Section::kNoiseData;
+  return keyword.key == Key::kEnd;
+}
+
+void Version2Reader::EndNetworkData(const Line& line) {
+  data_->Finish();
+  const std::size_t found = measurement_.frequencyHz.size();
+  if (found != static_cast<std::size_t>(frequencies_)) {
+    Fail(line.number, "[Number of Frequencies] is " + std::to_string(frequencies_) +
+                          ", the data has " + std::to_string(found));
+  }
+}
+
+}  // namespace
+
+Measurement ReadVersion2(LineCursor& lines, int portsFromName) {
+  return Version2Reader(lines, portsFromName).Read();
+}
+
+// [Version] 2.0 as the first line makes a version-2.0 file.
+bool IsVersion2(const Line& line) {
+  if (line.content.front() != '[') {
+    return false;
+  }
+  const Keyword keyword = ReadKeyword(line);
+  if (keyword.key != Key::kVersion) {
+    return false;
+  }
+  const std::string_view version = OneValue(line, keyword);
+  if (version != "2.0" && version != "2") {
+    Fail(line.number,
+         "Touchstone version " + Quoted(version) + " is not supported (1 and 2.0 are)");
+  }
+  return true;
+}
+
+}  // namespace tolvar::calc::measurement::detail
