@@ -374,13 +374,13 @@ void PaintPages(QTextDocument& document, const TitlePage& title, const Page& pag
 
 }  // namespace
 
-PrintedGuide PrintGuide(const QString& markdownFile, const TitlePage& titlePage,
-                        QPdfWriter& writer) {
+PrintedGuide PrintGuide(const QString& markdownFile, const QString& imageBase,
+                        const TitlePage& titlePage, QPdfWriter& writer) {
   writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
   writer.setTitle(titlePage.title + QLatin1Char(' ') + titlePage.subtitle);
   writer.setCreator(titlePage.title);
   const Page page = PageOf(writer);
-  const QDir folder = QFileInfo(markdownFile).absoluteDir();
+  const QDir folder = imageBase.isEmpty() ? QFileInfo(markdownFile).absoluteDir() : QDir(imageBase);
 
   PrintedGuide guide;
   guide.document = std::make_unique<QTextDocument>();

@@ -67,7 +67,7 @@ class GuideTest : public QObject {
     pdf.open(QIODevice::WriteOnly);
     QPdfWriter writer(&pdf);
     const auto guide = tolvar::guide::PrintGuide(
-        QStringLiteral(TOLVAR_GUIDE_SOURCE),
+        QStringLiteral(TOLVAR_GUIDE_SOURCE), QStringLiteral(TOLVAR_GUIDE_IMAGE_BASE),
         {TOLVAR_GUIDE_TITLE, TOLVAR_GUIDE_SUBTITLE, TOLVAR_GUIDE_DESCRIPTION, QString()}, writer);
     QVERIFY(pdf.data().startsWith("%PDF-"));
     for (const QString& heading : kCalculators) {
