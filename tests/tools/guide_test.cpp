@@ -92,6 +92,18 @@ class GuideTest : public QObject {
     QFile source(QStringLiteral(TOLVAR_GUIDE_SOURCE));
     QVERIFY(source.open(QIODevice::ReadOnly));
     QCOMPARE(html.count(QStringLiteral("<img ")), source.readAll().count("!["));
+    // Each heading stands in its page's text (A4, 20 mm above it, 25 mm below),
+    // where the outline leads.
+    for (const Heading& heading : guide.headings) {
+      QVERIFY2(heading.top > 56 && heading.top < 842 - 71 - 20, qPrintable(heading.text));
+    }
+    // No page is left more than a third empty, but the title page and the last.
+    for (int page = 1; page + 1 < guide.pageCount; ++page) {
+      QVERIFY2(
+          guide.pageFill[page] > 2.0 / 3,
+          qPrintable(
+              QStringLiteral("page %1 is filled to %2").arg(page + 1).arg(guide.pageFill[page])));
+    }
   }
 
   void outlineLeadsToItsPagesOrIsNotWritten() {
