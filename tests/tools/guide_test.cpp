@@ -92,6 +92,8 @@ class GuideTest : public QObject {
     QFile source(QStringLiteral(TOLVAR_GUIDE_SOURCE));
     QVERIFY(source.open(QIODevice::ReadOnly));
     QCOMPARE(html.count(QStringLiteral("<img ")), source.readAll().count("!["));
+    // A label's colon never runs into the sentence's full stop ("V.F.:.").
+    QVERIFY(!guide.document->toPlainText().contains(QStringLiteral(":.")));
     // Each heading stands in its page's text (A4, 20 mm above it, 25 mm below),
     // where the outline leads.
     for (const Heading& heading : guide.headings) {
