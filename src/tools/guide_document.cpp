@@ -17,6 +17,7 @@
 #include <QUrl>
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <vector>
 
 namespace tolvar::guide {
@@ -43,6 +44,9 @@ struct Page {
   double footer;  // baseline of the page number, from the page's top
   double points(double pixels) const { return pixels * 72.0 / dpi; }
   double pixels(double points) const { return points * dpi / 72.0; }
+  // Lengths in formats are in 96-dpi pixels, which the layout scales.
+  double fromCss(double length) const { return length * dpi / 96.0; }
+  double toCss(double pixels) const { return pixels * 96.0 / dpi; }
 };
 
 Page PageOf(const QPdfWriter& writer) {
@@ -75,6 +79,11 @@ QTextCharFormat CharFormat(const QFont& font, const QColor& colour = Qt::black) 
   format.setForeground(colour);
   return format;
 }
+
+// An image's height as first laid out, before it shrinks to stay on a page.
+constexpr int kNaturalHeight = QTextFormat::UserProperty + 1;
+// A picture shrinks to at most this share of that height to stay on a page.
+constexpr double kLeastPictureScale = 0.75;
 
 // Margins, paddings and borders are given in 96-dpi pixels; the layout scales
 // them to the writer's resolution, as it does images.
@@ -116,6 +125,7 @@ QStringList PlaceImages(QTextDocument& document, const QDir& folder, const Page&
       const QSizeF size = ImageSize(image, page);
       format.setWidth(size.width());
       format.setHeight(size.height());
+      format.setProperty(kNaturalHeight, size.height());
       placed.push_back({fragment.position(), format, block.text().trimmed().size() == 1});
     }
   }
@@ -128,6 +138,8 @@ QStringList PlaceImages(QTextDocument& document, const QDir& folder, const Page&
     if (image.alone) {
       QTextBlockFormat centred = cursor.blockFormat();
       centred.setAlignment(Qt::AlignHCenter);
+      // The text's line spacing would add 15 % of the picture's height below it.
+      centred.setLineHeight(0, QTextBlockFormat::SingleHeight);
       centred.setTopMargin(Length(6));
       centred.setBottomMargin(Length(2));
       cursor.setBlockFormat(centred);
@@ -213,6 +225,7 @@ void StyleText(QTextDocument& document) {
       format.setBorderCollapse(false);
       format.setCellPadding(Length(3));
       format.setCellSpacing(0);
+      format.setHeaderRowCount(1);  // repeated over the rest of a table a page break splits
       format.setWidth(QTextLength(QTextLength::PercentageLength, 100));
       format.setTopMargin(Length(4));
       format.setBottomMargin(Length(8));
@@ -265,7 +278,11 @@ QStringList AddTitlePage(QTextDocument& document, const TitlePage& title, const 
   return icon.isNull() && !title.icon.isEmpty() ? QStringList{title.icon} : QStringList{};
 }
 
-int PageAt(double y, const Page& page) { return static_cast<int>(std::floor(y / page.height)); }
+// The page a point of the document lies on. Qt places lines in 1/64 pixel
+// steps: a line moved to the next page may start a hair above its top edge.
+int PageAt(double y, const Page& page) {
+  return static_cast<int>(std::floor((y + 0.5) / page.height));
+}
 
 // Where a block's line stands in the document, top and bottom.
 double LineTop(QAbstractTextDocumentLayout& layout, const QTextBlock& block, int line) {
@@ -275,55 +292,144 @@ double LineBottom(QAbstractTextDocumentLayout& layout, const QTextBlock& block, 
   return layout.blockBoundingRect(block).top() + block.layout()->lineAt(line).rect().bottom();
 }
 
-// The first block of the first unit that a page break splits: a heading with
+// The unit that starts at `block`, when a page break splits it: a heading with
 // the first line of its text, or a code block with the paragraph that
-// introduces it. Null when there is none, or when the unit already starts a page.
-QTextBlock FirstSplitUnit(QTextDocument& document, const Page& page) {
-  QAbstractTextDocumentLayout& layout = *document.documentLayout();
-  layout.documentSize();  // lays it all out: lines exist only once laid out
-  for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
-    QTextBlock first = block;
-    QTextBlock last = block.next();
-    int lastLine = 0;
-    if (block.blockFormat().headingLevel() > 0 && last.isValid()) {
-      lastLine = 0;
-    } else if (IsCode(block) && !IsCode(block.previous())) {
-      const QTextBlock previous = block.previous();
-      if (previous.isValid() && previous.blockFormat().headingLevel() == 0) {
-        first = previous;
-      }
-      last = block;
-      while (IsCode(last.next())) {
-        last = last.next();
-      }
-      lastLine = last.layout()->lineCount() - 1;
-    } else {
-      continue;
+// introduces it. Returns the unit's first block; null when there is none, or
+// when the unit already starts a page.
+QTextBlock SplitUnitAt(QAbstractTextDocumentLayout& layout, const QTextBlock& block,
+                       const Page& page) {
+  QTextBlock first = block;
+  QTextBlock last = block.next();
+  int lastLine = 0;
+  if (block.blockFormat().headingLevel() > 0 && last.isValid()) {
+    lastLine = 0;
+  } else if (IsCode(block) && !IsCode(block.previous())) {
+    const QTextBlock previous = block.previous();
+    if (previous.isValid() && previous.blockFormat().headingLevel() == 0) {
+      first = previous;
     }
-    if (first.layout()->lineCount() == 0 || lastLine < 0 || last.layout()->lineCount() == 0) {
-      continue;
+    last = block;
+    while (IsCode(last.next())) {
+      last = last.next();
     }
-    const bool split = PageAt(LineTop(layout, first, 0), page) !=
-                       PageAt(LineBottom(layout, last, lastLine) - 1, page);
-    if (split &&
-        (first.blockFormat().pageBreakPolicy() & QTextFormat::PageBreak_AlwaysBefore) == 0) {
-      return first;
+    lastLine = last.layout()->lineCount() - 1;
+  } else {
+    return {};
+  }
+  if (first.layout()->lineCount() == 0 || lastLine < 0 || last.layout()->lineCount() == 0) {
+    return {};
+  }
+  const bool split = PageAt(LineTop(layout, first, 0), page) !=
+                     PageAt(LineBottom(layout, last, lastLine) - 1, page);
+  if (split && (first.blockFormat().pageBreakPolicy() & QTextFormat::PageBreak_AlwaysBefore) == 0) {
+    return first;
+  }
+  return {};
+}
+
+// The picture a block holds on its own; none for other blocks.
+std::optional<QTextImageFormat> PictureOf(const QTextBlock& block) {
+  if (!block.isValid() || block.text().trimmed().size() != 1) {
+    return {};
+  }
+  for (auto it = block.begin(); !it.atEnd(); ++it) {
+    if (it.fragment().charFormat().isImageFormat()) {
+      return it.fragment().charFormat().toImageFormat();
     }
   }
   return {};
 }
 
-// Moves every unit that a page break would split to the top of the next page.
-// One at a time, from the top: each move changes where everything after it
-// lands, and Qt's layout is only consistent again once it is redone as a whole.
-void KeepUnitsTogether(QTextDocument& document, const Page& page) {
-  for (QTextBlock first = FirstSplitUnit(document, page); first.isValid();
-       first = FirstSplitUnit(document, page)) {
-    QTextBlockFormat format = first.blockFormat();
-    format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
-    QTextCursor(first).setBlockFormat(format);
+// A picture too tall for the rest of its page goes to the next one, and would
+// leave the rest empty. When that is more than a third of the page, and the
+// picture keeps at least kLeastPictureScale of its size, it rather shrinks to
+// fit there: returns the height [96-dpi pixels] to give it.
+std::optional<double> HeightToStay(QAbstractTextDocumentLayout& layout, const QTextBlock& block,
+                                   const Page& page) {
+  const std::optional<QTextImageFormat> picture = PictureOf(block);
+  const QTextBlock previous = block.previous();
+  if (!picture || !previous.isValid() || previous.layout()->lineCount() == 0 ||
+      block.layout()->lineCount() == 0) {
+    return {};
+  }
+  const double above = LineBottom(layout, previous, previous.layout()->lineCount() - 1);
+  const double pageEnd = (PageAt(above - 1, page) + 1) * page.height;
+  const double left = pageEnd - above;
+  if (PageAt(LineTop(layout, block, 0), page) == PageAt(above - 1, page) ||
+      left <= page.height / 3) {
+    return {};
+  }
+  // The picture's line is a little taller than the picture; both margins
+  // between the blocks are counted, to be safe.
+  const double line = block.layout()->lineAt(0).height() - page.fromCss(picture->height());
+  const double margins = previous.blockFormat().bottomMargin() + block.blockFormat().topMargin();
+  const double fitting = page.toCss(left - line - page.fromCss(margins)) - 1;
+  if (fitting < kLeastPictureScale * picture->doubleProperty(kNaturalHeight) ||
+      fitting > picture->height() - 1) {
+    return {};
+  }
+  return fitting;
+}
+
+void ResizePicture(QTextDocument& document, const QTextBlock& block, double height) {
+  QTextImageFormat picture = *PictureOf(block);
+  picture.setWidth(picture.width() * height / picture.height());
+  picture.setHeight(height);
+  RestyleFragments(document, block, [&](QTextCharFormat& format) {
+    if (!format.isImageFormat()) {
+      return false;
+    }
+    format = picture;
+    return true;
+  });
+}
+
+// The one change the first awkward page break from the top needs: a picture
+// shrunk to stay on its page, or a unit it would split moved to the next page.
+// Returns false when there is none.
+bool MendFirstBreak(QTextDocument& document, const Page& page) {
+  QAbstractTextDocumentLayout& layout = *document.documentLayout();
+  layout.documentSize();  // lays it all out: lines exist only once laid out
+  for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+    // A heading over a picture stays with it, wherever the picture goes.
+    const QTextBlock picture = block.blockFormat().headingLevel() > 0 ? block.next() : block;
+    if (const auto height = HeightToStay(layout, picture, page)) {
+      ResizePicture(document, picture, *height);
+      return true;
+    }
+    if (const QTextBlock first = SplitUnitAt(layout, block, page); first.isValid()) {
+      QTextBlockFormat format = first.blockFormat();
+      format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+      QTextCursor(first).setBlockFormat(format);
+      return true;
+    }
+  }
+  return false;
+}
+
+// Mends the page breaks one at a time, from the top: each change moves where
+// everything after it lands, and Qt's layout is only consistent again once it
+// is redone as a whole.
+void Paginate(QTextDocument& document, const Page& page) {
+  while (MendFirstBreak(document, page)) {
     document.markContentsDirty(0, document.characterCount());
   }
+}
+
+// How far down each page the text reaches, as a share of the text's height.
+QList<double> PageFill(QTextDocument& document, const Page& page) {
+  QList<double> fill(document.pageCount(), 0.0);
+  QAbstractTextDocumentLayout& layout = *document.documentLayout();
+  for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+    for (int line = 0; line < block.layout()->lineCount(); ++line) {
+      const int number = PageAt(LineTop(layout, block, line), page);
+      if (number >= 0 && number < fill.size()) {
+        const double bottom = LineBottom(layout, block, line) - number * page.height;
+        fill[number] = std::max(fill[number], bottom / page.height);
+      }
+    }
+  }
+  return fill;
 }
 
 QList<Heading> HeadingsOf(QTextDocument& document, const Page& page) {
@@ -334,7 +440,9 @@ QList<Heading> HeadingsOf(QTextDocument& document, const Page& page) {
     if (level < 2) {
       continue;
     }
-    const double top = layout->blockBoundingRect(block).top();
+    // Its text's top: a heading that Qt moves to the next page leaves its top
+    // margin behind at the foot of the page before.
+    const double top = LineTop(*layout, block, 0);
     const int number = PageAt(top, page);
     headings.append(
         {block.text(), level - 1, number, page.points(top - number * page.height + page.top)});
@@ -374,13 +482,13 @@ void PaintPages(QTextDocument& document, const TitlePage& title, const Page& pag
 
 }  // namespace
 
-PrintedGuide PrintGuide(const QString& markdownFile, const TitlePage& titlePage,
-                        QPdfWriter& writer) {
+PrintedGuide PrintGuide(const QString& markdownFile, const QString& imageBase,
+                        const TitlePage& titlePage, QPdfWriter& writer) {
   writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
   writer.setTitle(titlePage.title + QLatin1Char(' ') + titlePage.subtitle);
   writer.setCreator(titlePage.title);
   const Page page = PageOf(writer);
-  const QDir folder = QFileInfo(markdownFile).absoluteDir();
+  const QDir folder = imageBase.isEmpty() ? QFileInfo(markdownFile).absoluteDir() : QDir(imageBase);
 
   PrintedGuide guide;
   guide.document = std::make_unique<QTextDocument>();
@@ -400,10 +508,11 @@ PrintedGuide PrintGuide(const QString& markdownFile, const TitlePage& titlePage,
   guide.unreadFiles = PlaceImages(document, folder, page);
   guide.unreadFiles += AddTitlePage(document, titlePage, page);
   document.setPageSize(QSizeF(page.width, page.height));
-  KeepUnitsTogether(document, page);
+  Paginate(document, page);
 
   guide.headings = HeadingsOf(document, page);
   guide.pageCount = document.pageCount();
+  guide.pageFill = PageFill(document, page);
   PaintPages(document, titlePage, page, writer);
   // The writer may go before the document; its text and structure stay.
   document.documentLayout()->setPaintDevice(nullptr);

@@ -34,15 +34,19 @@ struct PrintedGuide {
   QList<Heading> headings;
   QStringList unreadFiles;  // the Markdown, or images it names, that could not be read
   int pageCount = 0;
+  QList<double> pageFill;  // how far down each page its text reaches, a share of its height
 };
 
 // Lays the guide out for the writer's pages (A4) and paints it there: the title
-// page, then the Markdown's text, the images resolved relative to the Markdown
-// file and no wider than the text, a page number at the foot of every later
-// page. A heading never ends a page, nor does a page break split a code block
-// from the sentence that introduces it. The Markdown's first heading, when it
-// is a level-1 one, is the guide's name: the title page stands in its place.
-PrintedGuide PrintGuide(const QString& markdownFile, const TitlePage& titlePage,
-                        QPdfWriter& writer);
+// page, then the Markdown's text, its images no wider than the text, a page
+// number at the foot of every later page. A heading never ends a page, nor
+// does a page break split a code block from the sentence that introduces it;
+// a picture that would leave more than a third of its page empty shrinks a
+// little to stay there. The Markdown's first heading, when it is a level-1
+// one, is the guide's name: the title page stands in its place.
+// The Markdown's image paths are relative to `imageBase`, its own folder when
+// that is empty (the build makes the pictures in a folder of its own).
+PrintedGuide PrintGuide(const QString& markdownFile, const QString& imageBase,
+                        const TitlePage& titlePage, QPdfWriter& writer);
 
 }  // namespace tolvar::guide

@@ -1,5 +1,5 @@
 // Builds the PDF user guide from its Markdown source at build time:
-//   guide_pdf --title T --subtitle S --description D [--icon PNG] guide.md out.pdf
+//   guide_pdf --title T --subtitle S --description D [--icon PNG] [--images DIR] guide.md out.pdf
 // Runs on any Qt platform; the build uses the offscreen one.
 #include <QBuffer>
 #include <QCommandLineParser>
@@ -24,7 +24,11 @@ int main(int argc, char* argv[]) {
                                        QStringLiteral("text"));
   const QCommandLineOption icon(QStringLiteral("icon"), QStringLiteral("Image above the title."),
                                 QStringLiteral("file"));
-  parser.addOptions({title, subtitle, description, icon});
+  const QCommandLineOption images(
+      QStringLiteral("images"),
+      QStringLiteral("The folder the guide's image paths are relative to (default: its own)."),
+      QStringLiteral("folder"));
+  parser.addOptions({title, subtitle, description, icon, images});
   parser.addPositionalArgument(QStringLiteral("markdown"), QStringLiteral("The guide's source."));
   parser.addPositionalArgument(QStringLiteral("pdf"), QStringLiteral("The PDF to write."));
   parser.process(app);
@@ -37,7 +41,7 @@ int main(int argc, char* argv[]) {
   pdf.open(QIODevice::WriteOnly);
   QPdfWriter writer(&pdf);
   const tolvar::guide::PrintedGuide guide = tolvar::guide::PrintGuide(
-      files[0],
+      files[0], parser.value(images),
       {parser.value(title), parser.value(subtitle), parser.value(description), parser.value(icon)},
       writer);
   if (!guide.unreadFiles.isEmpty()) {

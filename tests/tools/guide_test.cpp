@@ -67,7 +67,7 @@ class GuideTest : public QObject {
     pdf.open(QIODevice::WriteOnly);
     QPdfWriter writer(&pdf);
     const auto guide = tolvar::guide::PrintGuide(
-        QStringLiteral(TOLVAR_GUIDE_SOURCE),
+        QStringLiteral(TOLVAR_GUIDE_SOURCE), QStringLiteral(TOLVAR_GUIDE_IMAGE_BASE),
         {TOLVAR_GUIDE_TITLE, TOLVAR_GUIDE_SUBTITLE, TOLVAR_GUIDE_DESCRIPTION, QString()}, writer);
     QVERIFY(pdf.data().startsWith("%PDF-"));
     for (const QString& heading : kCalculators) {
@@ -92,6 +92,20 @@ class GuideTest : public QObject {
     QFile source(QStringLiteral(TOLVAR_GUIDE_SOURCE));
     QVERIFY(source.open(QIODevice::ReadOnly));
     QCOMPARE(html.count(QStringLiteral("<img ")), source.readAll().count("!["));
+    // A label's colon never runs into the sentence's full stop ("V.F.:.").
+    QVERIFY(!guide.document->toPlainText().contains(QStringLiteral(":.")));
+    // Each heading stands in its page's text (A4, 20 mm above it, 25 mm below),
+    // where the outline leads.
+    for (const Heading& heading : guide.headings) {
+      QVERIFY2(heading.top > 56 && heading.top < 842 - 71 - 20, qPrintable(heading.text));
+    }
+    // No page is left more than a third empty, but the title page and the last.
+    for (int page = 1; page + 1 < guide.pageCount; ++page) {
+      QVERIFY2(
+          guide.pageFill[page] > 2.0 / 3,
+          qPrintable(
+              QStringLiteral("page %1 is filled to %2").arg(page + 1).arg(guide.pageFill[page])));
+    }
   }
 
   void outlineLeadsToItsPagesOrIsNotWritten() {
