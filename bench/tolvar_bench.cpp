@@ -10,11 +10,14 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QFile>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QStyleFactory>
+#include <QTemporaryDir>
 #include <QWidget>
+#include <cmath>
 #include <memory>
 #include <string>
 
@@ -190,6 +193,55 @@ void BM_OpenChart(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_OpenChart)->Unit(benchmark::kMillisecond);
+
+// A made-up sweep of `points` frequencies from 1 to 30 MHz in a Touchstone file
+// in `dir`: a 1-port (a resonant load) or a 2-port (a lossy through).
+QString WriteSweep(const QTemporaryDir& dir, int points, int ports) {
+  QString text = QStringLiteral("# MHz S RI R 50\n");
+  for (int i = 0; i < points; ++i) {
+    const double mhz = 1 + 29.0 * i / (points - 1);
+    const double turn = mhz / 3;
+    QString line = QString::number(mhz, 'f', 6) + QStringLiteral(" %1 %2")
+                                                      .arg(0.5 * std::cos(turn), 0, 'f', 9)
+                                                      .arg(0.5 * std::sin(turn), 0, 'f', 9);
+    if (ports == 2) {
+      line += QStringLiteral(" 0.9 0 0.9 0 %1 %2")
+                  .arg(0.1 * std::cos(turn), 0, 'f', 9)
+                  .arg(0.1 * std::sin(turn), 0, 'f', 9);
+    }
+    text += line + QLatin1Char('\n');
+  }
+  QFile file(dir.filePath(ports == 1 ? QStringLiteral("sweep.s1p") : QStringLiteral("sweep.s2p")));
+  file.open(QIODevice::WriteOnly);
+  file.write(text.toLatin1());
+  return file.fileName();
+}
+
+// From opening a 10,001-point 2-port file to the measurement window and the
+// open chart painted with its traces.
+void BM_OpenMeasurement10001(benchmark::State& state) {
+  QTemporaryDir dir;
+  const QString path = WriteSweep(dir, 10001, 2);
+  for (auto _ : state) {
+    state.PauseTiming();
+    auto window = std::make_unique<MainWindow>();
+    window->show();
+    QWidget* chart = OpenChart(*window);
+    QCoreApplication::processEvents();
+    state.ResumeTiming();
+    if (!window->openMeasurement(path)) {
+      state.SkipWithError("the measurement did not open");
+      return;
+    }
+    window->findChild<QWidget*>(QStringLiteral("Measurement"))->repaint();
+    chart->repaint();
+    state.PauseTiming();
+    window.reset();
+    QCoreApplication::processEvents();
+    state.ResumeTiming();
+  }
+}
+BENCHMARK(BM_OpenMeasurement10001)->Unit(benchmark::kMillisecond);
 
 // Notes the first paint of the window it watches.
 class FirstPaint : public QObject {

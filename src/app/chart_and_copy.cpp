@@ -33,16 +33,14 @@ ChartAndCopy::ChartAndCopy(QWidget* window, const Controls& controls,
   chartAction_ = action("actionSmithChart", "Smith chart", Qt::Key_G, &ChartAndCopy::openChart);
   copyAction_ = action("actionCopyResults", "Copy results", Qt::Key_C, &ChartAndCopy::copyResults);
 
+  menuActions_ = {chartAction_, copyAction_};
   for (const PanelFrames& panel : panels_) {
     for (const Control frame : panel.frames) {
       controls_.widget(frame)->installEventFilter(this);
     }
-    panel.panel->onChartChange([this, changed = panel.panel] {
-      if (changed->chartedResultOnScreen()) {
-        referencePanel_ = changed;
-      }
-      updateChart();
-    });
+    if (std::find(sources_.begin(), sources_.end(), panel.panel) == sources_.end()) {
+      addSource(panel.panel);
+    }
   }
   // Fields with a menu of their own (copy, paste; the line result's copy and
   // select-all) offer the two actions too. A text area's menu is its viewport's.
@@ -53,6 +51,20 @@ ChartAndCopy::ChartAndCopy(QWidget* window, const Controls& controls,
       ->viewport()
       ->installEventFilter(this);
 }
+
+void ChartAndCopy::addSource(ChartSource* source) {
+  sources_.push_back(source);
+  source->onChartChange([this, source] {
+    if (source->chartView()) {
+      referenceSource_ = source;
+    }
+    updateChart();
+  });
+}
+
+void ChartAndCopy::addMenuAction(QAction* action) { menuActions_ << action; }
+
+void ChartAndCopy::filterChartEvents(QObject* filter) { chartFilter_ = filter; }
 
 bool ChartAndCopy::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() != QEvent::ContextMenu) {
@@ -82,8 +94,7 @@ void ChartAndCopy::showMenu(const PanelFrames& panel, const QPoint& where, QMenu
   if (!menu->isEmpty()) {
     menu->addSeparator();
   }
-  menu->addAction(chartAction_);
-  menu->addAction(copyAction_);
+  menu->addActions(menuActions_);
   menuPanel_ = &panel;
   menu->exec(where);
   menuPanel_ = nullptr;
@@ -106,6 +117,10 @@ const ChartAndCopy::PanelFrames* ChartAndCopy::panelOf(const QWidget* widget) co
 void ChartAndCopy::openChart() {
   if (chart_ == nullptr) {
     chart_ = new SmithChart(window_);
+    if (chartFilter_ != nullptr) {
+      chart_->installEventFilter(chartFilter_);
+      chart_->setAcceptDrops(true);
+    }
   }
   chart_->show();
   updateChart();
@@ -119,14 +134,9 @@ void ChartAndCopy::updateChart() {
   }
   std::vector<ChartMark> marks;
   std::optional<numeric::Complex> reference;
-  std::vector<const Panel*> seen;  // a panel may cover several frames
-  for (const PanelFrames& panel : panels_) {
-    if (std::find(seen.begin(), seen.end(), panel.panel) != seen.end()) {
-      continue;
-    }
-    seen.push_back(panel.panel);
-    if (auto view = panel.panel->chartView()) {
-      if (!reference || panel.panel == referencePanel_) {
+  for (const ChartSource* source : sources_) {
+    if (auto view = source->chartView()) {
+      if (!reference || source == referenceSource_) {
         reference = view->reference;
       }
       for (ChartMark& mark : view->marks) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QObject>
 #include <optional>
 #include <vector>
@@ -13,6 +14,7 @@ class QWidget;
 
 namespace tolvar::app {
 
+class ChartSource;
 class Controls;
 class Panel;
 class SmithChart;
@@ -33,6 +35,12 @@ class ChartAndCopy : public QObject {
   };
   ChartAndCopy(QWidget* window, const Controls& controls, std::vector<PanelFrames> panels);
 
+  // Another source of the chart's marks besides the panels (a measurement).
+  void addSource(ChartSource* source);
+  // Another action for every panel's menu, after the chart and the copy.
+  void addMenuAction(QAction* action);
+  // Sees the chart window's events once it exists (a file dropped on it).
+  void filterChartEvents(QObject* filter);
   // The chart window, once it has been opened.
   SmithChart* chart() const { return chart_; }
 
@@ -49,11 +57,14 @@ class ChartAndCopy : public QObject {
   QWidget* window_;
   const Controls& controls_;
   std::vector<PanelFrames> panels_;
+  std::vector<ChartSource*> sources_;  // each panel once, then the others
+  QList<QAction*> menuActions_;
+  QObject* chartFilter_ = nullptr;
   QAction* chartAction_;
   QAction* copyAction_;
   SmithChart* chart_ = nullptr;
-  const PanelFrames* menuPanel_ = nullptr;  // the panel whose menu is open
-  const Panel* referencePanel_ = nullptr;   // the panel whose result came last
+  const PanelFrames* menuPanel_ = nullptr;        // the panel whose menu is open
+  const ChartSource* referenceSource_ = nullptr;  // the source whose marks came last
 };
 
 }  // namespace tolvar::app

@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QStyleFactory>
 #include <cstdio>
 
@@ -24,8 +25,20 @@ int main(int argc, char* argv[]) {
     return 2;
   }
   QApplication app(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("tolvar"));
   QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+  QCommandLineParser parser;
+  parser.setApplicationDescription(QStringLiteral("Feed-line calculator for radio amateurs"));
+  parser.addHelpOption();
+  parser.addPositionalArgument(QStringLiteral("file"),
+                               QStringLiteral("A Touchstone file (.s1p, .s2p, .ts) to open."),
+                               QStringLiteral("[file]"));
+  parser.process(app);
   tolvar::MainWindow window;
   window.show();
+  // A file that cannot be read gets its box over the window, which stays.
+  if (!parser.positionalArguments().isEmpty()) {
+    window.openMeasurement(parser.positionalArguments().front());
+  }
   return QApplication::exec();
 }

@@ -11,6 +11,7 @@
 #include "app/guide.h"
 #include "app/layout/layout.h"
 #include "app/layout/messages.h"
+#include "app/measurement/measurements.h"
 #include "app/panels/comparison_panel.h"
 #include "app/panels/line_panel.h"
 #include "app/panels/swr_panel.h"
@@ -41,17 +42,25 @@ void MainWindow::createPanels() {
     }
   }
   auto* comparison = new app::ComparisonPanel(this, controls_, *focus, *presses);
+  auto* line = new app::LinePanel(this, controls_, *focus);
   // The tuner is a panel of its own for the menu and the copy, inside the
   // comparison panel's frame.
-  new app::ChartAndCopy(
+  auto* chart = new app::ChartAndCopy(
       this, controls_,
       {{{Control::SwrFrame, Control::VoltageKindGroup}, new app::SwrPanel(this, controls_)},
        {{Control::ComparisonFrame}, comparison},
        {{Control::TunerFrame}, comparison},
-       {{Control::LineFrame}, new app::LinePanel(this, controls_, *focus)}});
+       {{Control::LineFrame}, line}});
+  measurements_ = new app::Measurements(this, controls_, *line);
+  chart->addSource(measurements_);
+  chart->addMenuAction(measurements_->openAction());
+  chart->filterChartEvents(measurements_);
+  measurements_->watchDrops(this);
   connect(controls_.button(Control::HelpButton), &QAbstractButton::clicked, this,
           &MainWindow::openGuide);
 }
+
+bool MainWindow::openMeasurement(const QString& path) { return measurements_->open(path); }
 
 void MainWindow::openGuide() {
   const QUrl guide = app::GuideUrl();

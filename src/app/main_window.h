@@ -16,6 +16,10 @@
 
 namespace tolvar {
 
+namespace app {
+class Measurements;
+}
+
 // The one window: its controls built from the layout table (app/layout), one
 // object per panel holding that panel's handlers and state (app/panels), and
 // the Smith chart beside it (app/chart).
@@ -25,6 +29,10 @@ class MainWindow : public QWidget {
  public:
   explicit MainWindow(QWidget* parent = nullptr);
 
+  // Opens a Touchstone file as actionOpenMeasurement does; false, after a box
+  // that says why, when it cannot be read.
+  bool openMeasurement(const QString& path);
+
  protected:
   bool focusNextPrevChild(bool next) override;
 
@@ -33,6 +41,7 @@ class MainWindow : public QWidget {
   void openGuide();
 
   app::Controls controls_;
+  app::Measurements* measurements_ = nullptr;
 };
 
 }  // namespace tolvar

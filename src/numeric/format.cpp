@@ -65,4 +65,17 @@ std::string FormatFixed(double value, int decimals) {
   return text;
 }
 
+std::string ShortestText(double value) {
+  RequireFinite(value);
+  constexpr double kLargestFixed = 1e21;
+  constexpr double kSmallestFixed = 1e-6;
+  const double magnitude = std::fabs(value);
+  const bool fixed = magnitude == 0 || (magnitude < kLargestFixed && magnitude >= kSmallestFixed);
+  std::array<char, 400> buffer{};
+  const auto result =
+      std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                    fixed ? std::chars_format::fixed : std::chars_format::scientific);
+  return {buffer.data(), result.ptr};
+}
+
 }  // namespace tolvar::numeric

@@ -106,6 +106,28 @@ bool ShowsNoNonNumber(const QString& text) {
   return !text.contains(QLatin1String("nan")) && !text.contains(QLatin1String("inf"));
 }
 
+// The measurements the events open: the sample files and a few broken ones.
+const QStringList& MeasurementFiles() {
+  static QTemporaryDir broken;
+  static const QStringList files = [] {
+    QStringList paths = {QStringLiteral(TOLVAR_EXAMPLES_DIR "/dipole-40m.s1p"),
+                         QStringLiteral(TOLVAR_EXAMPLES_DIR "/tuner-t-network.s2p")};
+    const std::pair<const char*, QByteArray> kBroken[] = {
+        {"short.s2p", "# MHz S RI R 50\n7 0.1 0 0.9 0\n"},
+        {"nan.s1p", "# MHz S RI R 50\n7 nan 0\n"},
+        {"falling.s1p", "# MHz S RI R 50\n7 0.1 0\n6 0.1 0\n"},
+        {"binary.s1p", QByteArray("# MHz S RI R 50\n7 0.1\0 0\n", 25)},
+        {"active.s1p", "# MHz S RI R 50\n7 -1.5 0\n8 1 0\n"}};
+    for (const auto& [name, bytes] : kBroken) {
+      QFile file(broken.filePath(QString::fromLatin1(name)));
+      if (file.open(QIODevice::WriteOnly)) file.write(bytes);
+      paths << file.fileName();
+    }
+    return paths;
+  }();
+  return files;
+}
+
 // What a result field shows instead of figures.
 const std::string_view kSentences[] = {app::kFaultSentence,
                                        calc::kNoForwardPower,
@@ -202,7 +224,7 @@ Event WindowDriver::randomEvent(Choices& choices) {
   if (choices.range(0, 299) == 0) {
     return Make("access", {}, {}, Pick(choices, names.accessKeys));
   }
-  switch (choices.range(0, 17)) {
+  switch (choices.range(0, 18)) {
     case 0:
     case 1:
       return Make("type", Pick(choices, names.entries), Keys(choices),
@@ -246,6 +268,17 @@ Event WindowDriver::randomEvent(Choices& choices) {
       // The chart opened, closed, its grid switched or resized; the pointer over it.
       return choices.coin() ? Make("chart", {}, {}, choices.range(0, 3), choices.range(320, 900))
                             : Make("point", {}, {}, choices.range(0, 1000), choices.range(0, 1000));
+    case 17:
+      // A measurement opened, good or broken; its values used, or another frequency chosen.
+      switch (choices.range(0, 2)) {
+        case 0:
+          return Make("open", {}, {},
+                      choices.range(0, static_cast<int>(MeasurementFiles().size()) - 1));
+        case 1:
+          return Make("use", {}, {}, choices.range(0, 3));
+        default:
+          return Make("frequency", {}, {}, choices.range(0, 400));
+      }
     default:
       return Make("copy");
   }
@@ -335,6 +368,16 @@ std::optional<QString> WindowDriver::apply(const Event& e) {
   } else if (is("point") && open != nullptr && open->isVisible()) {
     QTest::mouseMove(open,
                      QPoint(open->width() * e.number / 1000, open->height() * e.repeat / 1000));
+  } else if (is("open")) {
+    window_.openMeasurement(MeasurementFiles().value(e.number));
+  } else if (is("use")) {
+    constexpr const char* kActions[] = {"actionUseAsLoad", "actionUseAtLine", "actionUseAsAntenna",
+                                        "actionUseAsTuner"};
+    window_.findChild<QAction*>(QString::fromLatin1(kActions[e.number % 4]))->trigger();
+  } else if (is("frequency")) {
+    if (auto* chooser = window_.findChild<QComboBox*>(QStringLiteral("MeasurementFrequency"))) {
+      chooser->setCurrentIndex(e.number % std::max(1, chooser->count()));
+    }
   } else if (is("copy")) {
     QApplication::clipboard()->clear();
     QTest::keyClick(focused, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
@@ -385,6 +428,12 @@ std::optional<QString> WindowDriver::check() const {
   }
   QStringList legends;
   for (const app::ChartMark& mark : open->marks()) {
+    if (mark.trace) {  // a measurement's: its chosen point is one of its own
+      if (!mark.chosen || *mark.chosen >= mark.path.size()) {
+        return "a trace's chosen point lies on it: " + mark.legend;
+      }
+      continue;
+    }
     legends << mark.legend;
     if (mark.legend == QStringLiteral("Line far point and path") && mark.description != farPoint) {
       return "the chart's far point is the one the line result shows: " + mark.description + " / " +

@@ -26,7 +26,7 @@ namespace tolvar::app {
 
 // The hues marks come in. The chart picks each one's shade from a set for
 // light palettes or one for dark ones, so that it stands out from the disc.
-enum class MarkHue { Red, Blue, Green, Purple, Orange, Teal };
+enum class MarkHue { Red, Blue, Green, Purple, Orange, Teal, Pink, Olive, Brown };
 
 struct ChartMark {
   QString legend;       // the legend's line, e.g. "Load (SWR panel)"; empty: not in the legend

@@ -36,6 +36,24 @@ inline constexpr Message kAntennaImaginaryOutOfRange{"I is a number > -1 and < 1
 inline constexpr Message kGuideNotOpened{
     "The desktop could not open the user guide. Open it yourself, from:\n%1", "User guide"};
 
+// Opening a measurement: %1 is the file's name, %2 what is wrong.
+inline constexpr Message kMeasurementFault{"%1: %2", "Open measurement"};
+inline constexpr Message kMeasurementUnreadable{"%1: the file cannot be read (%2).",
+                                                "Open measurement"};
+inline constexpr Message kMeasurementTooLarge{
+    "%1: the file is larger than %2 MB, far larger than any measurement.", "Open measurement"};
+// Using a measurement's value where an entry's rules refuse it: %1 the
+// frequency, %2 the value.
+inline constexpr Message kActiveLoad{
+    "At %1 the measurement's resistance is below 0 (%2 ohm): an R entry takes none.",
+    "Use measurement"};
+inline constexpr Message kOpenCircuit{
+    "At %1 the measurement is an open circuit (%2): it has no finite R and X.", "Use measurement"};
+inline constexpr Message kAntennaNotPassive{
+    "At %1 the measurement reflects all it gets or more (%2): S Ant. takes a reflection "
+    "whose parts lie between -1 and 1, inside the unit circle.",
+    "Use measurement"};
+
 // What replaces an entry of exactly 0 that a calculator would divide by.
 inline constexpr std::string_view kZeroReplacement = "0.001";
 

@@ -145,6 +145,8 @@ void LinePanel::refreshAfterLeaving(Control field) {
   });
 }
 
+void LinePanel::frequencyWritten() { refreshAfterLeaving(C::Frequency); }
+
 void LinePanel::chooseAutoMode() {
   // The option's click has emptied the result (its row in the layout).
   run(C::LineResult, [&] {

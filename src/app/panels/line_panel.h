@@ -21,6 +21,9 @@ class LinePanel : public Panel {
   // Against the line's impedance: the start point, the far point of the last
   // run and the path between them along the line.
   std::optional<ChartView> chartView() const override;
+  // What leaving the frequency field does, after a write into it that no one
+  // typed (a measurement's frequency).
+  void frequencyWritten();
 
  private:
   // The line's impedance [ohm] and velocity factor, from the catalogue or as typed.

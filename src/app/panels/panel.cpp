@@ -48,7 +48,6 @@ QString Panel::ImpedanceText(numeric::Complex z) {
          QStringLiteral(" ohm");
 }
 
-void Panel::onChartChange(std::function<void()> callback) { chartChanged_ = std::move(callback); }
 
 void Panel::writeChartedResult(Control result, const QString& text, bool charted) {
   if (!charted) {
@@ -63,9 +62,7 @@ void Panel::writeChartedResult(Control result, const QString& text, bool charted
             [this, field] {
               if (!writing_ && !charted_.isEmpty() && FieldText(field) != charted_) {
                 charted_.clear();
-                if (chartChanged_) {
-                  chartChanged_();
-                }
+                chartChanged();
               }
             });
   }
@@ -73,9 +70,7 @@ void Panel::writeChartedResult(Control result, const QString& text, bool charted
   controls_.writeResult(result, text);
   writing_ = false;
   charted_ = FieldText(field);
-  if (chartChanged_) {
-    chartChanged_();
-  }
+  chartChanged();
 }
 
 }  // namespace tolvar::app

@@ -7,7 +7,7 @@
 #include <span>
 #include <vector>
 
-#include "app/chart/smith_chart.h"
+#include "app/chart/chart_source.h"
 #include "app/controls/controls.h"
 #include "app/layout/messages.h"
 
@@ -17,21 +17,13 @@ namespace tolvar::app {
 
 // What the handlers of every panel share: the window's controls, its warning
 // boxes and the way a handler runs.
-class Panel : public QObject {
+class Panel : public QObject, public ChartSource {
   Q_OBJECT
 
  public:
-  // What the Smith chart shows of this panel: its marks and the impedance they
-  // are reflections against [ohm].
-  struct ChartView {
-    numeric::Complex reference;
-    std::vector<ChartMark> marks;
-  };
   // The chart's view of the result on screen; none while the panel's result
   // field shows no charted result (empty, a sentence, another calculator's).
-  virtual std::optional<ChartView> chartView() const { return std::nullopt; }
-  // Called whenever chartView() may have changed.
-  void onChartChange(std::function<void()> callback);
+  std::optional<ChartView> chartView() const override { return std::nullopt; }
   // True while the field shows a result that the chart has figures of.
   bool chartedResultOnScreen() const { return !charted_.isEmpty(); }
   // Whether the result on screen belongs to the calculator of `frame` (the
@@ -67,7 +59,6 @@ class Panel : public QObject {
   QString charted_;  // the text of the charted result while it is on screen
   bool writing_ = false;
   bool watching_ = false;
-  std::function<void()> chartChanged_;
 };
 
 }  // namespace tolvar::app

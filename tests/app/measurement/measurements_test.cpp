@@ -1,0 +1,166 @@
+// Measured data in: the measurement window's actions fill the panels' entries
+// as typing would, values an entry refuses change nothing, bad files change
+// nothing, and a file dropped anywhere on the window opens.
+#include "app/chart/smith_chart.h"
+#include "calc/compare/compare.h"
+#include "calc/line/line.h"
+#include "calc/measurement/touchstone.h"
+#include "calc/swr/swr.h"
+#include "calc/tuner/tuner.h"
+#include "numeric/format.h"
+#include "window_fixture.h"
+
+namespace {
+
+using namespace tolvar;
+using namespace tolvar::app;
+using C = Control;
+using calc::measurement::Measurement;
+using numeric::Complex;
+
+const QString kDipole = QStringLiteral(TOLVAR_EXAMPLES_DIR "/dipole-40m.s1p");
+const QString kTuner = QStringLiteral(TOLVAR_EXAMPLES_DIR "/tuner-t-network.s2p");
+
+Measurement Read(const QString& path) {
+  QFile file(path);
+  file.open(QIODevice::ReadOnly);
+  const QByteArray bytes = file.readAll();
+  return std::get<Measurement>(
+      calc::measurement::ReadTouchstone({bytes.constData(), static_cast<std::size_t>(bytes.size())},
+                                        calc::measurement::PortsFromFileName(path.toStdString())));
+}
+
+QString Shown(const std::string& text) { return ToQString(text).replace("\r\n", "\n"); }
+QString Shortest(double value) { return ToQString(numeric::ShortestText(value)); }
+
+void Use(WindowFixture& f, const char* action) {
+  f.window.findChild<QAction*>(QString::fromLatin1(action))->trigger();
+}
+
+// A small file of the test's own.
+QString Written(const QTemporaryDir& dir, const char* name, const char* text) {
+  QFile file(dir.filePath(QString::fromLatin1(name)));
+  file.open(QIODevice::WriteOnly);
+  file.write(text);
+  return file.fileName();
+}
+
+}  // namespace
+
+class MeasurementsTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void actionsFillTheEntriesAsTyping();
+  void refusedValuesAndBadFilesChangeNothing();
+  void aDroppedFileOpens();
+};
+
+void MeasurementsTest::actionsFillTheEntriesAsTyping() {
+  WindowFixture f;
+  f.setText(C::Frequency, QStringLiteral("7.1"));  // the chooser starts nearest the line's MHz
+  QVERIFY(f.window.openMeasurement(kDipole));
+  auto* chooser = f.window.findChild<QComboBox*>(QStringLiteral("MeasurementFrequency"));
+  const Measurement dipole = Read(kDipole);
+  QCOMPARE(chooser->count(), static_cast<int>(dipole.frequencyHz.size()));
+  QCOMPARE(chooser->itemText(0), QStringLiteral("6.8 MHz"));
+  QCOMPARE(chooser->currentText(), QStringLiteral("7.1 MHz"));
+  chooser->setCurrentIndex(140);  // 7.22 MHz
+  const Complex gamma = dipole.s11[140];
+  const Complex z = calc::measurement::ImpedanceOhm(gamma, 50);
+  // Each action's fields, then its calculator on them gives what it gives for the file's numbers.
+  Use(f, "actionUseAsLoad");
+  QCOMPARE(f.text(C::MeasuredR) + ' ' + f.text(C::MeasuredX),
+           Shortest(z.re) + ' ' + Shortest(z.im));
+  f.click(C::SwrButton);
+  QCOMPARE(f.text(C::SwrResult),
+           Shown(calc::swr::SwrText(calc::swr::ComputeSwr({z, {50, 0}, 100}))));
+  Use(f, "actionUseAtLine");
+  QCOMPARE(f.text(C::StartR) + ' ' + f.text(C::StartX) + ' ' + f.text(C::Frequency),
+           Shortest(z.re) + ' ' + Shortest(z.im) + " 7.22");
+  QCOMPARE(f.text(C::HalfWaveRange), ToQString(*calc::line::HalfWaveRange(1, 0.87, 7.22)));
+  Use(f, "actionUseAsAntenna");
+  QCOMPARE(f.text(C::AntennaRe) + ' ' + f.text(C::AntennaIm),
+           Shortest(gamma.re) + ' ' + Shortest(gamma.im));
+  // The tuner: renormalised to 50 ohm (here already on it), S12 the file's even
+  // when the focus sat in S21, whose leaving copies S21 into S12.
+  f.activate();
+  f.focus(C::S21Re);
+  QVERIFY(f.window.openMeasurement(kTuner));
+  const Measurement tuner = Read(kTuner);
+  const int at =
+      f.window.findChild<QComboBox*>(QStringLiteral("MeasurementFrequency"))->currentIndex();
+  const auto i = static_cast<std::size_t>(at);
+  Use(f, "actionUseAsTuner");
+  f.activate();
+  f.focus(C::S11Re);
+  QCOMPARE(f.text(C::S12Re) + ' ' + f.text(C::S21Im),
+           Shortest(tuner.s12[i].re) + ' ' + Shortest(tuner.s21[i].im));
+  f.click(C::TunerLossButton);
+  QCOMPARE(f.text(C::ComparisonResult),
+           Shown(calc::tuner::TunerLossText(calc::tuner::ComputeTunerLoss(
+               {gamma, tuner.s11[i], tuner.s21[i], tuner.s22[i], tuner.s12[i]}))));
+  // The chart shows the dipole's trace and the tuner's S11 and S22.
+  f.window.findChild<QAction*>(QStringLiteral("actionSmithChart"))->trigger();
+  QStringList legends;
+  for (const ChartMark& mark : f.window.findChild<SmithChart*>()->marks()) legends << mark.legend;
+  QVERIFY2(legends.contains("dipole-40m.s1p") && legends.contains("tuner-t-network.s2p S11") &&
+               legends.contains("tuner-t-network.s2p S22"),
+           qPrintable(legends.join(", ")));
+  QCOMPARE(f.watcher.boxes, QStringList());
+}
+
+void MeasurementsTest::refusedValuesAndBadFilesChangeNothing() {
+  QTemporaryDir dir;
+  WindowFixture f;
+  f.setText(C::MeasuredR, QStringLiteral("50"));
+  f.setText(C::AntennaRe, QStringLiteral("0.1"));
+  // An active 1-port at 7 MHz (|Gamma| > 1), an open circuit at 8 MHz.
+  QVERIFY(
+      f.window.openMeasurement(Written(dir, "active.s1p", "# MHz S RI R 50\n7 -1.5 0\n8 1 0\n")));
+  auto* chooser = f.window.findChild<QComboBox*>(QStringLiteral("MeasurementFrequency"));
+  chooser->setCurrentIndex(0);
+  Use(f, "actionUseAsLoad");
+  Use(f, "actionUseAsAntenna");
+  chooser->setCurrentIndex(1);
+  Use(f, "actionUseAtLine");
+  QCOMPARE(f.watcher.boxes.size(), 3);
+  QVERIFY(f.watcher.boxes[0].startsWith(BoxOf(kActiveLoad).section(':', 0, 0)));
+  QVERIFY(f.watcher.boxes[1].startsWith(BoxOf(kAntennaNotPassive).section(':', 0, 0)));
+  QVERIFY(f.watcher.boxes[2].startsWith(BoxOf(kOpenCircuit).section(':', 0, 0)));
+  QCOMPARE(f.text(C::MeasuredR) + f.text(C::AntennaRe) + f.text(C::StartR),
+           QStringLiteral("500.1"));
+  // Bad files: a box that names the file and the line; the window keeps what it showed.
+  const QString wrapped = Written(dir, "short.s2p", "# MHz S RI R 50\n7 0.1 0 0.9 0 0.9\n");
+  QVERIFY(!f.window.openMeasurement(wrapped));
+  QVERIFY(!f.window.openMeasurement(dir.filePath("missing.s1p")));
+  QCOMPARE(
+      f.watcher.boxes.mid(3, 1),
+      QStringList("Open measurement: short.s2p: line 2: 9 numbers expected for a 2-port, found 6"));
+  QVERIFY(f.watcher.boxes.value(4).startsWith(
+      "Open measurement: missing.s1p: the file cannot be read"));
+  QCOMPARE(chooser->count(), 2);
+  QVERIFY(!f.window.findChild<QAction*>(QStringLiteral("actionUseAsTuner"))->isEnabled());
+}
+
+void MeasurementsTest::aDroppedFileOpens() {
+  // On an entry field (which would take the file's address as text) and on the window.
+  for (const C target : {C::MeasuredR, C::LineFrame}) {
+    WindowFixture f;
+    f.window.show();
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(kDipole)});
+    QWidget* on = f.find(target);
+    QDragEnterEvent enter(QPoint(2, 2), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(on, &enter);
+    QVERIFY(enter.isAccepted());
+    QDropEvent drop(QPointF(2, 2), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(on, &drop);
+    auto* shown = f.window.findChild<QWidget*>(QStringLiteral("Measurement"));
+    QVERIFY(shown != nullptr && shown->isVisible());
+    QCOMPARE(f.text(C::MeasuredR), QString());
+  }
+}
+
+QTEST_MAIN(MeasurementsTest)
+#include "measurements_test.moc"
