@@ -107,7 +107,9 @@ MeasurementWindow::MeasurementWindow(QWidget* parent, const QList<QAction*>& act
   layout->addLayout(buttons);
   connect(frequency_, &QComboBox::currentIndexChanged, this, [this](int index) {
     showValues(index);
-    emit chosenChanged(index);
+    if (chosen_) {
+      chosen_(index);
+    }
   });
 }
 

@@ -3,6 +3,7 @@
 #include <QList>
 #include <QString>
 #include <QWidget>
+#include <functional>
 
 #include "calc/measurement/touchstone.h"
 
@@ -27,14 +28,14 @@ class MeasurementWindow : public QWidget {
   void showMeasurement(const QString& name, const calc::measurement::Measurement& measurement,
                        int chosen);
   int chosen() const;
-
- signals:
-  void chosenChanged(int index);
+  // Called with the index of the frequency the user chooses.
+  void onChosen(std::function<void(int)> callback) { chosen_ = std::move(callback); }
 
  private:
   void showValues(int index);
 
   calc::measurement::Measurement shown_;
+  std::function<void(int)> chosen_;
   QLabel* summary_;
   QComboBox* frequency_;
   QLabel* values_;

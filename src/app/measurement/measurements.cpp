@@ -148,7 +148,7 @@ void Measurements::show(Opened& opened) {
   if (view_ == nullptr) {
     view_ = new MeasurementWindow(window_, useActions_);
     view_->installEventFilter(this);
-    connect(view_, &MeasurementWindow::chosenChanged, this, &Measurements::choose);
+    view_->onChosen([this](int index) { choose(index); });
   }
   view_->showMeasurement(opened.name, opened.data, opened.chosen);
   view_->show();

@@ -50,7 +50,7 @@ Measurement ReadVersion1(LineCursor& lines, Line line, int portsFromName) {
     if (first == '[') {
       const Keyword keyword = ReadKeyword(line);
       Fail(line.number,
-           keyword.key == Key::kVersion
+           keyword.key == Key::Version
                ? "[Version] must come first in the file"
                : Bracketed(keyword.name) + " needs [Version] 2.0 at the start of the file");
     }
@@ -65,19 +65,18 @@ Measurement ReadVersion1(LineCursor& lines, Line line, int portsFromName) {
                                                                  : 2;
       measurement.ports = ports;
       measurement.referenceOhm = options->referenceOhm;
-      data.emplace(
-          *options,
-          DataLayout{ports, TwoPortOrder::k21Then12, MatrixFormat::kFull, true, ports == 2},
-          measurement);
+      data.emplace(*options,
+                   DataLayout{ports, TwoPortOrder::S21First, MatrixFormat::Full, true, ports == 2},
+                   measurement);
     }
-    if (!data->Take(line)) {
+    if (!data->take(line)) {
       break;
     }
-  } while (lines.Next(line));
+  } while (lines.next(line));
   if (!data) {
     Fail(0, "the file holds no network data");
   }
-  data->Finish();
+  data->finish();
   return measurement;
 }
 
@@ -95,7 +94,7 @@ std::variant<Measurement, ReadFault> ReadTouchstone(std::string_view text, int p
   try {
     LineCursor lines(text);
     Line first;
-    if (!lines.Next(first)) {
+    if (!lines.next(first)) {
       Fail(0, "the file holds no network data");
     }
     if (IsVersion2(first)) {

@@ -23,11 +23,11 @@ Complex Polar(double magnitude, double degrees) {
 
 // A 2-port's value pairs in the order the layout gives them.
 TwoPortValues Arranged(const std::array<Complex, 4>& pairs, const DataLayout& layout) {
-  if (layout.matrix != MatrixFormat::kFull) {
+  if (layout.matrix != MatrixFormat::Full) {
     // N11, then N21 (lower) or N12 (upper), then N22: reciprocal data.
     return {pairs[0], pairs[1], pairs[1], pairs[2]};
   }
-  if (layout.order == TwoPortOrder::k12Then21) {
+  if (layout.order == TwoPortOrder::S12First) {
     return {pairs[0], pairs[2], pairs[1], pairs[3]};
   }
   return {pairs[0], pairs[1], pairs[2], pairs[3]};
@@ -45,51 +45,51 @@ NetworkDataReader::NetworkDataReader(const Options& options, const DataLayout& l
     : options_(options),
       layout_(layout),
       measurement_(&measurement),
-      expected_(layout.ports == 1                      ? 3
-                : layout.matrix == MatrixFormat::kFull ? 9
-                                                       : 7) {}
+      expected_(layout.ports == 1                     ? 3
+                : layout.matrix == MatrixFormat::Full ? 9
+                                                      : 7) {}
 
-bool NetworkDataReader::Take(const Line& line) {
+bool NetworkDataReader::take(const Line& line) {
   std::array<std::string_view, kMaxNumbers + 1> tokens;
   const std::size_t count = SplitBlanks(line.content, tokens);
   const bool beginsRecord = count % 2 == 1;
   if (beginsRecord && recordLine_ == 0 && layout_.noiseMayFollow && count == kNoiseNumbers &&
       !measurement_->frequencyHz.empty() &&
-      FrequencyHz(tokens[0], line.number) <= measurement_->frequencyHz.back()) {
+      frequencyHz(tokens[0], line.number) <= measurement_->frequencyHz.back()) {
     return false;
   }
   if (beginsRecord && recordLine_ != 0) {
-    FailCount(count_);
+    failCount(count_);
   }
   if (recordLine_ == 0) {
     recordLine_ = line.number;
     count_ = 0;
   }
   if (count_ + count > expected_) {
-    FailCount(count_ + count);
+    failCount(count_ + count);
   }
   std::copy_n(tokens.begin(), count, record_.begin() + static_cast<std::ptrdiff_t>(count_));
   std::fill_n(recordLines_.begin() + static_cast<std::ptrdiff_t>(count_), count, line.number);
   count_ += count;
   if (count_ == expected_) {
-    Complete();
+    complete();
     recordLine_ = 0;
   }
   return true;
 }
 
-void NetworkDataReader::Finish() const {
+void NetworkDataReader::finish() const {
   if (recordLine_ != 0) {
-    FailCount(count_);
+    failCount(count_);
   }
 }
 
-void NetworkDataReader::FailCount(std::size_t found) const {
+void NetworkDataReader::failCount(std::size_t found) const {
   Fail(recordLine_, std::to_string(expected_) + " numbers expected for a " +
                         std::to_string(layout_.ports) + "-port, found " + std::to_string(found));
 }
 
-double NetworkDataReader::FrequencyHz(std::string_view token, int line) const {
+double NetworkDataReader::frequencyHz(std::string_view token, int line) const {
   const double frequency = ReadNumber(token, line);
   if (frequency < 0) {
     Fail(line, "frequency " + Quoted(token) + " is negative");
@@ -101,16 +101,16 @@ double NetworkDataReader::FrequencyHz(std::string_view token, int line) const {
   return hz;
 }
 
-Complex NetworkDataReader::PairValue(std::size_t first) const {
+Complex NetworkDataReader::pairValue(std::size_t first) const {
   const int line = recordLines_.at(first);
   const double a = ReadNumber(record_.at(first), line);
   const double b = ReadNumber(record_.at(first + 1), recordLines_.at(first + 1));
   switch (options_.format) {
-    case ValueFormat::kRealImaginary:
+    case ValueFormat::RealImaginary:
       return {a, b};
-    case ValueFormat::kMagnitudeAngle:
+    case ValueFormat::MagnitudeAngle:
       return Polar(a, b);
-    case ValueFormat::kDecibelAngle:
+    case ValueFormat::DecibelAngle:
       break;
   }
   const double magnitude = std::pow(10.0, a / 20);
@@ -121,52 +121,52 @@ Complex NetworkDataReader::PairValue(std::size_t first) const {
 }
 
 // Z and Y data become S-parameters: an impedance of -R has none, for one.
-void NetworkDataReader::FailConversion() const {
+void NetworkDataReader::failConversion() const {
   Fail(recordLine_, std::string("these ") +
-                        (options_.parameter == Parameter::kImpedance ? 'Z' : 'Y') +
+                        (options_.parameter == Parameter::Impedance ? 'Z' : 'Y') +
                         "-parameters give no finite S-parameters");
 }
 
-Complex NetworkDataReader::Normalised(Complex value) const {
+Complex NetworkDataReader::normalised(Complex value) const {
   if (layout_.normalisedImpedances) {
     return value;
   }
   const double referenceOhm = measurement_->referenceOhm;
-  return options_.parameter == Parameter::kImpedance ? (1 / referenceOhm) * value
-                                                     : referenceOhm * value;
+  return options_.parameter == Parameter::Impedance ? (1 / referenceOhm) * value
+                                                    : referenceOhm * value;
 }
 
-void NetworkDataReader::Complete() {
+void NetworkDataReader::complete() {
   Measurement& m = *measurement_;
-  const double hz = FrequencyHz(record_[0], recordLine_);
+  const double hz = frequencyHz(record_[0], recordLine_);
   if (!m.frequencyHz.empty() && hz <= m.frequencyHz.back()) {
     Fail(recordLine_, "frequency " + Quoted(record_[0]) + " is not above the one before (" +
                           Quoted(previousFrequency_) + ")");
   }
   std::array<Complex, 4> pairs{};
   for (std::size_t k = 0; 2 * k + 1 < expected_; ++k) {
-    pairs.at(k) = PairValue(2 * k + 1);
+    pairs.at(k) = pairValue(2 * k + 1);
   }
   const Parameter parameter = options_.parameter;
   if (layout_.ports == 1) {
     Complex s = pairs[0];
-    if (parameter != Parameter::kScattering) {
-      s = parameter == Parameter::kImpedance ? ReflectionOfImpedance(Normalised(s))
-                                             : ReflectionOfAdmittance(Normalised(s));
+    if (parameter != Parameter::Scattering) {
+      s = parameter == Parameter::Impedance ? ReflectionOfImpedance(normalised(s))
+                                            : ReflectionOfAdmittance(normalised(s));
     }
     if (!numeric::IsFinite(s)) {
-      FailConversion();
+      failConversion();
     }
     m.s11.push_back(s);
   } else {
     TwoPortValues s = Arranged(pairs, layout_);
-    if (parameter != Parameter::kScattering) {
-      const TwoPortValues n{Normalised(s.v11), Normalised(s.v21), Normalised(s.v12),
-                            Normalised(s.v22)};
-      s = parameter == Parameter::kImpedance ? SOfImpedances(n) : SOfAdmittances(n);
+    if (parameter != Parameter::Scattering) {
+      const TwoPortValues n{normalised(s.v11), normalised(s.v21), normalised(s.v12),
+                            normalised(s.v22)};
+      s = parameter == Parameter::Impedance ? SOfImpedances(n) : SOfAdmittances(n);
     }
     if (!AllFinite(s)) {
-      FailConversion();
+      failConversion();
     }
     m.s11.push_back(s.v11);
     m.s21.push_back(s.v21);

@@ -15,15 +15,15 @@
 namespace tolvar::calc::measurement::detail {
 
 // Which of a 2-port's transmissions comes first in its data.
-enum class TwoPortOrder { k21Then12, k12Then21 };
+enum class TwoPortOrder { S21First, S12First };
 // A 2-port's full matrix, or its lower or upper triangle (N11, N21 or N12, N22)
 // for reciprocal data.
-enum class MatrixFormat { kFull, kLower, kUpper };
+enum class MatrixFormat { Full, Lower, Upper };
 
 struct DataLayout {
   int ports = 1;  // 1 or 2
-  TwoPortOrder order = TwoPortOrder::k21Then12;
-  MatrixFormat matrix = MatrixFormat::kFull;
+  TwoPortOrder order = TwoPortOrder::S21First;
+  MatrixFormat matrix = MatrixFormat::Full;
   // Version 1 gives Z / R and Y R; version 2.0 gives ohm and siemens.
   bool normalisedImpedances = true;
   // A version-1 2-port: a 5-number line whose frequency does not rise begins
@@ -40,19 +40,19 @@ class NetworkDataReader {
  public:
   NetworkDataReader(const Options& options, const DataLayout& layout, Measurement& measurement);
   // Takes one data line; false when it begins a version-1 noise block instead.
-  bool Take(const Line& line);
+  bool take(const Line& line);
   // The data has ended: a record left unfinished is a fault.
-  void Finish() const;
+  void finish() const;
 
  private:
   static constexpr std::size_t kMaxNumbers = 9;  // a 2-port's frequency and four pairs
 
-  [[noreturn]] void FailCount(std::size_t found) const;
-  [[noreturn]] void FailConversion() const;
-  double FrequencyHz(std::string_view token, int line) const;
-  numeric::Complex PairValue(std::size_t first) const;  // record_[first] and the next
-  numeric::Complex Normalised(numeric::Complex value) const;
-  void Complete();
+  [[noreturn]] void failCount(std::size_t found) const;
+  [[noreturn]] void failConversion() const;
+  double frequencyHz(std::string_view token, int line) const;
+  numeric::Complex pairValue(std::size_t first) const;  // record_[first] and the next
+  numeric::Complex normalised(numeric::Complex value) const;
+  void complete();
 
   Options options_;
   DataLayout layout_;

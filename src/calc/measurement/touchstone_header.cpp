@@ -59,7 +59,7 @@ Keyword ReadKeyword(const Line& line) {
   if (close == std::string_view::npos) {
     Fail(line.number, Quoted(line.content) + " has no closing ]");
   }
-  Keyword keyword{Key::kUnknown, line.content.substr(1, close - 1), line.content.substr(close + 1)};
+  Keyword keyword{Key::Unknown, line.content.substr(1, close - 1), line.content.substr(close + 1)};
   for (std::size_t k = 0; k < kKeyNames.size(); ++k) {
     if (SameWord(keyword.name, kKeyNames.at(k))) {
       keyword.key = static_cast<Key>(k);
@@ -97,14 +97,14 @@ Options ReadOptionLine(const Line& line) {
                             "-parameters are not supported (S, Z and Y are)");
     } else if (SameWord(token, "s") || SameWord(token, "z") || SameWord(token, "y")) {
       SetOnce(parameterGiven, token, line.number);
-      options.parameter = SameWord(token, "s")   ? Parameter::kScattering
-                          : SameWord(token, "z") ? Parameter::kImpedance
-                                                 : Parameter::kAdmittance;
+      options.parameter = SameWord(token, "s")   ? Parameter::Scattering
+                          : SameWord(token, "z") ? Parameter::Impedance
+                                                 : Parameter::Admittance;
     } else if (SameWord(token, "ri") || SameWord(token, "ma") || SameWord(token, "db")) {
       SetOnce(formatGiven, token, line.number);
-      options.format = SameWord(token, "ri")   ? ValueFormat::kRealImaginary
-                       : SameWord(token, "ma") ? ValueFormat::kMagnitudeAngle
-                                               : ValueFormat::kDecibelAngle;
+      options.format = SameWord(token, "ri")   ? ValueFormat::RealImaginary
+                       : SameWord(token, "ma") ? ValueFormat::MagnitudeAngle
+                                               : ValueFormat::DecibelAngle;
     } else if (SameWord(token, "r")) {
       SetOnce(referenceGiven, token, line.number);
       if (i + 1 == count) {
@@ -112,9 +112,9 @@ Options ReadOptionLine(const Line& line) {
       }
       // One resistance, or one per port.
       do {
-        references.Add(tokens[++i], line.number);
+        references.add(tokens[++i], line.number);
       } while (i + 1 < count && LooksNumeric(tokens[i + 1]));
-      options.referenceOhm = references.Ohm();
+      options.referenceOhm = references.ohm();
     } else {
       Fail(line.number, "unknown option " + Quoted(token) + " in the option line");
     }
@@ -122,7 +122,7 @@ Options ReadOptionLine(const Line& line) {
   return options;
 }
 
-void ReferenceList::Add(std::string_view token, int line) {
+void ReferenceList::add(std::string_view token, int line) {
   if (token.find_first_of("jJ(") != std::string_view::npos) {
     Fail(line, "complex reference impedances are not supported (" + Quoted(token) + ")");
   }

@@ -11,15 +11,15 @@
 
 namespace tolvar::calc::measurement::detail {
 
-enum class Parameter { kScattering, kImpedance, kAdmittance };
-enum class ValueFormat { kRealImaginary, kMagnitudeAngle, kDecibelAngle };
+enum class Parameter { Scattering, Impedance, Admittance };
+enum class ValueFormat { RealImaginary, MagnitudeAngle, DecibelAngle };
 
 // The option line "# <unit> <parameter> <format> R <n>"; a field left out
 // keeps its default, as in "# GHz S MA R 50".
 struct Options {
   double hzPerUnit = 1e9;
-  Parameter parameter = Parameter::kScattering;
-  ValueFormat format = ValueFormat::kMagnitudeAngle;
+  Parameter parameter = Parameter::Scattering;
+  ValueFormat format = ValueFormat::MagnitudeAngle;
   double referenceOhm = 50;
 };
 
@@ -34,9 +34,9 @@ class ReferenceList {
  public:
   // Adds token, a resistance [ohm]; a complex one, one that is not positive
   // and one that differs from the first are refused.
-  void Add(std::string_view token, int line);
-  int Count() const { return count_; }
-  double Ohm() const { return ohm_; }
+  void add(std::string_view token, int line);
+  int count() const { return count_; }
+  double ohm() const { return ohm_; }
 
  private:
   int count_ = 0;
@@ -49,27 +49,27 @@ std::string PortsRefused(int ports);
 
 // The keywords of version 2.0, as files write them (in any case).
 enum class Key {
-  kVersion,
-  kNumberOfPorts,
-  kTwoPortDataOrder,
-  kNumberOfFrequencies,
-  kNumberOfNoiseFrequencies,
-  kReference,
-  kMatrixFormat,
-  kMixedModeOrder,
-  kBeginInformation,
-  kEndInformation,
-  kNetworkData,
-  kNoiseData,
-  kEnd,
-  kUnknown
+  Version,
+  NumberOfPorts,
+  TwoPortDataOrder,
+  NumberOfFrequencies,
+  NumberOfNoiseFrequencies,
+  Reference,
+  MatrixFormat,
+  MixedModeOrder,
+  BeginInformation,
+  EndInformation,
+  NetworkData,
+  NoiseData,
+  End,
+  Unknown
 };
-inline constexpr std::size_t kKeyCount = static_cast<std::size_t>(Key::kUnknown);
+inline constexpr std::size_t kKeyCount = static_cast<std::size_t>(Key::Unknown);
 
 // A keyword line "[Name] values": which keyword, its name as written, and the
 // rest of the line.
 struct Keyword {
-  Key key = Key::kUnknown;
+  Key key = Key::Unknown;
   std::string_view name;
   std::string_view rest;
 };

@@ -81,7 +81,7 @@ LineCursor::LineCursor(std::string_view text) : text_(text) {
   }
 }
 
-bool LineCursor::Next(Line& line) {
+bool LineCursor::next(Line& line) {
   while (pos_ < text_.size()) {
     ++lineNumber_;
     const std::size_t start = pos_;

@@ -34,9 +34,9 @@ class LineCursor {
   explicit LineCursor(std::string_view text);
   // The next line with content, skipping blank and comment-only lines; false
   // at the end of the text.
-  bool Next(Line& line);
+  bool next(Line& line);
   // The number of the last line read (0 before the first).
-  int LineNumber() const { return lineNumber_; }
+  int lineNumber() const { return lineNumber_; }
 
  private:
   std::string_view text_;

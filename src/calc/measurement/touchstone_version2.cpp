@@ -33,30 +33,30 @@ class Version2Reader {
  public:
   Version2Reader(LineCursor& lines, int portsFromName)
       : lines_(&lines), portsFromName_(portsFromName) {
-    seen_.at(static_cast<std::size_t>(Key::kVersion)) = true;  // the first line
+    seen_.at(static_cast<std::size_t>(Key::Version)) = true;  // the first line
   }
-  Measurement Read();
+  Measurement read();
 
  private:
-  enum class Section { kHeader, kInformation, kNetworkData, kNoiseData };
+  enum class Section { Header, Information, NetworkData, NoiseData };
 
-  void HeaderLine(const Line& line);
-  void HeaderKeyword(const Line& line, const Keyword& keyword);
-  void ReadPorts(const Line& line, std::string_view value);
-  void ReadReferences(std::string_view values, int line);
-  [[noreturn]] void FailReferenceCount(std::size_t found) const;
-  void BeginNetworkData(const Line& line);
-  void EndNetworkData(const Line& line);
-  bool NetworkDataLine(const Line& line);  // true at [End]
+  void headerLine(const Line& line);
+  void headerKeyword(const Line& line, const Keyword& keyword);
+  void readPorts(const Line& line, std::string_view value);
+  void readReferences(std::string_view values, int line);
+  [[noreturn]] void failReferenceCount(std::size_t found) const;
+  void beginNetworkData(const Line& line);
+  void endNetworkData(const Line& line);
+  bool networkDataLine(const Line& line);  // true at [End]
 
   LineCursor* lines_;
   int portsFromName_;
-  Section section_ = Section::kHeader;
+  Section section_ = Section::Header;
   std::array<bool, kKeyCount> seen_{};
   std::optional<Options> options_;
   int ports_ = 0;
   std::optional<TwoPortOrder> order_;
-  MatrixFormat matrix_ = MatrixFormat::kFull;
+  MatrixFormat matrix_ = MatrixFormat::Full;
   int frequencies_ = 0;
   ReferenceList references_;
   int referenceLine_ = 0;  // the [Reference] line while its values are incomplete
@@ -64,43 +64,43 @@ class Version2Reader {
   std::optional<NetworkDataReader> data_;
 };
 
-Measurement Version2Reader::Read() {
+Measurement Version2Reader::read() {
   Line line;
-  while (lines_->Next(line)) {
+  while (lines_->next(line)) {
     switch (section_) {
-      case Section::kHeader:
-        HeaderLine(line);
+      case Section::Header:
+        headerLine(line);
         break;
-      case Section::kInformation:
-        if (IsKeywordLine(line, Key::kEndInformation)) {
-          section_ = Section::kHeader;
+      case Section::Information:
+        if (IsKeywordLine(line, Key::EndInformation)) {
+          section_ = Section::Header;
         }
         break;
-      case Section::kNetworkData:
-        if (NetworkDataLine(line)) {
+      case Section::NetworkData:
+        if (networkDataLine(line)) {
           return std::move(measurement_);
         }
         break;
-      case Section::kNoiseData:
-        if (IsKeywordLine(line, Key::kEnd)) {
+      case Section::NoiseData:
+        if (IsKeywordLine(line, Key::End)) {
           return std::move(measurement_);
         }
         break;
     }
   }
-  Fail(0, section_ == Section::kHeader        ? "the file ends before [Network Data]"
-          : section_ == Section::kInformation ? "the file ends inside [Begin Information]"
-                                              : "the file ends without [End]");
+  Fail(0, section_ == Section::Header        ? "the file ends before [Network Data]"
+          : section_ == Section::Information ? "the file ends inside [Begin Information]"
+                                             : "the file ends without [End]");
 }
 
-void Version2Reader::HeaderLine(const Line& line) {
+void Version2Reader::headerLine(const Line& line) {
   const char first = line.content.front();
   if (referenceLine_ != 0 && first != '[' && first != '#') {
-    ReadReferences(line.content, line.number);  // [Reference] continued
+    readReferences(line.content, line.number);  // [Reference] continued
     return;
   }
   if (referenceLine_ != 0) {
-    FailReferenceCount(static_cast<std::size_t>(references_.Count()));
+    failReferenceCount(static_cast<std::size_t>(references_.count()));
   }
   if (first == '#') {
     if (!options_) {
@@ -113,11 +113,11 @@ void Version2Reader::HeaderLine(const Line& line) {
     SplitBlanks(line.content, tokens);
     Fail(line.number, Quoted(tokens[0]) + " before [Network Data]");
   }
-  HeaderKeyword(line, ReadKeyword(line));
+  headerKeyword(line, ReadKeyword(line));
 }
 
-void Version2Reader::HeaderKeyword(const Line& line, const Keyword& keyword) {
-  if (keyword.key == Key::kUnknown) {
+void Version2Reader::headerKeyword(const Line& line, const Keyword& keyword) {
+  if (keyword.key == Key::Unknown) {
     Fail(line.number, "unknown keyword " + Bracketed(keyword.name));
   }
   bool& seen = seen_.at(static_cast<std::size_t>(keyword.key));
@@ -127,56 +127,56 @@ void Version2Reader::HeaderKeyword(const Line& line, const Keyword& keyword) {
   seen = true;
   int count = 0;
   switch (keyword.key) {
-    case Key::kNumberOfPorts:
-      ReadPorts(line, OneValue(line, keyword));
+    case Key::NumberOfPorts:
+      readPorts(line, OneValue(line, keyword));
       break;
-    case Key::kTwoPortDataOrder: {
+    case Key::TwoPortDataOrder: {
       const std::string_view order = OneValue(line, keyword);
       if (order != "12_21" && order != "21_12") {
         Fail(line.number, "[Two-Port Data Order] is 12_21 or 21_12, not " + Quoted(order));
       }
-      order_ = order == "12_21" ? TwoPortOrder::k12Then21 : TwoPortOrder::k21Then12;
+      order_ = order == "12_21" ? TwoPortOrder::S12First : TwoPortOrder::S21First;
       break;
     }
-    case Key::kNumberOfFrequencies:
-    case Key::kNumberOfNoiseFrequencies:
+    case Key::NumberOfFrequencies:
+    case Key::NumberOfNoiseFrequencies:
       if (!ReadCount(OneValue(line, keyword), count) || count == 0) {
         Fail(line.number, Quoted(OneValue(line, keyword)) + " is not a number of frequencies");
       }
-      frequencies_ = keyword.key == Key::kNumberOfFrequencies ? count : frequencies_;
+      frequencies_ = keyword.key == Key::NumberOfFrequencies ? count : frequencies_;
       break;
-    case Key::kReference:
+    case Key::Reference:
       if (ports_ == 0) {
         Fail(line.number, "[Reference] before [Number of Ports]");
       }
       referenceLine_ = line.number;
-      ReadReferences(keyword.rest, line.number);
+      readReferences(keyword.rest, line.number);
       break;
-    case Key::kMatrixFormat: {
+    case Key::MatrixFormat: {
       const std::string_view format = OneValue(line, keyword);
       if (!SameWord(format, "full") && !SameWord(format, "lower") && !SameWord(format, "upper")) {
         Fail(line.number, "[Matrix Format] is Full, Lower or Upper, not " + Quoted(format));
       }
-      matrix_ = SameWord(format, "full")    ? MatrixFormat::kFull
-                : SameWord(format, "lower") ? MatrixFormat::kLower
-                                            : MatrixFormat::kUpper;
+      matrix_ = SameWord(format, "full")    ? MatrixFormat::Full
+                : SameWord(format, "lower") ? MatrixFormat::Lower
+                                            : MatrixFormat::Upper;
       break;
     }
-    case Key::kMixedModeOrder:
+    case Key::MixedModeOrder:
       Fail(line.number, "mixed-mode data ([Mixed-Mode Order]) is not supported");
-    case Key::kBeginInformation:
-      section_ = Section::kInformation;
+    case Key::BeginInformation:
+      section_ = Section::Information;
       break;
-    case Key::kNetworkData:
+    case Key::NetworkData:
       NothingAfter(line, keyword);
-      BeginNetworkData(line);
+      beginNetworkData(line);
       break;
     default:  // [End Information], [Noise Data], [End]
       Fail(line.number, Bracketed(keyword.key) + " before [Network Data]");
   }
 }
 
-void Version2Reader::ReadPorts(const Line& line, std::string_view value) {
+void Version2Reader::readPorts(const Line& line, std::string_view value) {
   if (!ReadCount(value, ports_) || ports_ == 0) {
     Fail(line.number, Quoted(value) + " is not a number of ports");
   }
@@ -189,69 +189,69 @@ void Version2Reader::ReadPorts(const Line& line, std::string_view value) {
   }
 }
 
-void Version2Reader::FailReferenceCount(std::size_t found) const {
+void Version2Reader::failReferenceCount(std::size_t found) const {
   Fail(referenceLine_, "[Reference] expects one resistance per port (" + std::to_string(ports_) +
                            "), found " + std::to_string(found));
 }
 
 // [Reference] gives one resistance per port, on its own line or the ones after.
-void Version2Reader::ReadReferences(std::string_view values, int line) {
+void Version2Reader::readReferences(std::string_view values, int line) {
   std::array<std::string_view, 2> tokens;
   const std::size_t count = SplitBlanks(values, tokens);
-  const std::size_t found = static_cast<std::size_t>(references_.Count()) + count;
+  const std::size_t found = static_cast<std::size_t>(references_.count()) + count;
   if (found > static_cast<std::size_t>(ports_)) {
-    FailReferenceCount(found);
+    failReferenceCount(found);
   }
   for (std::size_t i = 0; i < count; ++i) {
-    references_.Add(tokens.at(i), line);
+    references_.add(tokens.at(i), line);
   }
-  if (references_.Count() == ports_) {
+  if (references_.count() == ports_) {
     referenceLine_ = 0;
   }
 }
 
-void Version2Reader::BeginNetworkData(const Line& line) {
+void Version2Reader::beginNetworkData(const Line& line) {
   if (!options_) {
     Fail(line.number, "no option line (# ...) before [Network Data]");
   }
   if (ports_ == 0) {
     Fail(line.number, "[Number of Ports] missing before [Network Data]");
   }
-  if (ports_ == 2 && matrix_ == MatrixFormat::kFull && !order_) {
+  if (ports_ == 2 && matrix_ == MatrixFormat::Full && !order_) {
     Fail(line.number, "[Two-Port Data Order] missing before [Network Data]");
   }
   if (frequencies_ == 0) {
     Fail(line.number, "[Number of Frequencies] missing before [Network Data]");
   }
   measurement_.ports = ports_;
-  measurement_.referenceOhm = references_.Count() > 0 ? references_.Ohm() : options_->referenceOhm;
+  measurement_.referenceOhm = references_.count() > 0 ? references_.ohm() : options_->referenceOhm;
   data_.emplace(*options_,
-                DataLayout{ports_, order_.value_or(TwoPortOrder::k21Then12), matrix_, false, false},
+                DataLayout{ports_, order_.value_or(TwoPortOrder::S21First), matrix_, false, false},
                 measurement_);
-  section_ = Section::kNetworkData;
+  section_ = Section::NetworkData;
 }
 
-bool Version2Reader::NetworkDataLine(const Line& line) {
+bool Version2Reader::networkDataLine(const Line& line) {
   const char first = line.content.front();
   if (first == '#') {
     return false;  // a later option line: ignored
   }
   if (first != '[') {
-    data_->Take(line);
+    data_->take(line);
     return false;
   }
   const Keyword keyword = ReadKeyword(line);
-  if (keyword.key != Key::kNoiseData && keyword.key != Key::kEnd) {
+  if (keyword.key != Key::NoiseData && keyword.key != Key::End) {
     Fail(line.number, Bracketed(keyword.name) + " inside [Network Data]");
   }
   NothingAfter(line, keyword);
-  EndNetworkData(line);
-  section_ = Section::kNoiseData;
-  return keyword.key == Key::kEnd;
+  endNetworkData(line);
+  section_ = Section::NoiseData;
+  return keyword.key == Key::End;
 }
 
-void Version2Reader::EndNetworkData(const Line& line) {
-  data_->Finish();
+void Version2Reader::endNetworkData(const Line& line) {
+  data_->finish();
   const std::size_t found = measurement_.frequencyHz.size();
   if (found != static_cast<std::size_t>(frequencies_)) {
     Fail(line.number, "[Number of Frequencies] is " + std::to_string(frequencies_) +
@@ -262,7 +262,7 @@ void Version2Reader::EndNetworkData(const Line& line) {
 }  // namespace
 
 Measurement ReadVersion2(LineCursor& lines, int portsFromName) {
-  return Version2Reader(lines, portsFromName).Read();
+  return Version2Reader(lines, portsFromName).read();
 }
 
 // [Version] 2.0 as the first line makes a version-2.0 file.
@@ -271,7 +271,7 @@ bool IsVersion2(const Line& line) {
     return false;
   }
   const Keyword keyword = ReadKeyword(line);
-  if (keyword.key != Key::kVersion) {
+  if (keyword.key != Key::Version) {
     return false;
   }
   const std::string_view version = OneValue(line, keyword);
