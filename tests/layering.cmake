@@ -7,6 +7,7 @@ set(rules
   # folder                allowed project includes
   "src/numeric/"          "numeric/"
   "src/calc/[a-z]+\\.h"   "numeric/"
+  "src/calc/sweep/"       "numeric/|calc/[a-z]+\\.h|calc/(sweep|line|tuner|measurement)/"
   "src/calc/([a-z]+)/"    "numeric/|calc/[a-z]+\\.h|calc/\\1/"
   "src/app/layout/"       "app/layout/"
   "src/app/chart/"        "app/chart/|numeric/"

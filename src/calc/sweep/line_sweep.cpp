@@ -1,0 +1,78 @@
+#include <cmath>
+
+#include "calc/sweep/sweep.h"
+#include "numeric/fault.h"
+
+namespace tolvar::calc::sweep {
+
+namespace {
+
+constexpr double kHertzPerMegahertz = 1e6;
+
+bool TowardsAntenna(const line::LineEntries& entries) {
+  return entries.direction == line::Direction::TowardsAntenna;
+}
+
+// The point carried along the line, as the line computation carries the
+// panel's start point; throws ArithmeticFault where it has no value.
+void Carry(const LineSpec& spec, LinePoint& point) {
+  line::LineEntries e = spec.panel;
+  e.start = point.measured;
+  e.zAtStart = e.lineZ;
+  e.zNow = e.lineZ;
+  e.mhz = point.mhz;
+  e.lossPer100m = LossDbPer100m(spec, point.mhz);
+  line::StartPoint start = line::FindStartPoint(e, 0);
+  if (start.rho < 1) {
+    point.measuredSwr = start.entrySwr;
+  }
+  // An active load has no place on the line; a line cannot gain power.
+  if (!(point.measured.re >= 0) || !(e.lossPer100m >= 0)) {
+    return;
+  }
+  const double wavelengths = spec.lengthM / (start.wavelengthM * e.velocityFactor);
+  start = line::ShiftedTo(start, (TowardsAntenna(e) ? -360 : 360) * wavelengths);
+  const line::FarPoint far = line::Propagate(e, start);
+  point.matchedLossDb = far.matchedLossDb;
+  if (far.found && numeric::IsFinite(far.z)) {
+    point.carried = far.z;
+    point.carriedSwr = far.swr;
+    point.lineLossDb = far.totalLossDb;
+  }
+}
+
+}  // namespace
+
+double LengthM(const line::LineEntries& panel) {
+  const double shiftDeg = line::ShiftDegrees(panel);
+  const double shiftLambda = TowardsAntenna(panel) ? -shiftDeg / 360 : shiftDeg / 360;
+  return shiftLambda * (line::kSpeedOfLight / panel.mhz) * panel.velocityFactor;
+}
+
+double LossDbPer100m(const LineSpec& spec, double mhz) {
+  if (spec.cable != nullptr) {
+    return line::LossDbPer100m(*spec.cable, mhz);
+  }
+  return spec.panel.lossPer100m * std::sqrt(mhz / spec.panel.mhz);
+}
+
+std::vector<LinePoint> SweepLine(const measurement::Measurement& onePort, const LineSpec& spec) {
+  std::vector<LinePoint> points;
+  points.reserve(onePort.frequencyHz.size());
+  for (std::size_t i = 0; i < onePort.frequencyHz.size(); ++i) {
+    LinePoint point;
+    point.mhz = onePort.frequencyHz[i] / kHertzPerMegahertz;
+    point.measured = measurement::ImpedanceOhm(onePort.s11[i], onePort.referenceOhm);
+    try {
+      if (numeric::IsFinite(point.measured)) {
+        Carry(spec, point);
+      }
+    } catch (const numeric::ArithmeticFault&) {
+      point.carried.reset();  // this point has no carried values
+    }
+    points.push_back(point);
+  }
+  return points;
+}
+
+}  // namespace tolvar::calc::sweep
