@@ -243,6 +243,33 @@ void BM_OpenMeasurement10001(benchmark::State& state) {
 }
 BENCHMARK(BM_OpenMeasurement10001)->Unit(benchmark::kMillisecond);
 
+// One shift-bar event with a measured sweep of state.range(0) points open,
+// the plot and the chart showing it: every point carried again along the
+// line, the plot's curves and the chart's traces repainted.
+void BM_ShiftBarEventWithSweep(benchmark::State& state) {
+  QTemporaryDir dir;
+  MainWindow window;
+  EnterStartPoint(window);
+  if (!window.openMeasurement(WriteSweep(dir, static_cast<int>(state.range(0)), 1))) {
+    state.SkipWithError("the measurement did not open");
+    return;
+  }
+  window.findChild<QAction*>(QStringLiteral("actionSweepPlot"))->trigger();
+  QWidget* chart = OpenChart(window);
+  auto* plot = window.findChild<QWidget*>(QStringLiteral("SweepPlot"));
+  auto* bar =
+      window.findChild<QScrollBar*>(tolvar::app::ObjectName(tolvar::app::Control::ShiftBar));
+  QCoreApplication::processEvents();
+  int value = 0;
+  for (auto _ : state) {
+    value = value % 720 + 1;
+    bar->setValue(value);
+    plot->repaint();
+    chart->repaint();
+  }
+}
+BENCHMARK(BM_ShiftBarEventWithSweep)->Arg(1001)->Arg(10001)->Unit(benchmark::kMillisecond);
+
 // Notes the first paint of the window it watches.
 class FirstPaint : public QObject {
  public:

@@ -151,6 +151,11 @@ void ChartAndCopy::updateChart() {
   chart_->setMarks(std::move(marks));
 }
 
+std::optional<Control> ChartAndCopy::currentPanel() const {
+  const PanelFrames* panel = menuPanel_ != nullptr ? menuPanel_ : panelOf(window_->focusWidget());
+  return panel != nullptr ? std::optional(panel->frames.front()) : std::nullopt;
+}
+
 void ChartAndCopy::copyResults() {
   const PanelFrames* panel = menuPanel_ != nullptr ? menuPanel_ : panelOf(window_->focusWidget());
   if (panel == nullptr) {

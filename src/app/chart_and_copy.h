@@ -41,6 +41,8 @@ class ChartAndCopy : public QObject {
   void addMenuAction(QAction* action);
   // Sees the chart window's events once it exists (a file dropped on it).
   void filterChartEvents(QObject* filter);
+  // The frame of the panel whose menu is open, else of the one holding the focus.
+  std::optional<Control> currentPanel() const;
   // The chart window, once it has been opened.
   SmithChart* chart() const { return chart_; }
 

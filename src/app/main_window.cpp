@@ -12,6 +12,7 @@
 #include "app/layout/layout.h"
 #include "app/layout/messages.h"
 #include "app/measurement/measurements.h"
+#include "app/measurement/sweeps.h"
 #include "app/panels/comparison_panel.h"
 #include "app/panels/line_panel.h"
 #include "app/panels/swr_panel.h"
@@ -41,19 +42,26 @@ void MainWindow::createPanels() {
       presses->watch(controls_.widget(*row.name));
     }
   }
+  auto* swr = new app::SwrPanel(this, controls_);
   auto* comparison = new app::ComparisonPanel(this, controls_, *focus, *presses);
   auto* line = new app::LinePanel(this, controls_, *focus);
+  measurements_ = new app::Measurements(this, controls_, *line);
+  // The sweeps hear of a new line result or measurement before the chart does.
+  auto* sweeps = new app::Sweeps(this, controls_, *measurements_, *line);
   // The tuner is a panel of its own for the menu and the copy, inside the
   // comparison panel's frame.
-  auto* chart = new app::ChartAndCopy(
-      this, controls_,
-      {{{Control::SwrFrame, Control::VoltageKindGroup}, new app::SwrPanel(this, controls_)},
-       {{Control::ComparisonFrame}, comparison},
-       {{Control::TunerFrame}, comparison},
-       {{Control::LineFrame}, line}});
-  measurements_ = new app::Measurements(this, controls_, *line);
+  auto* chart = new app::ChartAndCopy(this, controls_,
+                                      {{{Control::SwrFrame, Control::VoltageKindGroup}, swr},
+                                       {{Control::ComparisonFrame}, comparison},
+                                       {{Control::TunerFrame}, comparison},
+                                       {{Control::LineFrame}, line}});
   chart->addSource(measurements_);
+  chart->addSource(sweeps);
   chart->addMenuAction(measurements_->openAction());
+  for (QAction* action : sweeps->actions()) {
+    chart->addMenuAction(action);
+  }
+  sweeps->setPanelLookup([chart] { return chart->currentPanel(); });
   chart->filterChartEvents(measurements_);
   measurements_->watchDrops(this);
   connect(controls_.button(Control::HelpButton), &QAbstractButton::clicked, this,

@@ -428,8 +428,8 @@ std::optional<QString> WindowDriver::check() const {
   }
   QStringList legends;
   for (const app::ChartMark& mark : open->marks()) {
-    if (mark.trace) {  // a measurement's: its chosen point is one of its own
-      if (!mark.chosen || *mark.chosen >= mark.path.size()) {
+    if (mark.trace) {  // a measurement's: its chosen point, if any, is one of its own
+      if (mark.chosen && *mark.chosen >= mark.path.size()) {
         return "a trace's chosen point lies on it: " + mark.legend;
       }
       continue;

@@ -27,18 +27,18 @@ class ChartSource {
 
   // None while it has nothing to show.
   virtual std::optional<ChartView> chartView() const = 0;
-  // Called whenever chartView() may have changed.
-  void onChartChange(std::function<void()> callback) { changed_ = std::move(callback); }
+  // Called whenever chartView() may have changed, in the order they were given.
+  void onChartChange(std::function<void()> callback) { listeners_.push_back(std::move(callback)); }
 
  protected:
   void chartChanged() const {
-    if (changed_) {
-      changed_();
+    for (const auto& listener : listeners_) {
+      listener();
     }
   }
 
  private:
-  std::function<void()> changed_;
+  std::vector<std::function<void()>> listeners_;
 };
 
 }  // namespace tolvar::app

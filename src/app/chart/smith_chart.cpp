@@ -205,13 +205,23 @@ std::pair<ChartFrame, std::vector<SmithChart::PlacedText>> LargestDisc(
   };
   const QPointF centre = within.center();
   const double largest = std::max(1.0, std::floor(std::min(within.width(), within.height()) / 2));
-  for (double radius = largest;; radius -= 1) {
+  const auto disc = [&](double radius) {
     const ChartFrame frame{centre.x(), centre.y(), 2 * radius};
-    std::vector<SmithChart::PlacedText> labels = GridLabels(frame, metrics);
-    if (radius <= largest / 2 || fits(frame, labels)) {
-      return {frame, std::move(labels)};
-    }
+    return std::pair{frame, GridLabels(frame, metrics)};
+  };
+  // A larger disc only crowds its labels more: halve the steps between a
+  // radius that fits and one that does not, down to whole pixels.
+  if (auto whole = disc(largest); fits(whole.first, whole.second)) {
+    return whole;
   }
+  double fitting = std::floor(largest / 2);
+  double failing = largest;
+  while (failing - fitting > 1) {
+    const double middle = std::floor((fitting + failing) / 2);
+    const auto candidate = disc(middle);
+    (fits(candidate.first, candidate.second) ? fitting : failing) = middle;
+  }
+  return disc(fitting);
 }
 
 }  // namespace
@@ -674,10 +684,14 @@ void SmithChart::drawMarks(QPainter& painter, const std::vector<QColor>& colours
       }
     }
     if (points.size() > 1) {
-      // A band of the background under the line lifts it off the grid.
-      painter.setPen(QPen(base, 4.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+      // A band of the background under the line lifts it off the grid. The
+      // many short steps of a path join bevelled: as fine to the eye as round
+      // joins, and several times quicker to stroke.
+      painter.setRenderHint(QPainter::Antialiasing, false);  // the band's edges go unseen
+      painter.setPen(QPen(base, 4.5, Qt::SolidLine, Qt::RoundCap, Qt::BevelJoin));
       painter.drawPolyline(points);
-      painter.setPen(QPen(colours[i], 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+      painter.setRenderHint(QPainter::Antialiasing);
+      painter.setPen(QPen(colours[i], 2, Qt::SolidLine, Qt::RoundCap, Qt::BevelJoin));
       painter.drawPolyline(points);
     }
   }

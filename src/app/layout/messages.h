@@ -54,6 +54,17 @@ inline constexpr Message kAntennaNotPassive{
     "whose parts lie between -1 and 1, inside the unit circle.",
     "Use measurement"};
 
+// Copying or saving a sweep that is not there.
+inline constexpr Message kNoLineSweep{
+    "No line sweep yet: open a 1-port measurement (an antenna, a load) and move the shift bar, "
+    "so that the line panel shows a result.",
+    "Sweep"};
+inline constexpr Message kNoTunerSweep{
+    "No tuner sweep yet: open a 2-port measurement of the tuner.", "Sweep"};
+inline constexpr Message kNoSweepHere{
+    "Sweeps are the line panel's and the tuner's: copy or save from one of them.", "Sweep"};
+inline constexpr Message kSweepNotSaved{"The sweep could not be written to %1.", "Save sweep"};
+
 // What replaces an entry of exactly 0 that a calculator would divide by.
 inline constexpr std::string_view kZeroReplacement = "0.001";
 

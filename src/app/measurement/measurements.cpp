@@ -125,6 +125,7 @@ bool Measurements::open(const QString& path) {
   }
   std::optional<Opened>& kind = opened.data.ports == 1 ? onePort_ : twoPort_;
   kind = std::move(opened);
+  ++openedCount_;
   show(*kind);
   chartChanged();
   return true;

@@ -43,6 +43,8 @@ class Measurements : public QObject, public ChartSource {
   void watchDrops(QWidget* widget);
 
   const std::optional<Opened>& onePort() const { return onePort_; }
+  // How many files have opened: a new number is a new measurement.
+  unsigned openedCount() const { return openedCount_; }
   const std::optional<Opened>& twoPort() const { return twoPort_; }
 
   // The 1-port's trace and the 2-port's S11 and S22 traces.
@@ -75,6 +77,7 @@ class Measurements : public QObject, public ChartSource {
   std::optional<Opened> onePort_;
   std::optional<Opened> twoPort_;
   int shownPorts_ = 0;  // which of the two the window shows
+  unsigned openedCount_ = 0;
   MeasurementWindow* view_ = nullptr;
   QAction* openAction_;
   QList<QAction*> useActions_;

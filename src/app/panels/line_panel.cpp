@@ -147,6 +147,38 @@ void LinePanel::refreshAfterLeaving(Control field) {
 
 void LinePanel::frequencyWritten() { refreshAfterLeaving(C::Frequency); }
 
+std::optional<calc::sweep::LineSpec> LinePanel::sweepSpec() const {
+  try {
+    const bool manual = manualLineData();
+    const int named =
+        calc::line::FindCable(controls_.comboBox(C::CableBox)->currentText().toStdString());
+    const calc::line::Cable& cable =
+        CatalogueEntry(named >= 0 ? static_cast<std::int16_t>(named) : cable_);
+    calc::sweep::LineSpec spec;
+    calc::line::LineEntries& e = spec.panel;
+    const LineData data =
+        manual ? loadLineData() : LineData{cable.impedanceOhm(), cable.velocityFactor()};
+    e.lineZ = data.z;
+    e.velocityFactor = data.velocityFactor;
+    e.rtxZ = controls_.value(C::RtxZ);
+    e.mhz = controls_.value(C::Frequency);
+    e.cycles =
+        numeric::ReadEntryValue(controls_.comboBox(C::CyclesBox)->currentText().toStdString());
+    e.slider = controls_.scrollBar(C::ShiftBar)->value();
+    e.direction = controls_.selected(C::TowardsAntenna) ? calc::line::Direction::TowardsAntenna
+                                                        : calc::line::Direction::TowardsTransmitter;
+    e.lossPer100m = manual ? controls_.value(C::LineLoss) : calc::line::LossDbPer100m(cable, e.mhz);
+    spec.cable = manual ? nullptr : &cable;
+    if (!(e.mhz > 0) || !(e.velocityFactor > 0) || !(e.lineZ > 0) || !(e.rtxZ > 0)) {
+      return std::nullopt;  // the line computation would warn about these first
+    }
+    spec.lengthM = calc::sweep::LengthM(e);
+    return spec;
+  } catch (const numeric::ArithmeticFault&) {
+    return std::nullopt;  // an entry too large for a double
+  }
+}
+
 void LinePanel::chooseAutoMode() {
   // The option's click has emptied the result (its row in the layout).
   run(C::LineResult, [&] {

@@ -4,7 +4,9 @@
 #include <optional>
 
 #include "app/panels/panel.h"
+#include "calc/line/cable_catalogue.h"
 #include "calc/line/line.h"
+#include "calc/sweep/sweep.h"
 
 namespace tolvar::app {
 
@@ -24,6 +26,12 @@ class LinePanel : public Panel {
   // What leaving the frequency field does, after a write into it that no one
   // typed (a measurement's frequency).
   void frequencyWritten();
+
+  // The line the panel's entries describe now, for a sweep along it: its
+  // impedance, velocity factor, loss (the cable's model, or the typed loss at
+  // the panel's MHz), direction, and the length its shift and MHz give. None
+  // while an entry it needs is 0 or too large to read.
+  std::optional<calc::sweep::LineSpec> sweepSpec() const;
 
  private:
   // The line's impedance [ohm] and velocity factor, from the catalogue or as typed.

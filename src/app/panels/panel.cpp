@@ -48,7 +48,6 @@ QString Panel::ImpedanceText(numeric::Complex z) {
          QStringLiteral(" ohm");
 }
 
-
 void Panel::writeChartedResult(Control result, const QString& text, bool charted) {
   if (!charted) {
     controls_.writeResult(result, text);  // the field's change takes earlier figures off

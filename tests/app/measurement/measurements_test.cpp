@@ -1,6 +1,9 @@
 // Measured data in: the measurement window's actions fill the panels' entries
 // as typing would, values an entry refuses change nothing, bad files change
 // nothing, and a file dropped anywhere on the window opens.
+#include <QChartView>
+#include <QLineSeries>
+
 #include "app/chart/smith_chart.h"
 #include "calc/compare/compare.h"
 #include "calc/line/line.h"
@@ -54,6 +57,7 @@ class MeasurementsTest : public QObject {
   void actionsFillTheEntriesAsTyping();
   void refusedValuesAndBadFilesChangeNothing();
   void aDroppedFileOpens();
+  void sweepsFollowTheLineAndGoOut();
 };
 
 void MeasurementsTest::actionsFillTheEntriesAsTyping() {
@@ -160,6 +164,70 @@ void MeasurementsTest::aDroppedFileOpens() {
     QVERIFY(shown != nullptr && shown->isVisible());
     QCOMPARE(f.text(C::MeasuredR), QString());
   }
+}
+
+void MeasurementsTest::sweepsFollowTheLineAndGoOut() {
+  WindowFixture f;
+  f.activate();
+  f.setText(C::Frequency, QStringLiteral("7.1"));
+  f.setText(C::StartR, QStringLiteral("50"));  // the line computes without boxes
+  QVERIFY(f.window.openMeasurement(kDipole));
+  f.activate();
+  f.window.findChild<QAction*>(QStringLiteral("actionSweepPlot"))->trigger();
+  f.window.findChild<QAction*>(QStringLiteral("actionSmithChart"))->trigger();
+  auto* plot = f.window.findChild<QWidget*>(QStringLiteral("SweepPlot"));
+  QVERIFY(plot != nullptr && plot->isVisible());
+  auto* tabs = plot->findChild<QTabWidget*>();
+  QCOMPARE(tabs->tabText(0), QStringLiteral("SWR"));
+  const auto swr = [&] {  // the SWR tab's curves: name, then their values
+    QStringList curves;
+    for (QAbstractSeries* series : static_cast<QChartView*>(tabs->widget(0))->chart()->series()) {
+      QString points;
+      for (const QPointF& p : static_cast<QLineSeries*>(series)->points())
+        points += QString::number(p.y()) + ' ';
+      curves << series->name() + ": " + points;
+    }
+    return curves;
+  };
+  const auto carried = [&] {
+    for (const ChartMark& mark : f.window.findChild<SmithChart*>()->marks()) {
+      if (mark.legend == "dipole-40m.s1p at the radio") return mark.path;
+    }
+    return std::vector<Complex>{};
+  };
+  // Dragging the bar moves the carried curve and trace; the measured one stays.
+  f.find(C::ShiftBar)->setProperty("value", 300);
+  const QStringList before = swr();
+  const auto traceBefore = carried();
+  f.find(C::ShiftBar)->setProperty("value", 400);
+  QCOMPARE(swr().size(), 3);  // measured, carried, the chosen frequency's line
+  QVERIFY(swr()[0].startsWith("at the antenna (measured): ") && swr()[0] == before[0]);
+  QVERIFY(swr()[1].startsWith("at the radio (through the line): ") && swr()[1] != before[1]);
+  QVERIFY(!traceBefore.empty() && carried().size() == traceBefore.size() &&
+          carried() != traceBefore);
+  // Copy sweep from the line panel: the CSV of the line sweep; from the tuner's
+  // fields, with the tuner open, the tuner sweep with the dipole as antenna.
+  const auto copied = [&](C from) {
+    f.activate();
+    f.focus(from);
+    QApplication::clipboard()->clear();
+    f.window.findChild<QAction*>(QStringLiteral("actionCopySweep"))->trigger();
+    return QApplication::clipboard()->text();
+  };
+  const QStringList line = copied(C::StartR).split('\n');
+  QCOMPARE(
+      line.front(),
+      QStringLiteral(
+          "MHz,R_measured,X_measured,SWR_measured,R_carried,X_carried,SWR_carried,line_loss_dB"));
+  QCOMPARE(line.size(), 203);  // the header, 201 points, the last line's end
+  QVERIFY(line[1].startsWith("6.8,"));
+  QVERIFY(f.window.openMeasurement(kTuner));
+  const QStringList tuner = copied(C::S11Re).split('\n');
+  QCOMPARE(tuner.front(), QStringLiteral("MHz,SAnt_re,SAnt_im,tuner_loss_dB"));
+  QCOMPARE(tuner.size(), static_cast<qsizetype>(Read(kTuner).frequencyHz.size()) + 2);
+  QCOMPARE(f.watcher.boxes, QStringList());
+  copied(C::MeasuredR);  // the SWR panel has no sweep: a box says whose it is
+  QCOMPARE(f.watcher.boxes, QStringList(BoxOf(kNoSweepHere)));
 }
 
 QTEST_MAIN(MeasurementsTest)
