@@ -109,7 +109,9 @@ void SmithChartTest::savesWhatItShowsAtThePixelRatio() {
   SmithChart chart;
   chart.resize(500, 440);
   const tolvar::numeric::Complex mark{0.5, 0.5};
-  chart.setMarks({{QStringLiteral("blue"), QString(), tolvar::app::MarkHue::Blue, {mark}}});
+  tolvar::app::ChartMark load{QStringLiteral("blue"), QString(), tolvar::app::MarkHue::Blue, {mark}};
+  load.swrCircle = true;
+  chart.setMarks({load});
   QVERIFY(chart.savePng(path));
   QPalette dark;  // after a first rendering: the cached grid must follow
   dark.setColor(QPalette::Window, QColor(0x2b, 0x2b, 0x2b));
@@ -123,6 +125,11 @@ void SmithChartTest::savesWhatItShowsAtThePixelRatio() {
   QCOMPARE(colourAt(PointOf(chart, {-0.24, -0.56})), dark.color(QPalette::Base));  // no line there
   QCOMPARE(colourAt(QPointF(498, 438)), dark.color(QPalette::Window));
   QCOMPARE(colourAt(PointOf(chart, mark)).hue(), QColor(0x64b5f6).hue());  // the dark set's blue
+  // Its SWR circle, |Gamma| = 0.707, crosses the negative imaginary axis; the
+  // grid's r = 1 circle and the real axis meet at the centre.
+  QVERIFY(std::abs(colourAt(PointOf(chart, {0, -std::sqrt(0.5)})).hue() - QColor(0x64b5f6).hue()) <= 2);
+  QVERIFY(colourAt(PointOf(chart, {0, 0})) != dark.color(QPalette::Base));
+  QVERIFY(colourAt(PointOf(chart, {0.5, 0.2})) == dark.color(QPalette::Base));  // inside the r = 3 circle
 }
 
 void SmithChartTest::readoutInvertsTheMappingAndFollowsThePointer() {

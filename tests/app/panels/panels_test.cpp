@@ -70,6 +70,9 @@ Texts Line(line::Direction direction, bool catalogue, bool swapped = false) {
     texts.emplace_back(C::LinePower, numeric::FormatFixed(e.power, 1));
   }
   texts.front().second = line::LineResultText(outcome);
+  if (!catalogue) {
+    texts.emplace_back(C::LineLoss, "1.6");  // as typed
+  }
   if (catalogue) {
     texts.insert(texts.end(), {{C::LineZ, "52.0"},
                                {C::VelocityFactor, "0.660"},
@@ -180,6 +183,7 @@ void CheckCopy(WindowFixture& f) {
   const QString copied = QApplication::clipboard()->text();  // labelled as the window labels
   QVERIFY(copied.startsWith(ToQString(LayoutRow(C::SwrFrame).text) + '\n'));
   QVERIFY(copied.contains('\n' + ToQString(AccessibleNameOf(C::MeasuredR)) + ": 30\n"));
+  QVERIFY(copied.contains('\n' + ToQString(AccessibleNameOf(C::Voltage)) + " (Vp): 110\n"));
   QVERIFY(copied.endsWith('\n' + f.text(C::SwrResult) + '\n'));
   QTimer::singleShot(0, &f.window, [] {
     for (QAction* action : QApplication::activePopupWidget()->actions()) {
