@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QUrl>
@@ -231,7 +232,13 @@ std::optional<ChartSource::ChartView> Measurements::chartView() const {
 }
 
 void Measurements::write(Control field, double value) const {
-  controls_.setText(field, ToQString(numeric::ShortestText(value)));
+  const QString text = ToQString(numeric::ShortestText(value));
+  controls_.setText(field, text);
+  // A narrow field shows the start of a long number, or the end of one with
+  // an exponent, so that no digits read as another value.
+  if (!text.contains(QLatin1Char('e'))) {
+    controls_.entry(field)->setCursorPosition(0);
+  }
 }
 
 std::optional<Complex> Measurements::passiveImpedance() const {

@@ -14,7 +14,9 @@
 #include <QVBoxLayout>
 #include <QValueAxis>
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <limits>
 
 #include "app/controls/controls.h"
 #include "app/measurement/measurement_window.h"
@@ -26,7 +28,7 @@ namespace {
 
 // More points than the plot has pixels only cost time: a long sweep keeps,
 // of each run of points, the lowest and the highest.
-constexpr std::size_t kMostShown = 1000;
+constexpr qsizetype kMostShown = 1000;
 
 QList<QPointF> Points(const std::vector<double>& mhz,
                       const std::vector<std::optional<double>>& values) {
@@ -36,7 +38,7 @@ QList<QPointF> Points(const std::vector<double>& mhz,
       all << QPointF(mhz[i], *values[i]);
     }
   }
-  if (static_cast<std::size_t>(all.size()) <= kMostShown) {
+  if (all.size() <= kMostShown) {
     return all;
   }
   const qsizetype run = (all.size() + kMostShown / 2 - 1) / (kMostShown / 2);
@@ -130,70 +132,98 @@ void SweepPlot::fillShown() {
   }
 }
 
-void SweepPlot::fill(QChartView* view, const Plot& shown) {
+namespace {
+
+// The curves and axes of a plot anew: MHz along the bottom, the plot's unit on
+// the left, the unit of its right-hand curves (if any) on the right, and the
+// dashed line of the chosen frequency last.
+void Rebuild(QChartView* view, const SweepPlot::Plot& plot) {
   QChart* chart = view->chart();
-  const auto series = chart->series();
-  bool same = series.size() == static_cast<qsizetype>(shown.curves.size()) + 1;
-  for (std::size_t i = 0; same && i < shown.curves.size(); ++i) {
-    same = series[static_cast<qsizetype>(i)]->name() == shown.curves[i].name;
+  chart->removeAllSeries();
+  for (QAbstractAxis* axis : chart->axes()) {
+    chart->removeAxis(axis);
+    delete axis;
   }
-  if (!same) {
-    // New curves: the series, axes and colours anew.
-    chart->removeAllSeries();
-    for (QAbstractAxis* axis : chart->axes()) {
-      chart->removeAxis(axis);
-      delete axis;
+  auto* x = new QValueAxis;
+  x->setTitleText(QStringLiteral("MHz"));
+  chart->addAxis(x, Qt::AlignBottom);
+  std::array<QValueAxis*, 2> y{new QValueAxis, nullptr};
+  y[0]->setTitleText(plot.unit);
+  chart->addAxis(y[0], Qt::AlignLeft);
+  for (const SweepPlot::Curve& curve : plot.curves) {
+    if (curve.right && y[1] == nullptr) {
+      y[1] = new QValueAxis;
+      y[1]->setTitleText(plot.rightUnit);
+      chart->addAxis(y[1], Qt::AlignRight);
     }
-    applyPalette(view);
-    auto* x = new QValueAxis;
-    x->setTitleText(QStringLiteral("MHz"));
-    auto* y = new QValueAxis;
-    y->setTitleText(shown.unit);
-    chart->addAxis(x, Qt::AlignBottom);
-    chart->addAxis(y, Qt::AlignLeft);
-    for (const Curve& curve : shown.curves) {
-      auto* line = new QLineSeries;
-      line->setName(curve.name);
-      chart->addSeries(line);
-      line->attachAxis(x);
-      line->attachAxis(y);
-    }
-    auto* chosen = new QLineSeries;
-    chosen->setName(QStringLiteral("chosen"));
-    chosen->setPen(QPen(view->palette().color(QPalette::WindowText), 1, Qt::DashLine));
-    chart->addSeries(chosen);
-    chosen->attachAxis(x);
-    chosen->attachAxis(y);
-    chart->legend()->markers(chosen).front()->setVisible(false);
+    auto* line = new QLineSeries;
+    line->setName(curve.name);
+    chart->addSeries(line);
+    line->attachAxis(x);
+    line->attachAxis(y[curve.right ? 1 : 0]);
   }
-  std::vector<QList<QPointF>> points;
-  double low = INFINITY;
-  double high = -INFINITY;
-  for (const Curve& curve : shown.curves) {
-    points.push_back(Points(shown.mhz, curve.values));
-    for (const QPointF& p : points.back()) {
-      low = std::min(low, p.y());
-      high = std::max(high, p.y());
-    }
+  auto* chosen = new QLineSeries;
+  chosen->setName(QStringLiteral("chosen"));
+  chosen->setPen(QPen(view->palette().color(QPalette::WindowText), 1, Qt::DashLine));
+  chart->addSeries(chosen);
+  chosen->attachAxis(x);
+  chosen->attachAxis(y[0]);
+  chart->legend()->markers(chosen).front()->setVisible(false);
+}
+
+// Sets the axis to hold the points, with a margin and round numbers; only when
+// the range changes, since each change lays every curve out again.
+void FitAxis(QValueAxis* axis, double low, double high) {
+  if (axis == nullptr) {
+    return;
   }
   if (!(low <= high)) {
     low = 0;
     high = 1;
   }
-  // The axes first, and only when their range changes: each change lays every
-  // curve out again.
   const double margin = std::max((high - low) * 0.05, 1e-3);
   QValueAxis nice;
   nice.setRange(low - margin, high + margin);
   nice.applyNiceNumbers();
-  QValueAxis* x = Axis(chart, Qt::Horizontal);
-  QValueAxis* y = Axis(chart, Qt::Vertical);
-  if (x->min() != shown.mhz.front() || x->max() != shown.mhz.back()) {
-    x->setRange(shown.mhz.front(), shown.mhz.back());
+  if (axis->min() != nice.min() || axis->max() != nice.max()) {
+    axis->setRange(nice.min(), nice.max());
+    axis->setTickCount(nice.tickCount());
   }
-  if (y->min() != nice.min() || y->max() != nice.max()) {
-    y->setRange(nice.min(), nice.max());
-    y->setTickCount(nice.tickCount());
+}
+
+}  // namespace
+
+void SweepPlot::fill(QChartView* view, const Plot& plot) {
+  QChart* chart = view->chart();
+  const auto series = chart->series();
+  bool same = series.size() == static_cast<qsizetype>(plot.curves.size()) + 1;
+  for (std::size_t i = 0; same && i < plot.curves.size(); ++i) {
+    same = series[static_cast<qsizetype>(i)]->name() == plot.curves[i].name;
+  }
+  if (!same) {
+    applyPalette(view);
+    Rebuild(view, plot);
+  }
+  std::vector<QList<QPointF>> points;
+  constexpr double kNone = std::numeric_limits<double>::infinity();
+  std::array<double, 2> low{kNone, kNone};
+  std::array<double, 2> high{-kNone, -kNone};
+  for (const Curve& curve : plot.curves) {
+    points.push_back(Points(plot.mhz, curve.values));
+    const std::size_t side = curve.right ? 1 : 0;
+    for (const QPointF& p : points.back()) {
+      low[side] = std::min(low[side], p.y());
+      high[side] = std::max(high[side], p.y());
+    }
+  }
+  QValueAxis* x = Axis(chart, Qt::Horizontal);
+  if (x->min() != plot.mhz.front() || x->max() != plot.mhz.back()) {
+    x->setRange(plot.mhz.front(), plot.mhz.back());
+  }
+  const auto vertical = chart->axes(Qt::Vertical);
+  for (qsizetype side = 0; side < vertical.size(); ++side) {
+    FitAxis(qobject_cast<QValueAxis*>(vertical[side]), low[static_cast<std::size_t>(side)],
+            high[static_cast<std::size_t>(side)]);
   }
   for (std::size_t i = 0; i < points.size(); ++i) {
     static_cast<QLineSeries*>(chart->series()[static_cast<qsizetype>(i)])->replace(points[i]);
@@ -203,7 +233,7 @@ void SweepPlot::fill(QChartView* view, const Plot& shown) {
 
 void SweepPlot::markChosen(QChartView* view) const {
   auto* chosen = static_cast<QLineSeries*>(view->chart()->series().back());
-  const QValueAxis* y = Axis(view->chart(), Qt::Vertical);
+  const QValueAxis* y = Axis(view->chart(), Qt::Vertical);  // the left one
   QList<QPointF> line;
   if (chosen_) {
     line << QPointF(*chosen_, y->min()) << QPointF(*chosen_, y->max());

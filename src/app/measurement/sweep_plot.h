@@ -22,10 +22,12 @@ class SweepPlot : public QWidget {
   Q_OBJECT
 
  public:
-  // One curve: its name and a value per frequency (none where it has none).
+  // One curve: its name, a value per frequency (none where it has none), and
+  // whether it stands against the right-hand axis.
   struct Curve {
     QString name;
     std::vector<std::optional<double>> values;
+    bool right = false;
   };
   // One plot: its tab's title, the unit of its values, its frequencies [MHz]
   // and its curves.
@@ -34,6 +36,7 @@ class SweepPlot : public QWidget {
     QString unit;
     std::vector<double> mhz;
     std::vector<Curve> curves;
+    QString rightUnit{};  // of the right-hand curves
   };
 
   explicit SweepPlot(QWidget* parent);

@@ -214,82 +214,94 @@ void Sweeps::showPlot() {
   updatePlot();
 }
 
+namespace {
+
+// The line sweep's plots: the SWR at both ends with the line's loss beside it,
+// the return loss, R and X at both ends, and the loss matched and with the SWR.
+std::vector<SweepPlot::Plot> LinePlots(const std::vector<LinePoint>& line,
+                                       const calc::sweep::LineSpec& spec) {
+  const bool towardsAntenna = spec.panel.direction == calc::line::Direction::TowardsAntenna;
+  const QString measured =
+      (towardsAntenna ? QStringLiteral("at the radio") : QStringLiteral("at the antenna")) +
+      QStringLiteral(" (measured)");
+  const QString carried =
+      (towardsAntenna ? QStringLiteral("at the antenna") : QStringLiteral("at the radio")) +
+      QStringLiteral(" (through the line)");
+  // A typed loss is given for the panel's MHz: say how it goes elsewhere.
+  const QString scaled =
+      spec.cable == nullptr ? QStringLiteral(", typed loss scaled with \u221af") : QString();
+  std::vector<double> mhz;
+  mhz.reserve(line.size());
+  for (const LinePoint& p : line) {
+    mhz.push_back(p.mhz);
+  }
+  const auto column = [&line](auto take) { return Column(line, take); };
+  const auto part = [](const std::optional<numeric::Complex>& z, double numeric::Complex::*which) {
+    return z ? std::optional((*z).*which) : std::nullopt;
+  };
+  const Values loss = column([](const LinePoint& p) { return p.lineLossDb; });
+  return {
+      {QStringLiteral("SWR"),
+       QStringLiteral("SWR"),
+       mhz,
+       {Curve{measured, column([](const LinePoint& p) { return p.measuredSwr; })},
+        Curve{carried, column([](const LinePoint& p) { return p.carriedSwr; })},
+        Curve{QStringLiteral("line loss") + scaled, loss, true}},
+       QStringLiteral("dB")},
+      {QStringLiteral("Return loss"),
+       QStringLiteral("dB"),
+       mhz,
+       {Curve{measured, column([](const LinePoint& p) { return ReturnLoss(p.measuredSwr); })},
+        Curve{carried, column([](const LinePoint& p) { return ReturnLoss(p.carriedSwr); })}}},
+      {QStringLiteral("R and X"),
+       QStringLiteral("ohm"),
+       mhz,
+       {Curve{QStringLiteral("R ") + measured,
+              column([](const LinePoint& p) { return std::optional(p.measured.re); })},
+        Curve{QStringLiteral("X ") + measured,
+              column([](const LinePoint& p) { return std::optional(p.measured.im); })},
+        Curve{QStringLiteral("R ") + carried,
+              column([&](const LinePoint& p) { return part(p.carried, &numeric::Complex::re); })},
+        Curve{QStringLiteral("X ") + carried,
+              column([&](const LinePoint& p) { return part(p.carried, &numeric::Complex::im); })}}},
+      {QStringLiteral("Line loss"),
+       QStringLiteral("dB"),
+       mhz,
+       {Curve{QStringLiteral("matched") + scaled,
+              column([](const LinePoint& p) { return std::optional(p.matchedLossDb); })},
+        Curve{QStringLiteral("with the SWR") + scaled, loss}}}};
+}
+
+SweepPlot::Plot TunerPlot(const std::vector<calc::sweep::TunerPoint>& tuner) {
+  SweepPlot::Plot plot{QStringLiteral("Tuner loss"), QStringLiteral("dB"), {}, {}};
+  Curve loss{QStringLiteral("insertion loss"), {}};
+  for (const auto& p : tuner) {
+    plot.mhz.push_back(p.mhz);
+    loss.values.push_back(p.lossDb);
+  }
+  plot.curves.push_back(loss);
+  return plot;
+}
+
+}  // namespace
+
 void Sweeps::updatePlot() {
   if (plot_ == nullptr || !plot_->isVisible()) {
     return;
   }
   std::vector<SweepPlot::Plot> plots;
   const auto& onePort = measurements_.onePort();
-  if (onePort && !line_.empty()) {
-    const bool towardsAntenna = spec_->panel.direction == calc::line::Direction::TowardsAntenna;
-    const QString here =
-        towardsAntenna ? QStringLiteral("at the radio") : QStringLiteral("at the antenna");
-    const QString there =
-        towardsAntenna ? QStringLiteral("at the antenna") : QStringLiteral("at the radio");
-    const QString measured = here + QStringLiteral(" (measured)");
-    const QString carried = there + QStringLiteral(" (through the line)");
-    std::vector<double> mhz;
-    for (const LinePoint& p : line_) mhz.push_back(p.mhz);
-    const auto swr = Column(line_, [](const LinePoint& p) { return p.measuredSwr; });
-    const auto carriedSwr = Column(line_, [](const LinePoint& p) { return p.carriedSwr; });
-    const auto part = [](const std::optional<numeric::Complex>& z,
-                         double numeric::Complex::*which) {
-      return z ? std::optional((*z).*which) : std::nullopt;
-    };
-    plots.push_back({QStringLiteral("SWR"),
-                     QStringLiteral("SWR"),
-                     mhz,
-                     {Curve{measured, swr}, Curve{carried, carriedSwr}}});
-    plots.push_back(
-        {QStringLiteral("Return loss"),
-         QStringLiteral("dB"),
-         mhz,
-         {Curve{measured,
-                Column(line_, [](const LinePoint& p) { return ReturnLoss(p.measuredSwr); })},
-          Curve{carried,
-                Column(line_, [](const LinePoint& p) { return ReturnLoss(p.carriedSwr); })}}});
-    plots.push_back(
-        {QStringLiteral("R and X"),
-         QStringLiteral("ohm"),
-         mhz,
-         {Curve{QStringLiteral("R ") + measured,
-                Column(line_, [&](const LinePoint& p) { return std::optional(p.measured.re); })},
-          Curve{QStringLiteral("X ") + measured,
-                Column(line_, [&](const LinePoint& p) { return std::optional(p.measured.im); })},
-          Curve{QStringLiteral("R ") + carried,
-                Column(line_,
-                       [&](const LinePoint& p) { return part(p.carried, &numeric::Complex::re); })},
-          Curve{QStringLiteral("X ") + carried, Column(line_, [&](const LinePoint& p) {
-                  return part(p.carried, &numeric::Complex::im);
-                })}}});
-    const QString scaled =
-        spec_->cable == nullptr ? QStringLiteral(", typed loss scaled with \u221af") : QString();
-    plots.push_back(
-        {QStringLiteral("Line loss"),
-         QStringLiteral("dB"),
-         mhz,
-         {Curve{QStringLiteral("matched") + scaled,
-                Column(line_, [](const LinePoint& p) { return std::optional(p.matchedLossDb); })},
-          Curve{QStringLiteral("with the SWR") + scaled,
-                Column(line_, [](const LinePoint& p) { return p.lineLossDb; })}}});
+  if (onePort && spec_ && !line_.empty()) {
+    plots = LinePlots(line_, *spec_);
   }
   if (!tuner_.empty()) {
-    std::vector<double> mhz;
-    Values loss;
-    for (const auto& p : tuner_) {
-      mhz.push_back(p.mhz);
-      loss.push_back(p.lossDb);
-    }
-    plots.push_back({QStringLiteral("Tuner loss"),
-                     QStringLiteral("dB"),
-                     mhz,
-                     {Curve{QStringLiteral("insertion loss"), loss}}});
+    plots.push_back(TunerPlot(tuner_));
   }
   plot_->setPlots(plots);
-  plot_->setChosen(
-      onePort ? std::optional(onePort->data.frequencyHz[static_cast<std::size_t>(onePort->chosen)] /
-                              kHertzPerMegahertz)
-              : std::nullopt);
+  plot_->setChosen(onePort ? std::optional(onePort->data.frequencyHz.at(
+                                               static_cast<std::size_t>(onePort->chosen)) /
+                                           kHertzPerMegahertz)
+                           : std::nullopt);
 }
 
 std::optional<Control> Sweeps::panelAsked() const {

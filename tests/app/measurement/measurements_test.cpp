@@ -200,9 +200,10 @@ void MeasurementsTest::sweepsFollowTheLineAndGoOut() {
   const QStringList before = swr();
   const auto traceBefore = carried();
   f.find(C::ShiftBar)->setProperty("value", 400);
-  QCOMPARE(swr().size(), 3);  // measured, carried, the chosen frequency's line
+  QCOMPARE(swr().size(), 4);  // measured, carried, the line loss, the chosen frequency's line
   QVERIFY(swr()[0].startsWith("at the antenna (measured): ") && swr()[0] == before[0]);
   QVERIFY(swr()[1].startsWith("at the radio (through the line): ") && swr()[1] != before[1]);
+  QVERIFY(swr()[2].startsWith("line loss: ") && swr()[2] != before[2]);
   QVERIFY(!traceBefore.empty() && carried().size() == traceBefore.size() &&
           carried() != traceBefore);
   // Copy sweep from the line panel: the CSV of the line sweep; from the tuner's
