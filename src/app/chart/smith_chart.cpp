@@ -3,11 +3,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
-#include <QDir>
-#include <QFileDialog>
 #include <QFontMetricsF>
 #include <QImage>
-#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -19,6 +16,7 @@
 #include <string>
 #include <utility>
 
+#include "app/chart/save_png.h"
 #include "numeric/format.h"
 
 namespace tolvar::app {
@@ -503,20 +501,8 @@ void SmithChart::relayout() {
 }
 
 void SmithChart::saveWithDialog() {
-  QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Save the Smith chart"),
-                                              QStringLiteral("smith-chart.png"),
-                                              QStringLiteral("PNG images (*.png)"));
-  if (path.isEmpty()) {
-    return;
-  }
-  if (!path.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive)) {
-    path += QStringLiteral(".png");
-  }
-  if (!savePng(path)) {
-    QMessageBox::warning(this, QStringLiteral("Save as PNG"),
-                         QStringLiteral("The chart could not be written to %1.")
-                             .arg(QDir::toNativeSeparators(path)));
-  }
+  SavePngWithDialog(this, QStringLiteral("the Smith chart"), QStringLiteral("smith-chart.png"),
+                    [this](const QString& path) { return savePng(path); });
 }
 
 std::vector<QColor> SmithChart::markColours() const {

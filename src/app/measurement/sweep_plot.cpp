@@ -3,12 +3,9 @@
 #include <QAction>
 #include <QChart>
 #include <QChartView>
-#include <QDir>
-#include <QFileDialog>
 #include <QLabel>
 #include <QLegendMarker>
 #include <QLineSeries>
-#include <QMessageBox>
 #include <QMouseEvent>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -18,6 +15,7 @@
 #include <cmath>
 #include <limits>
 
+#include "app/chart/save_png.h"
 #include "app/controls/controls.h"
 #include "app/measurement/measurement_window.h"
 #include "numeric/format.h"
@@ -314,20 +312,8 @@ bool SweepPlot::savePng(const QString& path) const {
 }
 
 void SweepPlot::saveWithDialog() {
-  QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Save the plot"),
-                                              QStringLiteral("sweep.png"),
-                                              QStringLiteral("PNG images (*.png)"));
-  if (path.isEmpty()) {
-    return;
-  }
-  if (!path.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive)) {
-    path += QStringLiteral(".png");
-  }
-  if (!savePng(path)) {
-    QMessageBox::warning(
-        this, QStringLiteral("Save as PNG"),
-        QStringLiteral("The plot could not be written to %1.").arg(QDir::toNativeSeparators(path)));
-  }
+  SavePngWithDialog(this, QStringLiteral("the plot"), QStringLiteral("sweep.png"),
+                    [this](const QString& path) { return savePng(path); });
 }
 
 }  // namespace tolvar::app
