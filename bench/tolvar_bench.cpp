@@ -9,7 +9,9 @@
 #include <sys/wait.h>
 
 #include <QAction>
+#include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
 #include <QFile>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -269,6 +271,43 @@ void BM_ShiftBarEventWithSweep(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_ShiftBarEventWithSweep)->Arg(1001)->Arg(10001)->Unit(benchmark::kMillisecond);
+
+// The same with 201 points carried through the longest lossless line the panel
+// allows: neighbouring points land far apart round the chart, and the trace
+// crosses itself at every step.
+void BM_ShiftBarEventWithSweepOnLongLine(benchmark::State& state) {
+  using tolvar::app::Control;
+  using tolvar::app::ObjectName;
+  QTemporaryDir dir;
+  MainWindow window;
+  EnterStartPoint(window);
+  window.findChild<QAbstractButton*>(ObjectName(Control::ManualLineData))->click();
+  for (const auto& [control, text] : {std::pair{Control::LineZ, "50"},
+                                      {Control::VelocityFactor, "0.66"},
+                                      {Control::LineLoss, "0"},
+                                      {Control::Frequency, "7"}}) {
+    window.findChild<QLineEdit*>(ObjectName(control))->setText(QString::fromLatin1(text));
+  }
+  auto* cycles = window.findChild<QComboBox*>(ObjectName(Control::CyclesBox));
+  cycles->setCurrentIndex(cycles->count() - 1);
+  if (!window.openMeasurement(WriteSweep(dir, 201, 1))) {
+    state.SkipWithError("the measurement did not open");
+    return;
+  }
+  window.findChild<QAction*>(QStringLiteral("actionSweepPlot"))->trigger();
+  QWidget* chart = OpenChart(window);
+  auto* plot = window.findChild<QWidget*>(QStringLiteral("SweepPlot"));
+  auto* bar = window.findChild<QScrollBar*>(ObjectName(Control::ShiftBar));
+  QCoreApplication::processEvents();
+  int value = 0;
+  for (auto _ : state) {
+    value = value % 720 + 1;
+    bar->setValue(value);
+    plot->repaint();
+    chart->repaint();
+  }
+}
+BENCHMARK(BM_ShiftBarEventWithSweepOnLongLine)->Unit(benchmark::kMillisecond);
 
 // Notes the first paint of the window it watches.
 class FirstPaint : public QObject {
