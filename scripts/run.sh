@@ -1,6 +1,13 @@
 #!/usr/bin/env bash
-# Sets Tolvar up (missing packages, build) and opens its window.
+# Sets Tolvar up (missing packages, build) and opens its window, with the
+# measurement files given, if any:
+#   bash scripts/run.sh [FILE]
 set -euo pipefail
+# Files named relative to where the command was typed, before moving to the project.
+files=()
+for file in "$@"; do
+  files+=("$(realpath -- "$file")")
+done
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh release
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
@@ -8,4 +15,4 @@ if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
   echo "  xvfb-run -a build/release/src/app/tolvar"
   exit 2
 fi
-exec build/release/src/app/tolvar
+exec build/release/src/app/tolvar "${files[@]}"
