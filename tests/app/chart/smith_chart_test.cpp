@@ -126,9 +126,11 @@ void SmithChartTest::savesWhatItShowsAtThePixelRatio() {
   QCOMPARE(colourAt(QPointF(498, 438)), dark.color(QPalette::Window));
   QCOMPARE(colourAt(PointOf(chart, mark)).hue(), QColor(0x64b5f6).hue());  // the dark set's blue
   // Its SWR circle, |Gamma| = 0.707, crosses the negative imaginary axis; the
-  // grid's r = 1 circle and the real axis meet at the centre.
+  // grid's r = 1 circle and the real axis meet at the centre, and the circle
+  // passes 1 + j3.
   QVERIFY(std::abs(colourAt(PointOf(chart, {0, -std::sqrt(0.5)})).hue() - QColor(0x64b5f6).hue()) <= 2);
   QVERIFY(colourAt(PointOf(chart, {0, 0})) != dark.color(QPalette::Base));
+  QVERIFY(colourAt(PointOf(chart, {9.0 / 13, 6.0 / 13})) != dark.color(QPalette::Base));  // 1 + j3
   QVERIFY(colourAt(PointOf(chart, {0.5, 0.2})) == dark.color(QPalette::Base));  // inside the r = 3 circle
 }
 

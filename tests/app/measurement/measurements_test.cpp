@@ -3,8 +3,10 @@
 // nothing, and a file dropped anywhere on the window opens.
 #include <QChartView>
 #include <QLineSeries>
+#include <QValueAxis>
 
 #include "app/chart/smith_chart.h"
+#include "app/measurement/sweep_plot.h"
 #include "calc/compare/compare.h"
 #include "calc/line/line.h"
 #include "calc/measurement/touchstone.h"
@@ -111,6 +113,20 @@ void MeasurementsTest::actionsFillTheEntriesAsTyping() {
   QVERIFY2(legends.contains("dipole-40m.s1p") && legends.contains("tuner-t-network.s2p S11") &&
                legends.contains("tuner-t-network.s2p S22"),
            qPrintable(legends.join(", ")));
+  // The sample is reciprocal; this one is not. Where the focus sat elsewhere it stays.
+  QTemporaryDir dir;
+  const QString oneWay =
+      Written(dir, "one-way.s2p", "# MHz S RI R 50\n7 0.1 0 0.9 0 0.2 0 0.1 0\n");
+  for (const C from : {C::S21Re, C::S21Im, C::MeasuredR}) {
+    f.activate();
+    f.focus(from);
+    QVERIFY(f.window.openMeasurement(oneWay));
+    Use(f, "actionUseAsTuner");
+    f.activate();
+    QVERIFY(from != C::MeasuredR || QApplication::focusWidget() == f.find(from));
+    f.focus(C::S11Re);
+    QCOMPARE(f.text(C::S12Re) + ' ' + f.text(C::S21Re), QStringLiteral("0.2 0.9"));
+  }
   QCOMPARE(f.watcher.boxes, QStringList());
 }
 
@@ -128,10 +144,14 @@ void MeasurementsTest::refusedValuesAndBadFilesChangeNothing() {
   Use(f, "actionUseAsAntenna");
   chooser->setCurrentIndex(1);
   Use(f, "actionUseAtLine");
-  QCOMPARE(f.watcher.boxes.size(), 3);
-  QVERIFY(f.watcher.boxes[0].startsWith(BoxOf(kActiveLoad).section(':', 0, 0)));
-  QVERIFY(f.watcher.boxes[1].startsWith(BoxOf(kAntennaNotPassive).section(':', 0, 0)));
-  QVERIFY(f.watcher.boxes[2].startsWith(BoxOf(kOpenCircuit).section(':', 0, 0)));
+  QCOMPARE(f.watcher.boxes,
+            QStringList({"Use measurement: At 7 MHz the measurement's resistance is below 0 (-10 "
+                         "ohm): an R entry takes none.",
+                         "Use measurement: At 7 MHz the measurement reflects all it gets or more "
+                         "(Γ = -1.5 + j0): S Ant. takes a reflection whose parts lie between -1 "
+                         "and 1, inside the unit circle.",
+                         "Use measurement: At 8 MHz the measurement is an open circuit (Γ = 1 "
+                         "+ j0): it has no finite R and X."}));
   QCOMPARE(f.text(C::MeasuredR) + f.text(C::AntennaRe) + f.text(C::StartR),
            QStringLiteral("500.1"));
   // Bad files: a box that names the file and the line; the window keeps what it showed.
@@ -152,8 +172,9 @@ void MeasurementsTest::aDroppedFileOpens() {
   for (const C target : {C::MeasuredR, C::LineFrame}) {
     WindowFixture f;
     f.window.show();
-    QMimeData data;
+    QMimeData data;  // as file managers give it: the address also as text
     data.setUrls({QUrl::fromLocalFile(kDipole)});
+    data.setText(QUrl::fromLocalFile(kDipole).toString());
     QWidget* on = f.find(target);
     QDragEnterEvent enter(QPoint(2, 2), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(on, &enter);
@@ -222,6 +243,37 @@ void MeasurementsTest::sweepsFollowTheLineAndGoOut() {
           "MHz,R_measured,X_measured,SWR_measured,R_carried,X_carried,SWR_carried,line_loss_dB"));
   QCOMPARE(line.size(), 203);  // the header, 201 points, the last line's end
   QVERIFY(line[1].startsWith("6.8,"));
+  // The SWR tab: the band across, every point inside its axis, the loss on its own right axis.
+  const auto checkAxes = [&](double fromMhz, double toMhz) {
+    QChart* chart = static_cast<QChartView*>(tabs->widget(0))->chart();
+    auto* x = static_cast<QValueAxis*>(chart->axes(Qt::Horizontal).front());
+    QCOMPARE(QPointF(x->min(), x->max()), QPointF(fromMhz, toMhz));
+    for (QAbstractSeries* series : chart->series()) {
+      auto* y = static_cast<QValueAxis*>(series->attachedAxes().back());
+      QCOMPARE(y->alignment(), series->name().startsWith("line loss") ? Qt::AlignRight
+                                                                       : Qt::AlignLeft);
+      for (const QPointF& p : static_cast<QLineSeries*>(series)->points())
+        QVERIFY2(y->min() <= p.y() && p.y() <= y->max(), qPrintable(series->name()));
+    }
+  };
+  checkAxes(6.8, 7.4);
+  // Another 1-port replaces the swept one, on the same line.
+  QTemporaryDir dir;
+  QVERIFY(f.window.openMeasurement(
+      Written(dir, "load.s1p", "# MHz Z RI R 50\n6.8 1.3 0\n6.9 1 1\n7 5 0\n")));
+  const QStringList other = copied(C::StartR).split('\n');
+  QCOMPARE(other.size(), 5);
+  const QStringList first = other[1].split(',');  // 65 ohm: SWR 1.3 on the 50-ohm line
+  QVERIFY2(first[0] == "6.8" && qAbs(first[1].toDouble() - 65) < 1e-9 &&
+               qAbs(first[3].toDouble() - 1.3) < 1e-9,
+           qPrintable(other[1]));
+  checkAxes(6.8, 7);
+  // The plot saves what it shows; with no sweep its readout is empty.
+  auto* sweepPlot = static_cast<SweepPlot*>(plot);
+  QVERIFY(sweepPlot->savePng(dir.filePath("plot.png")));
+  QCOMPARE(QImage(dir.filePath("plot.png")).size(),
+           tabs->currentWidget()->size() * tabs->currentWidget()->devicePixelRatio());
+  QCOMPARE(SweepPlot(nullptr).readoutAt(7), QString());
   QVERIFY(f.window.openMeasurement(kTuner));
   const QStringList tuner = copied(C::S11Re).split('\n');
   QCOMPARE(tuner.front(), QStringLiteral("MHz,SAnt_re,SAnt_im,tuner_loss_dB"));

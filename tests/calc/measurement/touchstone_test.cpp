@@ -112,6 +112,12 @@ TEST(ReadTouchstone, ReadsEachFeature) {
        50,
        {7.1e6, 7.2e6},
        {{0.1, -0.25}, {0, 0}}},
+      {"blanks before the option line and the data",
+       1,
+       "  \t# Hz S RI R 50\n \t1 0.1 0\n",
+       50,
+       {1},
+       {{0.1, 0}}},
       {"lone CR line ends",
        1,
        "# Hz S RI R 50\r1 0.1 0\r2 0.2 0\r",
@@ -197,6 +203,7 @@ TEST(ReadTouchstone, RefusesBadFilesWithTheLineAndReason) {
       {1, s1p + "1 0.1 0 0\n", "line 2: 3 numbers expected for a 1-port, found 4"},
       {1, "! no options\n1 0.1 0\n", "line 2: no option line (# ...) before the data"},
       {2, s1p + "1 0 0 0 0\n 0 0 0 O.2\n", "line 3: 'O.2' is not a number"},
+      {2, s1p + "1 0 0\n 0 O.2 0 0 0 0\n", "line 3: 'O.2' is not a number"},
       {1, s1p + "1 nan 0\n", "line 2: a number that is not finite"},
       {1, s1p + "1 0 -inf\n", "line 2: a number that is not finite"},
       {1, s1p + "1 1e999 0\n", "line 2: '1e999' is too large for a double"},
@@ -306,7 +313,7 @@ TEST(ReadTouchstone, AgreesWithScikitRf) {
 TEST(PortsFromFileName, ReadsTheExtension) {
   const std::pair<const char*, int> kRows[] = {{"a.s1p", 1}, {"dir/b.S2P", 2}, {"c.s3p", 3},
                                                {"d.ts", 0},  {"e.s2p.txt", 0}, {"s2p", 0},
-                                               {"f.sp", 0},  {"g.s1234p", 0}};
+                                               {"f.sp", 0},  {"g.s1234p", 0}, {"h.s100p", 100}};
   for (const auto& [name, ports] : kRows) {
     EXPECT_EQ(PortsFromFileName(name), ports) << name;
   }
