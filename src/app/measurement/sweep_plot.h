@@ -17,7 +17,7 @@ namespace tolvar::app {
 // line loss at both ends, and the tuner's insertion loss. The pointer's
 // readout gives the frequency under it and every curve's value there; the
 // chosen frequency is a dashed line; the window follows the palette and saves
-// the plot on show as a PNG.
+// the open tab's plot as a PNG.
 class SweepPlot : public QWidget {
   Q_OBJECT
 
