@@ -37,7 +37,7 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
 void MainWindow::createPanels() {
   auto* focus = new app::FocusHandlers(this);
   auto* presses = new app::ButtonPresses(this);
-  for (const app::ControlSpec& row : app::WindowLayout()) {
+  for (const app::ControlRow& row : app::WindowLayout()) {
     if (row.kind == app::ControlKind::Button) {
       presses->watch(controls_.widget(*row.name));
     }

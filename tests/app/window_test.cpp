@@ -78,7 +78,7 @@ void WindowTest::theTablesHoldTogetherAndBuildTheWindow() {
   std::set<C> named;
   std::set<int> tabs;
   std::size_t entryRows = 0;
-  for (const ControlSpec& row : WindowLayout()) {
+  for (const ControlRow& row : WindowLayout()) {
     const QString caption = ToQString(row.text);
     const QByteArray bytes = (row.name ? ObjectName(*row.name) : caption).toUtf8();
     const char* name = bytes.constData();
@@ -87,7 +87,7 @@ void WindowTest::theTablesHoldTogetherAndBuildTheWindow() {
     // measures what shows).
     QVERIFY2(!row.name || named.insert(*row.name).second, name);
     QVERIFY2(row.tab < 0 || tabs.insert(row.tab).second, name);
-    const ControlSpec* panel = row.parent ? &LayoutRow(*row.parent) : nullptr;
+    const ControlRow* panel = row.parent ? &LayoutRow(*row.parent) : nullptr;
     const QRect inside(0, 0, panel ? panel->width : kClientWidthTwips,
                        panel ? panel->height : kClientHeightTwips);
     const int width = row.kind == K::Option ? 1 : row.width;
@@ -182,7 +182,7 @@ void WindowTest::tabVisitsTheStopsInTabIndexOrder() {
     f.find(option)->setProperty("checked", true);
   }
   std::map<int, QString> stops;  // every enabled control with a tab index
-  for (const ControlSpec& row : WindowLayout()) {
+  for (const ControlRow& row : WindowLayout()) {
     QWidget* w = row.tab >= 0 ? f.find(*row.name) : nullptr;
     const bool unselected = w != nullptr && w->property("checkable").toBool() &&
                             !w->property("checked").toBool();  // an option of a group

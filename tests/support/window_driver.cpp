@@ -36,7 +36,7 @@ const Names& Table() {
   static const Names names = [] {
     using enum ControlKind;
     Names found;
-    for (const app::ControlSpec& row : app::WindowLayout()) {
+    for (const app::ControlRow& row : app::WindowLayout()) {
       const QString name = row.name ? app::ObjectName(*row.name) : QString();
       if (row.tab >= 0) found.focusable << name;
       if (row.kind == Entry) found.entries << name;

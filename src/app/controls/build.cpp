@@ -123,7 +123,7 @@ QWidget* CreateCyclesBox(QWidget* parent) {
   return box;
 }
 
-QWidget* CreateControl(const ControlSpec& row, QWidget* parent) {
+QWidget* CreateControl(const ControlRow& row, QWidget* parent) {
   const QString text = ToQString(row.text);
   switch (row.kind) {
     case ControlKind::CaptionedPanel:
@@ -202,7 +202,7 @@ void EmptyWhen(Sender* sender, Signal signal, std::span<const Control> fields,
 
 void CreateControls(QWidget* window, Controls& controls) {
   auto* toolTips = new ToolTipWrapper(window, 60);
-  for (const ControlSpec& row : WindowLayout()) {
+  for (const ControlRow& row : WindowLayout()) {
     QWidget* parent = row.parent ? controls.widget(*row.parent) : window;
     QWidget* widget = CreateControl(row, parent);
     widget->setGeometry(Pixels(row.left), Pixels(row.top), Pixels(row.width), Pixels(row.height));
@@ -217,7 +217,7 @@ void CreateControls(QWidget* window, Controls& controls) {
     ApplyFlags(row.flags, widget);
   }
   // Option groups are opaque panels: they cover what the layout left beneath them.
-  for (const ControlSpec& row : WindowLayout()) {
+  for (const ControlRow& row : WindowLayout()) {
     if (row.kind == ControlKind::OptionPanel) {
       controls.widget(*row.name)->raise();
     }
@@ -234,7 +234,7 @@ void ApplyEntryAndOptionRules(QWidget* window, const Controls& controls,
     EmptyWhen(field, &QLineEdit::textChanged, rule.clears, controls);
   }
   // A new choice empties the result that no longer matches it.
-  for (const ControlSpec& row : WindowLayout()) {
+  for (const ControlRow& row : WindowLayout()) {
     if (row.kind == ControlKind::Option && !row.clears.empty()) {
       EmptyWhen(controls.option(*row.name), &QRadioButton::clicked, row.clears, controls);
     }
@@ -247,7 +247,7 @@ void ApplyAccessibility(const Controls& controls) {
   }
   // Results are disabled or read-only; their text still reaches assistive
   // technology as the field's description, kept current.
-  for (const ControlSpec& row : WindowLayout()) {
+  for (const ControlRow& row : WindowLayout()) {
     if (row.kind == ControlKind::Result || row.kind == ControlKind::Display) {
       auto* field = controls.entry(*row.name);
       field->setAccessibleDescription(field->text());
@@ -263,7 +263,7 @@ void ApplyAccessibility(const Controls& controls) {
 
 void ApplyTabOrder(const Controls& controls) {
   std::vector<std::pair<int, QWidget*>> order;
-  for (const ControlSpec& row : WindowLayout()) {
+  for (const ControlRow& row : WindowLayout()) {
     if (row.tab >= 0) {
       order.emplace_back(row.tab, controls.widget(*row.name));
     }

@@ -76,7 +76,7 @@ constexpr Control kBesideTuner[] = {C::InputVoltage, C::OutputVoltage, C::InputC
                                     C::OutputCurrent};
 
 // clang-format off
-constexpr ControlSpec kLayout[] = {
+constexpr ControlRow kLayout[] = {
   // Panels, outermost first.
   {C::SwrFrame, "Frame1", K::CaptionedPanel, {}, 50, 0, 5200, 7200, "SWR, Power, Current, Voltage Computation", -1, 0, ""},
   {C::MeasuredZFrame, "Frame4", K::CaptionedPanel, C::SwrFrame, 120, 240, 5000, 750, "Measured Z", -1, 0, ""},
@@ -221,19 +221,19 @@ constexpr ControlSpec kLayout[] = {
 
 }  // namespace
 
-std::span<const ControlSpec> WindowLayout() { return kLayout; }
+std::span<const ControlRow> WindowLayout() { return kLayout; }
 
-const ControlSpec& LayoutRow(Control control) {
+const ControlRow& LayoutRow(Control control) {
   static const auto kRowIndex = [] {
-    std::array<const ControlSpec*, kControlCount> index{};
-    for (const ControlSpec& row : kLayout) {
+    std::array<const ControlRow*, kControlCount> index{};
+    for (const ControlRow& row : kLayout) {
       if (row.name) {
         index[static_cast<std::size_t>(*row.name)] = &row;
       }
     }
     return index;
   }();
-  const ControlSpec* row = kRowIndex[static_cast<std::size_t>(control)];
+  const ControlRow* row = kRowIndex[static_cast<std::size_t>(control)];
   if (row == nullptr) {
     throw std::logic_error("no layout row for control " +
                            std::to_string(static_cast<int>(control)));

@@ -36,7 +36,7 @@ inline constexpr unsigned kLarge = 1U << 5;  // 24-point letters (the help butto
 inline constexpr unsigned kLineData =
     1U << 6;  // line Z, velocity factor or loss: typed only in manual mode
 
-struct ControlSpec {
+struct ControlRow {
   std::optional<Control> name;  // none for the unnamed "R:"/"I:" captions
   std::string_view layoutName;  // its objectName, a name outside tools rely on
   ControlKind kind;
@@ -55,10 +55,10 @@ inline constexpr int kTwipsPerPixel = 15;
 inline constexpr int kClientWidthTwips = 10320;
 inline constexpr int kClientHeightTwips = 10170;
 
-std::span<const ControlSpec> WindowLayout();
+std::span<const ControlRow> WindowLayout();
 
 // The row of a named control; every Control has one.
-const ControlSpec& LayoutRow(Control control);
+const ControlRow& LayoutRow(Control control);
 // The control's layout name, which is its objectName.
 std::string_view LayoutName(Control control);
 

@@ -111,8 +111,8 @@ Sweeps::Sweeps(QWidget* window, const Controls& controls, Measurements& measurem
 
 namespace {
 
-bool SameLine(const std::optional<calc::sweep::LineSpec>& a,
-              const std::optional<calc::sweep::LineSpec>& b) {
+bool SameLine(const std::optional<calc::sweep::SweptLine>& a,
+              const std::optional<calc::sweep::SweptLine>& b) {
   if (!a || !b) {
     return !a && !b;
   }
@@ -131,14 +131,14 @@ void Sweeps::setPanelLookup(std::function<std::optional<Control>()> lookup) {
 
 bool Sweeps::recomputeLine(bool tellChart) {
   const auto& onePort = measurements_.onePort();
-  const auto spec = onePort ? linePanel_.sweepSpec() : std::nullopt;
+  const auto swept = onePort ? linePanel_.sweptLine() : std::nullopt;
   const unsigned opening = onePort ? measurements_.openedCount() : 0;
-  if (SameLine(spec, spec_) && opening == sweptOpening_) {
+  if (SameLine(swept, swept_) && opening == sweptOpening_) {
     return false;
   }
-  spec_ = spec;
+  swept_ = swept;
   sweptOpening_ = opening;
-  line_ = spec_ ? calc::sweep::SweepLine(onePort->data, *spec_) : std::vector<LinePoint>{};
+  line_ = swept_ ? calc::sweep::SweepLine(onePort->data, *swept_) : std::vector<LinePoint>{};
   if (tellChart) {
     chartChanged();
   }
@@ -163,17 +163,17 @@ void Sweeps::recomputeTuner() {
 }
 
 QString Sweeps::carriedName() const {
-  const bool towardsAntenna = spec_->panel.direction == calc::line::Direction::TowardsAntenna;
+  const bool towardsAntenna = swept_->panel.direction == calc::line::Direction::TowardsAntenna;
   return measurements_.onePort()->name +
          (towardsAntenna ? QStringLiteral(" at the antenna") : QStringLiteral(" at the radio"));
 }
 
 std::optional<ChartSource::ChartView> Sweeps::chartView() const {
   const auto& onePort = measurements_.onePort();
-  if (!spec_ || line_.empty() || !onePort) {
+  if (!swept_ || line_.empty() || !onePort) {
     return std::nullopt;
   }
-  const numeric::Complex lineZ{spec_->panel.lineZ, 0};
+  const numeric::Complex lineZ{swept_->panel.lineZ, 0};
   ChartMark mark;
   mark.legend = carriedName();
   mark.hue = MarkHue::Brown;
@@ -200,7 +200,7 @@ std::optional<ChartSource::ChartView> Sweeps::chartView() const {
                MegahertzText(line_.back().mhz * kHertzPerMegahertz)};
   mark.description = mark.legend + QStringLiteral(": ") + QString::number(last - *first + 1) +
                      QStringLiteral(" points carried along ") +
-                     ToQString(numeric::FormatFixed(spec_->lengthM, 2)) +
+                     ToQString(numeric::FormatFixed(swept_->lengthM, 2)) +
                      QStringLiteral(" m of the line");
   return ChartView{lineZ, {mark}};
 }
@@ -219,8 +219,8 @@ namespace {
 // The line sweep's plots: the SWR at both ends with the line's loss beside it,
 // the return loss, R and X at both ends, and the loss matched and with the SWR.
 std::vector<SweepPlot::Plot> LinePlots(const std::vector<LinePoint>& line,
-                                       const calc::sweep::LineSpec& spec) {
-  const bool towardsAntenna = spec.panel.direction == calc::line::Direction::TowardsAntenna;
+                                       const calc::sweep::SweptLine& swept) {
+  const bool towardsAntenna = swept.panel.direction == calc::line::Direction::TowardsAntenna;
   const QString measured =
       (towardsAntenna ? QStringLiteral("at the radio") : QStringLiteral("at the antenna")) +
       QStringLiteral(" (measured)");
@@ -229,7 +229,7 @@ std::vector<SweepPlot::Plot> LinePlots(const std::vector<LinePoint>& line,
       QStringLiteral(" (through the line)");
   // A typed loss is given for the panel's MHz: say how it goes elsewhere.
   const QString scaled =
-      spec.cable == nullptr ? QStringLiteral(", typed loss scaled with \u221af") : QString();
+      swept.cable == nullptr ? QStringLiteral(", typed loss scaled with \u221af") : QString();
   std::vector<double> mhz;
   mhz.reserve(line.size());
   for (const LinePoint& p : line) {
@@ -291,8 +291,8 @@ void Sweeps::updatePlot() {
   }
   std::vector<SweepPlot::Plot> plots;
   const auto& onePort = measurements_.onePort();
-  if (onePort && spec_ && !line_.empty()) {
-    plots = LinePlots(line_, *spec_);
+  if (onePort && swept_ && !line_.empty()) {
+    plots = LinePlots(line_, *swept_);
   }
   if (!tuner_.empty()) {
     plots.push_back(TunerPlot(tuner_));
@@ -361,7 +361,7 @@ void Sweeps::saveSweep() {
           ? calc::sweep::TunerSweepCsv(tuner_)
           : (asTouchstone ? calc::sweep::CarriedTouchstone(
                                 line_, carriedName().toStdString() + ", carried by Tolvar along " +
-                                           numeric::FormatFixed(spec_->lengthM, 2) + " m of line")
+                                           numeric::FormatFixed(swept_->lengthM, 2) + " m of line")
                           : calc::sweep::LineSweepCsv(line_));
   QSaveFile file(path);
   if (!file.open(QIODevice::WriteOnly) ||

@@ -64,8 +64,8 @@ class Sweeps : public QObject, public ChartSource {
   std::function<std::optional<Control>()> panelLookup_;
   QList<QAction*> actions_;
   SweepPlot* plot_ = nullptr;
-  std::optional<calc::sweep::LineSpec> spec_;  // the line of the line sweep
-  unsigned sweptOpening_ = 0;                  // and the opening of the 1-port it carried
+  std::optional<calc::sweep::SweptLine> swept_;  // the line of the line sweep
+  unsigned sweptOpening_ = 0;                    // and the opening of the 1-port it carried
   std::vector<calc::sweep::LinePoint> line_;
   std::vector<calc::sweep::TunerPoint> tuner_;
 };

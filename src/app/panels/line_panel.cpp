@@ -147,15 +147,15 @@ void LinePanel::refreshAfterLeaving(Control field) {
 
 void LinePanel::frequencyWritten() { refreshAfterLeaving(C::Frequency); }
 
-std::optional<calc::sweep::LineSpec> LinePanel::sweepSpec() const {
+std::optional<calc::sweep::SweptLine> LinePanel::sweptLine() const {
   try {
     const bool manual = manualLineData();
     const int named =
         calc::line::FindCable(controls_.comboBox(C::CableBox)->currentText().toStdString());
     const calc::line::Cable& cable =
         CatalogueEntry(named >= 0 ? static_cast<std::int16_t>(named) : cable_);
-    calc::sweep::LineSpec spec;
-    calc::line::LineEntries& e = spec.panel;
+    calc::sweep::SweptLine swept;
+    calc::line::LineEntries& e = swept.panel;
     const LineData data =
         manual ? loadLineData() : LineData{cable.impedanceOhm(), cable.velocityFactor()};
     e.lineZ = data.z;
@@ -168,12 +168,12 @@ std::optional<calc::sweep::LineSpec> LinePanel::sweepSpec() const {
     e.direction = controls_.selected(C::TowardsAntenna) ? calc::line::Direction::TowardsAntenna
                                                         : calc::line::Direction::TowardsTransmitter;
     e.lossPer100m = manual ? controls_.value(C::LineLoss) : calc::line::LossDbPer100m(cable, e.mhz);
-    spec.cable = manual ? nullptr : &cable;
+    swept.cable = manual ? nullptr : &cable;
     if (!(e.mhz > 0) || !(e.velocityFactor > 0) || !(e.lineZ > 0) || !(e.rtxZ > 0)) {
       return std::nullopt;  // the line computation would warn about these first
     }
-    spec.lengthM = calc::sweep::LengthM(e);
-    return spec;
+    swept.lengthM = calc::sweep::LengthM(e);
+    return swept;
   } catch (const numeric::ArithmeticFault&) {
     return std::nullopt;  // an entry too large for a double
   }
@@ -182,7 +182,7 @@ std::optional<calc::sweep::LineSpec> LinePanel::sweepSpec() const {
 void LinePanel::chooseAutoMode() {
   // The option's click has emptied the result (its row in the layout).
   run(C::LineResult, [&] {
-    for (const ControlSpec& row : WindowLayout()) {
+    for (const ControlRow& row : WindowLayout()) {
       if ((row.flags & kLineData) != 0) {
         controls_.widget(*row.name)->setEnabled(false);
       }
@@ -194,7 +194,7 @@ void LinePanel::chooseAutoMode() {
 
 void LinePanel::chooseManualMode() {
   // The option's click has emptied the result (its row in the layout).
-  for (const ControlSpec& row : WindowLayout()) {
+  for (const ControlRow& row : WindowLayout()) {
     if ((row.flags & kLineData) != 0) {
       controls_.setText(*row.name, QString());
       controls_.widget(*row.name)->setEnabled(true);

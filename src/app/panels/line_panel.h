@@ -31,7 +31,7 @@ class LinePanel : public Panel {
   // impedance, velocity factor, loss (the cable's model, or the typed loss at
   // the panel's MHz), direction, and the length its shift and MHz give. None
   // while an entry it needs is 0 or too large to read.
-  std::optional<calc::sweep::LineSpec> sweepSpec() const;
+  std::optional<calc::sweep::SweptLine> sweptLine() const;
 
  private:
   // The line's impedance [ohm] and velocity factor, from the catalogue or as typed.

@@ -77,7 +77,7 @@ QString Caption(Control control) {
 
 // The caption of the option chosen among the options of `group`.
 QString ChosenOption(const Controls& controls, Control group) {
-  for (const ControlSpec& row : WindowLayout()) {
+  for (const ControlRow& row : WindowLayout()) {
     if (row.kind == ControlKind::Option && row.parent == group && controls.selected(*row.name)) {
       return Caption(*row.name);
     }

@@ -15,13 +15,13 @@ bool TowardsAntenna(const line::LineEntries& entries) {
 
 // The point carried along the line, as the line computation carries the
 // panel's start point; throws ArithmeticFault where it has no value.
-void Carry(const LineSpec& spec, LinePoint& point) {
-  line::LineEntries e = spec.panel;
+void Carry(const SweptLine& swept, LinePoint& point) {
+  line::LineEntries e = swept.panel;
   e.start = point.measured;
   e.zAtStart = e.lineZ;
   e.zNow = e.lineZ;
   e.mhz = point.mhz;
-  e.lossPer100m = LossDbPer100m(spec, point.mhz);
+  e.lossPer100m = LossDbPer100m(swept, point.mhz);
   line::StartPoint start = line::FindStartPoint(e, 0);
   if (start.rho < 1) {
     point.measuredSwr = start.entrySwr;
@@ -30,7 +30,7 @@ void Carry(const LineSpec& spec, LinePoint& point) {
   if (!(point.measured.re >= 0) || !(e.lossPer100m >= 0)) {
     return;
   }
-  const double wavelengths = spec.lengthM / (start.wavelengthM * e.velocityFactor);
+  const double wavelengths = swept.lengthM / (start.wavelengthM * e.velocityFactor);
   start = line::ShiftedTo(start, (TowardsAntenna(e) ? -360 : 360) * wavelengths);
   const line::FarPoint far = line::Propagate(e, start);
   point.matchedLossDb = far.matchedLossDb;
@@ -49,14 +49,14 @@ double LengthM(const line::LineEntries& panel) {
   return shiftLambda * (line::kSpeedOfLight / panel.mhz) * panel.velocityFactor;
 }
 
-double LossDbPer100m(const LineSpec& spec, double mhz) {
-  if (spec.cable != nullptr) {
-    return line::LossDbPer100m(*spec.cable, mhz);
+double LossDbPer100m(const SweptLine& swept, double mhz) {
+  if (swept.cable != nullptr) {
+    return line::LossDbPer100m(*swept.cable, mhz);
   }
-  return spec.panel.lossPer100m * std::sqrt(mhz / spec.panel.mhz);
+  return swept.panel.lossPer100m * std::sqrt(mhz / swept.panel.mhz);
 }
 
-std::vector<LinePoint> SweepLine(const measurement::Measurement& onePort, const LineSpec& spec) {
+std::vector<LinePoint> SweepLine(const measurement::Measurement& onePort, const SweptLine& swept) {
   std::vector<LinePoint> points;
   points.reserve(onePort.frequencyHz.size());
   for (std::size_t i = 0; i < onePort.frequencyHz.size(); ++i) {
@@ -65,7 +65,7 @@ std::vector<LinePoint> SweepLine(const measurement::Measurement& onePort, const 
     point.measured = measurement::ImpedanceOhm(onePort.s11[i], onePort.referenceOhm);
     try {
       if (numeric::IsFinite(point.measured)) {
-        Carry(spec, point);
+        Carry(swept, point);
       }
     } catch (const numeric::ArithmeticFault&) {
       point.carried.reset();  // this point has no carried values

@@ -22,7 +22,7 @@ using numeric::Complex;
 
 // The line as the line panel holds it, and the physical length its shift and
 // MHz give, which stays fixed while the frequency changes.
-struct LineSpec {
+struct SweptLine {
   line::LineEntries panel;             // the panel's entries at its own frequency
   double lengthM = 0;                  // the line's length between the two ends [m]
   const line::Cable* cable = nullptr;  // its loss model; none for a typed loss
@@ -45,12 +45,12 @@ struct LinePoint {
 // The loss [dB / 100 m] of the line at `mhz`: the cable's model, or the
 // typed loss (given for the panel's MHz) scaled with the square root of the
 // frequency, as a cable's conductor loss grows.
-double LossDbPer100m(const LineSpec& spec, double mhz);
+double LossDbPer100m(const SweptLine& swept, double mhz);
 
 // Every point of the 1-port carried along the line, in the panel's direction:
 // towards the transmitter the measurement is at the antenna, towards the
 // antenna it is at the transmitter.
-std::vector<LinePoint> SweepLine(const measurement::Measurement& onePort, const LineSpec& spec);
+std::vector<LinePoint> SweepLine(const measurement::Measurement& onePort, const SweptLine& swept);
 
 struct TunerPoint {
   double mhz = 0;

@@ -51,8 +51,8 @@ TEST(LineSweep, ThePanelsOwnFrequencyGivesThePanelsResult) {
       if (catalogue) panel.lossPer100m = line::LossDbPer100m(rg58, 14);
       const line::StartPoint start = line::FindStartPoint(panel, 0);
       const auto shown = std::get<line::LineFigures>(line::ComputeLine(panel, start));
-      const LineSpec spec{panel, LengthM(panel), catalogue ? &rg58 : nullptr};
-      const auto points = SweepLine(OnePort({13.9, 14, 14.1}, {100, 50}), spec);
+      const SweptLine swept{panel, LengthM(panel), catalogue ? &rg58 : nullptr};
+      const auto points = SweepLine(OnePort({13.9, 14, 14.1}, {100, 50}), swept);
       ASSERT_TRUE(points[1].carried) << catalogue;
       EXPECT_NEAR(points[1].carried->re, shown.far.z.re, 0.005) << catalogue;
       EXPECT_NEAR(points[1].carried->im, shown.far.z.im, 0.005) << catalogue;
