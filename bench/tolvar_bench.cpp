@@ -245,14 +245,11 @@ void BM_OpenMeasurement10001(benchmark::State& state) {
 }
 BENCHMARK(BM_OpenMeasurement10001)->Unit(benchmark::kMillisecond);
 
-// One shift-bar event with a measured sweep of state.range(0) points open,
-// the plot and the chart showing it: every point carried again along the
+// Opens the measurement with the sweep plot and the chart showing it, then
+// times one shift-bar event at a time: every point carried again along the
 // line, the plot's curves and the chart's traces repainted.
-void BM_ShiftBarEventWithSweep(benchmark::State& state) {
-  QTemporaryDir dir;
-  MainWindow window;
-  EnterStartPoint(window);
-  if (!window.openMeasurement(WriteSweep(dir, static_cast<int>(state.range(0)), 1))) {
+void DragWithSweepShown(benchmark::State& state, MainWindow& window, const QString& file) {
+  if (!window.openMeasurement(file)) {
     state.SkipWithError("the measurement did not open");
     return;
   }
@@ -269,6 +266,14 @@ void BM_ShiftBarEventWithSweep(benchmark::State& state) {
     plot->repaint();
     chart->repaint();
   }
+}
+
+// One shift-bar event with a measured sweep of state.range(0) points open.
+void BM_ShiftBarEventWithSweep(benchmark::State& state) {
+  QTemporaryDir dir;
+  MainWindow window;
+  EnterStartPoint(window);
+  DragWithSweepShown(state, window, WriteSweep(dir, static_cast<int>(state.range(0)), 1));
 }
 BENCHMARK(BM_ShiftBarEventWithSweep)->Arg(1001)->Arg(10001)->Unit(benchmark::kMillisecond);
 
@@ -290,22 +295,7 @@ void BM_ShiftBarEventWithSweepOnLongLine(benchmark::State& state) {
   }
   auto* cycles = window.findChild<QComboBox*>(ObjectName(Control::CyclesBox));
   cycles->setCurrentIndex(cycles->count() - 1);
-  if (!window.openMeasurement(WriteSweep(dir, 201, 1))) {
-    state.SkipWithError("the measurement did not open");
-    return;
-  }
-  window.findChild<QAction*>(QStringLiteral("actionSweepPlot"))->trigger();
-  QWidget* chart = OpenChart(window);
-  auto* plot = window.findChild<QWidget*>(QStringLiteral("SweepPlot"));
-  auto* bar = window.findChild<QScrollBar*>(ObjectName(Control::ShiftBar));
-  QCoreApplication::processEvents();
-  int value = 0;
-  for (auto _ : state) {
-    value = value % 720 + 1;
-    bar->setValue(value);
-    plot->repaint();
-    chart->repaint();
-  }
+  DragWithSweepShown(state, window, WriteSweep(dir, 201, 1));
 }
 BENCHMARK(BM_ShiftBarEventWithSweepOnLongLine)->Unit(benchmark::kMillisecond);
 
