@@ -12,7 +12,6 @@ namespace tolvar::app {
 namespace {
 
 using C = Control;
-using calc::compare::VoltageKind;
 
 }  // namespace
 
@@ -94,18 +93,12 @@ void ComparisonPanel::compareVoltages() {
   run(C::ComparisonResult, [&] {
     empty(LayoutRow(C::CompareVoltagesButton).clears);
     checkResistances();
-    const auto kind = [this](Control peakToPeak, Control peak) {
-      if (controls_.selected(peakToPeak)) {
-        return VoltageKind::PeakToPeak;
-      }
-      return controls_.selected(peak) ? VoltageKind::Peak : VoltageKind::Rms;
-    };
     const calc::compare::Side in{controls_.value(C::InputR, C::InputX),
                                  controls_.value(C::InputVoltage),
-                                 kind(C::InputVoltsPeakToPeak, C::InputVoltsPeak)};
+                                 voltageKind(C::InputVoltsPeakToPeak, C::InputVoltsPeak)};
     const calc::compare::Side out{controls_.value(C::OutputR, C::OutputX),
                                   controls_.value(C::OutputVoltage),
-                                  kind(C::OutputVoltsPeakToPeak, C::OutputVoltsPeak)};
+                                  voltageKind(C::OutputVoltsPeakToPeak, C::OutputVoltsPeak)};
     controls_.writeResult(
         C::ComparisonResult,
         ToQString(calc::compare::ComparisonText(calc::compare::CompareVoltages(in, out))));

@@ -28,6 +28,13 @@ void Panel::replaceZero(Control entry, const Message& message) const {
   }
 }
 
+numeric::VoltageKind Panel::voltageKind(Control peakToPeak, Control peak) const {
+  if (controls_.selected(peakToPeak)) {
+    return numeric::VoltageKind::PeakToPeak;
+  }
+  return controls_.selected(peak) ? numeric::VoltageKind::Peak : numeric::VoltageKind::Rms;
+}
+
 void Panel::empty(std::span<const Control> fields) const {
   for (const Control field : fields) {
     controls_.setText(field, QString());

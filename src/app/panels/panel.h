@@ -10,6 +10,7 @@
 #include "app/chart/chart_source.h"
 #include "app/controls/controls.h"
 #include "app/layout/messages.h"
+#include "numeric/power.h"
 
 class QWidget;
 
@@ -38,6 +39,8 @@ class Panel : public QObject, public ChartSource {
   // Warns about an entry of exactly 0 and writes kZeroReplacement into it
   // (unless the user changed it meanwhile); the handler goes on.
   void replaceZero(Control entry, const Message& message) const;
+  // The voltage the option buttons name: peak-to-peak, peak, else RMS.
+  numeric::VoltageKind voltageKind(Control peakToPeak, Control peak) const;
   // Empties the fields, in this order.
   void empty(std::span<const Control> fields) const;
   // Runs a handler. An ArithmeticFault ends it where it was thrown; what it

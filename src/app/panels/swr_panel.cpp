@@ -70,15 +70,10 @@ void SwrPanel::writeConversion(Control result,
 void SwrPanel::computePowerFromVoltage() {
   run(C::PowerFromVoltageResult, [&] {
     checkMeasuredResistance();
-    auto kind = calc::swr::VoltageKind::Rms;
-    if (controls_.selected(C::VoltsPeakToPeak)) {
-      kind = calc::swr::VoltageKind::PeakToPeak;
-    } else if (controls_.selected(C::VoltsPeak)) {
-      kind = calc::swr::VoltageKind::Peak;
-    }
     writeConversion(C::PowerFromVoltageResult,
                     calc::swr::PowerFromVoltage(controls_.value(C::MeasuredR, C::MeasuredX),
-                                                controls_.value(C::Voltage), kind));
+                                                controls_.value(C::Voltage),
+                                                voltageKind(C::VoltsPeakToPeak, C::VoltsPeak)));
   });
 }
 
