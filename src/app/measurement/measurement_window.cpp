@@ -12,6 +12,7 @@
 #include <cmath>
 
 #include "app/controls/controls.h"
+#include "calc/tuner/tuner.h"
 #include "numeric/format.h"
 #include "numeric/reflection.h"
 #include "numeric/smith.h"
@@ -23,8 +24,8 @@ namespace {
 using calc::measurement::Measurement;
 using numeric::Complex;
 
-constexpr double kHertzPerMegahertz = 1e6;
-constexpr double kVnaReferenceOhm = 50;
+using calc::measurement::kHertzPerMegahertz;
+using calc::tuner::kVnaReferenceOhm;
 
 QString Fixed(double value, int decimals) {
   return ToQString(numeric::FormatFixed(value, decimals));

@@ -27,8 +27,8 @@ using C = Control;
 using calc::measurement::Measurement;
 using numeric::Complex;
 
-constexpr double kVnaReferenceOhm = 50;
-constexpr double kHertzPerMegahertz = 1e6;
+using calc::measurement::kHertzPerMegahertz;
+using calc::tuner::kVnaReferenceOhm;
 constexpr qint64 kBytesPerMegabyte = 1 << 20;
 
 // The file a drop brings: exactly one local file.

@@ -283,7 +283,7 @@ QString SweepPlot::readoutAt(double mhz) const {
       shown->mhz.begin(), shown->mhz.end(),
       [mhz](double a, double b) { return std::fabs(a - mhz) < std::fabs(b - mhz); });
   const auto i = static_cast<std::size_t>(nearest - shown->mhz.begin());
-  QStringList parts{MegahertzText(*nearest * 1e6)};
+  QStringList parts{MegahertzText(*nearest * calc::measurement::kHertzPerMegahertz)};
   for (const Curve& curve : shown->curves) {
     if (i < curve.values.size() && curve.values[i] && std::isfinite(*curve.values[i])) {
       parts << curve.name + QLatin1Char(' ') +

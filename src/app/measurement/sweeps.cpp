@@ -31,7 +31,7 @@ using calc::sweep::LinePoint;
 using Curve = SweepPlot::Curve;
 using Values = std::vector<std::optional<double>>;
 
-constexpr double kHertzPerMegahertz = 1e6;
+using calc::measurement::kHertzPerMegahertz;
 
 // Return loss [dB] of an SWR: -20 log10 of its |Gamma|.
 std::optional<double> ReturnLoss(const std::optional<double>& swr) {

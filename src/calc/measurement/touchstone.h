@@ -38,6 +38,9 @@ struct Measurement {
   std::vector<numeric::Complex> s11, s21, s12, s22;
 };
 
+// Measurements keep hertz; the panels and plots speak MHz.
+inline constexpr double kHertzPerMegahertz = 1e6;
+
 // Where reading stopped and why, as a sentence without the file's name:
 // line 12, "9 numbers expected for a 2-port, found 7". Line 0 stands for the
 // whole file (too large, no data, no [End]).

@@ -7,7 +7,7 @@ namespace tolvar::calc::sweep {
 
 namespace {
 
-constexpr double kHertzPerMegahertz = 1e6;
+using measurement::kHertzPerMegahertz;
 
 bool TowardsAntenna(const line::LineEntries& entries) {
   return entries.direction == line::Direction::TowardsAntenna;

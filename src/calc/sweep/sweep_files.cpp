@@ -9,7 +9,7 @@ namespace tolvar::calc::sweep {
 
 namespace {
 
-constexpr double kHertzPerMegahertz = 1e6;
+using measurement::kHertzPerMegahertz;
 
 std::string Cell(const std::optional<double>& value) {
   return value ? numeric::ShortestText(*value) : std::string();

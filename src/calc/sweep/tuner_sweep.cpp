@@ -8,7 +8,7 @@ namespace tolvar::calc::sweep {
 
 namespace {
 
-constexpr double kHertzPerMegahertz = 1e6;
+using measurement::kHertzPerMegahertz;
 
 // The 1-port's reflection at `hertz`, linear between its two neighbours in
 // real and imaginary parts; none outside its range.
@@ -33,7 +33,7 @@ std::optional<Complex> Interpolated(const measurement::Measurement& onePort, dou
 std::vector<TunerPoint> SweepTuner(const measurement::Measurement& twoPort,
                                    const std::optional<measurement::Measurement>& onePort,
                                    Complex typedAntenna) {
-  constexpr double kVnaReferenceOhm = 50;
+  using tuner::kVnaReferenceOhm;
   const auto tuner = measurement::OnReference(twoPort, kVnaReferenceOhm);
   const auto antenna =
       onePort ? measurement::OnReference(*onePort, kVnaReferenceOhm) : std::nullopt;
