@@ -105,7 +105,7 @@ void BM_ComputeLineWorstCase(benchmark::State& state) {
   // the search runs all its 1000 coarse and 70 fine trials.
   auto e = WorkedRun(calc::line::Direction::TowardsAntenna);
   e.start = {2500, 0};
-  e.slider = 0;
+  e.shift.quarterDegrees = 0;
   e.lossPer100m = 42.5;
   for (auto _ : state) {
     benchmark::DoNotOptimize(calc::line::ComputeLine(e, calc::line::FindStartPoint(e, 0)));

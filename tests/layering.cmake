@@ -11,7 +11,7 @@ set(rules
   "src/calc/([a-z]+)/"    "numeric/|calc/[a-z]+\\.h|calc/\\1/"
   "src/app/layout/"       "app/layout/"
   "src/app/chart/"        "app/chart/|numeric/"
-  "src/app/controls/"     "app/controls/|app/layout/|numeric/|calc/line/"
+  "src/app/controls/"     "app/controls/|app/layout/|numeric/"
   "src/app/panels/"       "app/panels/|app/controls/|app/layout/|app/chart/|calc/|numeric/"
   "src/app/"              "app/|calc/|numeric/"
   "src/tools/guide_pictures\\.cpp" "app/"  # the guide's pictures, from the real window

@@ -1,21 +1,26 @@
 #include "app/main_window.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QDesktopServices>
 #include <QDir>
-#include <QMessageBox>
 
-#include "app/chart_and_copy.h"
+#include "app/chart_window.h"
 #include "app/controls/build.h"
 #include "app/controls/event_filters.h"
+#include "app/controls/warning.h"
+#include "app/copy/results_copy.h"
 #include "app/guide.h"
 #include "app/layout/layout.h"
 #include "app/layout/messages.h"
 #include "app/measurement/measurements.h"
-#include "app/measurement/sweeps.h"
+#include "app/panel_menus.h"
 #include "app/panels/comparison_panel.h"
 #include "app/panels/line_panel.h"
 #include "app/panels/swr_panel.h"
+#include "app/sweep/sweep_export.h"
+#include "app/sweep/sweep_plots.h"
+#include "app/sweep/sweeps.h"
 
 namespace tolvar {
 
@@ -26,16 +31,13 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
   setWindowTitle(QStringLiteral("Tolvar 3.1 \u2013 feed-line calculator"));
   setFont(app::WindowFont());
   setFixedSize(app::Pixels(app::kClientWidthTwips), app::Pixels(app::kClientHeightTwips));
-  app::BuildControls(this, controls_, [this] {
-    QMessageBox box(QMessageBox::Warning, app::ToQString(app::kUseDot.title),
-                    app::ToQString(app::kUseDot.text), QMessageBox::Ok, this);
-    box.exec();
-  });
-  createPanels();
+  app::BuildControls(this, controls_, [this] { app::ShowWarning(this, app::kUseDot); });
+  createRooms();
 }
 
-void MainWindow::createPanels() {
-  auto* focus = new app::FocusHandlers(this);
+// The composition root: every room is made here and every signal between
+// rooms is connected here, in the order the receivers need.
+void MainWindow::createRooms() {
   auto* presses = new app::ButtonPresses(this);
   for (const app::ControlRow& row : app::WindowLayout()) {
     if (row.kind == app::ControlKind::Button) {
@@ -43,26 +45,40 @@ void MainWindow::createPanels() {
     }
   }
   auto* swr = new app::SwrPanel(this, controls_);
-  auto* comparison = new app::ComparisonPanel(this, controls_, *focus, *presses);
-  auto* line = new app::LinePanel(this, controls_, *focus);
-  measurements_ = new app::Measurements(this, controls_, *line);
-  // The sweeps hear of a new line result or measurement before the chart does.
-  auto* sweeps = new app::Sweeps(this, controls_, *measurements_, *line);
+  auto* comparison = new app::ComparisonPanel(this, controls_, *presses);
+  auto* line = new app::LinePanel(this, controls_);
+  measurements_ = new app::Measurements(this, {*swr, *comparison, *line});
+  auto* sweeps = new app::Sweeps(this, *measurements_, *line, *comparison);
+  auto* plots = new app::SweepPlots(this, *sweeps);
+
   // The tuner is a panel of its own for the menu and the copy, inside the
   // comparison panel's frame.
-  auto* chart = new app::ChartAndCopy(this, controls_,
-                                      {{{Control::SwrFrame, Control::VoltageKindGroup}, swr},
-                                       {{Control::ComparisonFrame}, comparison},
-                                       {{Control::TunerFrame}, comparison},
-                                       {{Control::LineFrame}, line}});
-  chart->addSource(measurements_);
-  chart->addSource(sweeps);
-  chart->addMenuAction(measurements_->openAction());
-  for (QAction* action : sweeps->actions()) {
-    chart->addMenuAction(action);
+  auto* menus = new app::PanelMenus(this, controls_,
+                                    {{{Control::SwrFrame, Control::VoltageKindGroup}, swr},
+                                     {{Control::ComparisonFrame}, comparison},
+                                     {{Control::TunerFrame}, comparison},
+                                     {{Control::LineFrame}, line}});
+  auto* chart = new app::ChartWindow(this);
+  auto* copy = new app::ResultsCopy(this, controls_, *menus);
+  auto* sweepExport = new app::SweepExport(this, *sweeps, *menus);
+  for (QAction* action : {chart->openAction(), copy->action(), measurements_->openAction(),
+                          plots->action(), sweepExport->copyAction(), sweepExport->saveAction()}) {
+    menus->addAction(action);
   }
-  sweeps->setPanelLookup([chart] { return chart->currentPanel(); });
-  chart->filterChartEvents(measurements_);
+
+  // What a sweep reads: the measurements, the line's entries, the typed antenna.
+  connect(measurements_, &app::Measurements::changed, sweeps, &app::Sweeps::scheduleUpdate);
+  connect(line, &app::LinePanel::lineChanged, sweeps, &app::Sweeps::scheduleUpdate);
+  connect(comparison, &app::ComparisonPanel::antennaChanged, sweeps,
+          &app::Sweeps::scheduleUpdate);
+  connect(sweeps, &app::Sweeps::updated, plots, &app::SweepPlots::update);
+
+  // The chart shows the panels' results, then the measurements and the sweeps.
+  for (app::ChartSource* source :
+       std::initializer_list<app::ChartSource*>{swr, comparison, line, measurements_, sweeps}) {
+    chart->addSource(source);
+  }
+  connect(chart, &app::ChartWindow::chartMade, measurements_, &app::Measurements::watchDrops);
   measurements_->watchDrops(this);
   connect(controls_.button(Control::HelpButton), &QAbstractButton::clicked, this,
           &MainWindow::openGuide);
@@ -78,10 +94,7 @@ void MainWindow::openGuide() {
   // No viewer for it: say where the guide is, so that it can be opened some other way.
   const QString where =
       guide.isLocalFile() ? QDir::toNativeSeparators(guide.toLocalFile()) : guide.toString();
-  QMessageBox box(QMessageBox::Warning, app::ToQString(app::kGuideNotOpened.title),
-                  app::ToQString(app::kGuideNotOpened.text).arg(where), QMessageBox::Ok, this);
-  box.setTextInteractionFlags(Qt::TextSelectableByMouse);
-  box.exec();
+  app::ShowSelectableWarning(this, app::kGuideNotOpened, {where});
 }
 
 bool MainWindow::focusNextPrevChild(bool next) {

@@ -1,14 +1,16 @@
 #pragma once
 
 // How an event travels through Tolvar:
-//   widget signal or focus event (only moves between the window's own controls)
-//   -> a handler of the panel that owns the control, run so that an arithmetic
+//   widget signal (a focus signal only for moves between the window's own controls)
+//   -> a slot of the panel that owns the control, run so that an arithmetic
 //      fault ends it with a sentence in the panel's result field
-//   -> it reads each entry once through Controls (the leading-number rule) and
-//      shows the boxes of its checks
-//   -> a calculator in calc/ computes the figures from plain values
-//   -> the handler writes the figures' text back; a write into an entry field
-//      clears the result fields that depend on it, exactly as typing does.
+//   -> it reads its entries once, as a typed value, through Controls (the
+//      leading-number rule), with the boxes of its checks
+//   -> one calculator in calc/ computes the figures from plain values
+//   -> the slot writes the figures' text back once; a write into an entry field
+//      clears the result fields that depend on it, exactly as typing does
+//   -> the panel's signals tell the chart and the sweeps, wired in the
+//      constructor below in the order they need.
 
 #include <QWidget>
 
@@ -37,7 +39,7 @@ class MainWindow : public QWidget {
   bool focusNextPrevChild(bool next) override;
 
  private:
-  void createPanels();
+  void createRooms();
   void openGuide();
 
   app::Controls controls_;

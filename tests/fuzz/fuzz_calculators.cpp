@@ -87,23 +87,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const double mhz = Value(in);
     const line::LineEntries e{
         .start = {r, x},
-        .zAtStart = z,
-        .zNow = in.ConsumeBool() ? z : Value(in),
         .lineZ = in.ConsumeBool() ? z : Value(in),
         .velocityFactor = Value(in),
         .lossPer100m =
             in.ConsumeBool()
                 ? Value(in)
                 : line::LossDbPer100m(in.PickValueInArray(line::CableCatalogue()), std::fabs(mhz)),
-        .rtxZ = Value(in),
         .mhz = mhz,
         .power = Value(in),
-        .cycles = static_cast<double>(in.ConsumeIntegralInRange(1, 40)),
-        .slider = in.ConsumeIntegralInRange(0, 720),
-        .direction = in.PickValueInArray(
-            {line::Direction::TowardsAntenna, line::Direction::TowardsTransmitter})};
+        .rtxZ = Value(in),
+        .shift = {in.ConsumeIntegralInRange(1, 40), in.ConsumeIntegralInRange(0, 720),
+                  in.PickValueInArray(
+                      {line::Direction::TowardsAntenna, line::Direction::TowardsTransmitter})},
+        .zShownBefore = z,
+        .zShownAfter = in.ConsumeBool() ? z : Value(in)};
     const auto run = line::ComputeLine(e, line::FindStartPoint(e, Value(in)));
-    const auto range = line::HalfWaveRange(e.cycles, e.velocityFactor, e.mhz);
+    const auto range = line::HalfWaveRange(e.shift.cycle, e.velocityFactor, e.mhz);
     return line::LineResultText(run) + line::LossText(e.lossPer100m) + range.value_or("");
   });
   return 0;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <functional>
+#include <QObject>
 #include <optional>
 #include <vector>
 
@@ -8,9 +8,11 @@
 
 namespace tolvar::app {
 
-// What the Smith chart shows from one place: a panel's result on screen, or
-// a measurement opened from a file.
-class ChartSource {
+// What the Smith chart shows from one place: a panel's result on screen, a
+// measurement opened from a file, a sweep carried through the feed system.
+class ChartSource : public QObject {
+  Q_OBJECT
+
  public:
   // Its marks and the impedance they are reflections against [ohm].
   struct ChartView {
@@ -18,27 +20,15 @@ class ChartSource {
     std::vector<ChartMark> marks;
   };
 
-  ChartSource() = default;
-  ChartSource(const ChartSource&) = delete;
-  ChartSource& operator=(const ChartSource&) = delete;
-  ChartSource(ChartSource&&) = delete;
-  ChartSource& operator=(ChartSource&&) = delete;
-  virtual ~ChartSource() = default;
-
   // None while it has nothing to show.
   virtual std::optional<ChartView> chartView() const = 0;
-  // Called whenever chartView() may have changed, in the order they were given.
-  void onChartChange(std::function<void()> callback) { listeners_.push_back(std::move(callback)); }
+
+ signals:
+  // chartView() may have changed.
+  void chartChanged();
 
  protected:
-  void chartChanged() const {
-    for (const auto& listener : listeners_) {
-      listener();
-    }
-  }
-
- private:
-  std::vector<std::function<void()>> listeners_;
+  explicit ChartSource(QObject* parent) : QObject(parent) {}
 };
 
 }  // namespace tolvar::app

@@ -19,12 +19,11 @@
 #include <vector>
 
 #include "app/controls/event_filters.h"
+#include "app/controls/fields.h"
 #include "app/controls/shift_bar.h"
 #include "app/layout/accessibility.h"
 #include "app/layout/entry_rules.h"
 #include "app/layout/layout.h"
-#include "calc/line/cable_catalogue.h"
-#include "calc/line/line.h"
 
 namespace tolvar::app {
 
@@ -90,36 +89,22 @@ QWidget* CreateTextField(ControlKind kind, const QString& text, QWidget* parent)
     result->document()->setDocumentMargin(2);
     return result;
   }
+  if (kind == ControlKind::Entry) {
+    return new EntryField(text, parent);
+  }
   auto* field = new QLineEdit(text, parent);
   field->setReadOnly(kind == ControlKind::Result);
   return field;
 }
 
+// The list's items come from its panel (SetListItems).
 QWidget* CreateCableBox(const QString& text, QWidget* parent) {
-  auto* box = new QComboBox(parent);
+  auto* box = new ListBox(parent);
   box->setEditable(true);
   // Lookup is exact: no inline, case-insensitive completion, no typed items.
   box->setCompleter(nullptr);
   box->setInsertPolicy(QComboBox::NoInsert);
-  int widest = 0;
-  for (const auto& cable : calc::line::CableCatalogue()) {
-    box->addItem(ToQString(cable.name));
-    widest = std::max(
-        widest, box->view()->fontMetrics().horizontalAdvance(box->itemText(box->count() - 1)));
-  }
   box->setEditText(text);
-  // The open list is as wide as its longest name, beside its scroll bar.
-  constexpr int kItemMargins = 16;
-  box->view()->setMinimumWidth(widest + kItemMargins +
-                               box->view()->verticalScrollBar()->sizeHint().width());
-  return box;
-}
-
-QWidget* CreateCyclesBox(QWidget* parent) {
-  auto* box = new QComboBox(parent);
-  for (int n = 1; n <= calc::line::kMaxCycles; ++n) {
-    box->addItem(QString::number(n));
-  }
   return box;
 }
 
@@ -153,9 +138,9 @@ QWidget* CreateControl(const ControlRow& row, QWidget* parent) {
     case ControlKind::CableBox:
       return CreateCableBox(text, parent);
     case ControlKind::PickList:
-      return CreateCyclesBox(parent);
+      return new ListBox(parent);
     case ControlKind::ScrollBar:
-      return new ShiftBar(calc::line::kShiftSteps, parent);
+      return new ShiftBar(parent);
   }
   return nullptr;
 }
@@ -276,6 +261,23 @@ void ApplyTabOrder(const Controls& controls) {
 }
 
 }  // namespace
+
+void SetListItems(QComboBox* box, const QStringList& items) {
+  const QString typed = box->currentText();
+  box->clear();
+  box->addItems(items);
+  int widest = 0;
+  for (const QString& item : items) {
+    widest = std::max(widest, box->view()->fontMetrics().horizontalAdvance(item));
+  }
+  if (box->isEditable()) {
+    box->setEditText(typed);  // adding items put the first one there
+  }
+  // The open list is as wide as its longest item, beside its scroll bar.
+  constexpr int kItemMargins = 16;
+  box->view()->setMinimumWidth(widest + kItemMargins +
+                               box->view()->verticalScrollBar()->sizeHint().width());
+}
 
 void BuildControls(QWidget* window, Controls& controls, std::function<void()> warnComma) {
   CreateControls(window, controls);

@@ -1,10 +1,12 @@
 #pragma once
 
 #include <QFont>
+#include <QStringList>
 #include <functional>
 
 #include "app/controls/controls.h"
 
+class QComboBox;
 class QWidget;
 
 namespace tolvar::app {
@@ -20,5 +22,9 @@ QFont WindowFont();
 // the comma's box), what a change of each entry and a click of each option
 // empties, the accessible names and descriptions, and the tab order.
 void BuildControls(QWidget* window, Controls& controls, std::function<void()> warnComma);
+
+// Puts the items into a drop-down list, keeping an editable list's text, and
+// makes its open list as wide as its longest item.
+void SetListItems(QComboBox* box, const QStringList& items);
 
 }  // namespace tolvar::app

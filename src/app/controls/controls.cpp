@@ -9,6 +9,8 @@
 #include <QRadioButton>
 #include <QScrollBar>
 
+#include "app/controls/fields.h"
+#include "app/controls/shift_bar.h"
 #include "app/layout/layout.h"
 #include "numeric/entry_value.h"
 
@@ -38,6 +40,9 @@ T* Controls::as(Control name) const {
 }
 
 QLineEdit* Controls::entry(Control name) const { return as<QLineEdit>(name); }
+EntryField* Controls::field(Control name) const { return as<EntryField>(name); }
+ListBox* Controls::listBox(Control name) const { return as<ListBox>(name); }
+ShiftBar* Controls::shiftBar(Control name) const { return as<ShiftBar>(name); }
 QAbstractButton* Controls::button(Control name) const { return as<QAbstractButton>(name); }
 QRadioButton* Controls::option(Control name) const { return as<QRadioButton>(name); }
 QComboBox* Controls::comboBox(Control name) const { return as<QComboBox>(name); }

@@ -16,6 +16,10 @@ class QWidget;
 
 namespace tolvar::app {
 
+class EntryField;
+class ListBox;
+class ShiftBar;
+
 // A calculator's or a table's text for the window.
 inline QString ToQString(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -33,6 +37,9 @@ class Controls {
 
   QWidget* widget(Control name) const;
   QLineEdit* entry(Control name) const;
+  EntryField* field(Control name) const;  // an entry, with its focus signals
+  ListBox* listBox(Control name) const;
+  ShiftBar* shiftBar(Control name) const;
   QAbstractButton* button(Control name) const;
   QRadioButton* option(Control name) const;
   QComboBox* comboBox(Control name) const;

@@ -2,7 +2,6 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QFocusEvent>
 #include <QHelpEvent>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
@@ -11,7 +10,6 @@
 #include <QRadioButton>
 #include <QShortcutEvent>
 #include <QStringList>
-#include <QThread>
 #include <QTimer>
 #include <QToolTip>
 #include <QWidget>
@@ -83,53 +81,19 @@ QString EntryKeyGuard::judged(const QString& text, KeyFilter filter) const {
   return kept;
 }
 
-bool IsOwnFocusMove(Qt::FocusReason reason) {
-  return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
-}
-
-FocusHandlers::FocusHandlers(QObject* parent) : QObject(parent) {}
-
-void FocusHandlers::onGained(QWidget* widget, const Handler& handler) {
-  gained_.insert(widget, handler);
-  widget->installEventFilter(this);
-}
-
-void FocusHandlers::onLost(QWidget* widget, const Handler& handler) {
-  lost_.insert(widget, handler);
-  widget->installEventFilter(this);
-}
-
-bool FocusHandlers::eventFilter(QObject* watched, QEvent* event) {
-  const bool in = event->type() == QEvent::FocusIn;
-  const bool out = event->type() == QEvent::FocusOut;
-  if (!in && !out) {
-    return false;
-  }
-  const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-  if (IsOwnFocusMove(reason)) {
-    const auto& handlers = in ? gained_ : lost_;
-    const auto found = handlers.constFind(watched);
-    if (found != handlers.constEnd()) {
-      // Let the widget see the event first, as it would without handlers.
-      watched->event(event);
-      found.value()(reason);
-      return true;
-    }
-  }
-  return false;
-}
-
 namespace {
 
-// Lives for the delivery of one event: swallows the press aimed at its target.
+// Lives for the delivery of one mouse press: swallows it when it reaches its
+// target, and goes once control is back in the event loop. It is made after
+// the warning box has closed, so the zero timer cannot fire inside the box's
+// own event loop, before the press arrives.
 class PressDropper : public QObject {
   Q_OBJECT
 
  public:
-  explicit PressDropper(QWidget* target)
-      : target_(target), loopLevel_(QThread::currentThread()->loopLevel()) {
+  explicit PressDropper(QWidget* target) : target_(target) {
     qApp->installEventFilter(this);
-    leaveOnceDelivered();
+    QTimer::singleShot(0, this, &QObject::deleteLater);
   }
 
  protected:
@@ -144,32 +108,8 @@ class PressDropper : public QObject {
   }
 
  private:
-  // Whatever happens, gone once the current event is delivered. A warning box
-  // still open runs its own event loop, where a zero timer fires before the press
-  // arrives: wait for that loop to end first, looking again now and then.
-  void leaveOnceDelivered(int afterMs = 0) {
-    QTimer::singleShot(afterMs, this, [this] {
-      if (QThread::currentThread()->loopLevel() > loopLevel_) {
-        leaveOnceDelivered(kLookAgainMs);
-      } else {
-        deleteLater();
-      }
-    });
-  }
-
-  static constexpr int kLookAgainMs = 50;
   QPointer<QWidget> target_;
-  int loopLevel_;
 };
-
-// Drops the mouse press now being delivered to `target` when it is a button: a
-// warning box shown while that press moved the focus has taken the user's
-// attention, and the press must not go on to click the button afterwards.
-void DropPendingButtonPress(QWidget* target) {
-  if (qobject_cast<QAbstractButton*>(target) != nullptr) {
-    new PressDropper(target);
-  }
-}
 
 }  // namespace
 
@@ -177,9 +117,14 @@ ButtonPresses::ButtonPresses(QObject* parent) : QObject(parent) {}
 
 void ButtonPresses::watch(QWidget* button) { button->installEventFilter(this); }
 
-void ButtonPresses::cancel(Qt::FocusReason reason) {
-  if (reason == Qt::MouseFocusReason) {
-    DropPendingButtonPress(QApplication::focusWidget());
+void ButtonPresses::cancelWithBox(Qt::FocusReason reason, const std::function<void()>& showBox) {
+  // The press that moved the focus is still being delivered to the widget
+  // that now holds it; the box has taken the user's attention, so that press
+  // must not go on to click a button afterwards.
+  QWidget* pressed = QApplication::focusWidget();
+  showBox();
+  if (reason == Qt::MouseFocusReason && qobject_cast<QAbstractButton*>(pressed) != nullptr) {
+    new PressDropper(pressed);
   } else if (reason == Qt::ShortcutFocusReason) {
     accessKeyCancelled_ = true;
   }

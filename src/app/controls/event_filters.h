@@ -35,31 +35,6 @@ class EntryKeyGuard : public QObject {
   QString judged(const QString& text, KeyFilter filter) const;
 };
 
-// True for a focus change between the window's own controls. Opening or closing
-// a modal box, a popup, or the window losing activation also moves the focus
-// (ActiveWindowFocusReason, PopupFocusReason); such moves are not the user
-// leaving or entering a control and must not run handlers.
-bool IsOwnFocusMove(Qt::FocusReason reason);
-
-// Runs got-focus and lost-focus handlers for focus moves between the window's
-// own controls only. A handler learns why the focus moved.
-class FocusHandlers : public QObject {
-  Q_OBJECT
-
- public:
-  using Handler = std::function<void(Qt::FocusReason)>;
-  explicit FocusHandlers(QObject* parent);
-  void onGained(QWidget* widget, const Handler& handler);
-  void onLost(QWidget* widget, const Handler& handler);
-
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override;
-
- private:
-  QHash<QObject*, Handler> gained_;
-  QHash<QObject*, Handler> lost_;
-};
-
 // Makes an access key (Alt + the underlined letter) press its button the way the
 // mouse does: the focus moves to the button first, so the leave rule of the
 // field being left runs (with its box, where it shows one), and only then is the
@@ -71,10 +46,10 @@ class ButtonPresses : public QObject {
  public:
   explicit ButtonPresses(QObject* parent);
   void watch(QWidget* button);
-  // Called by a leave rule that keeps the user in the field: the press that is
-  // taking the focus away (a mouse press or an access key, as `reason` says)
-  // does not click its button.
-  void cancel(Qt::FocusReason reason);
+  // For a leave rule that keeps the user in the field: shows its box, then
+  // makes the press that is taking the focus away (a mouse press or an access
+  // key, as `reason` says) not click its button.
+  void cancelWithBox(Qt::FocusReason reason, const std::function<void()>& showBox);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;

@@ -1,7 +1,10 @@
 #include "app/controls/shift_bar.h"
 
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QPainter>
+
+#include "app/controls/fields.h"
 
 namespace tolvar::app {
 
@@ -11,8 +14,7 @@ constexpr int kStepsPerPage = 20;  // a page is five electrical degrees
 
 }  // namespace
 
-ShiftBar::ShiftBar(int steps, QWidget* parent) : QScrollBar(Qt::Horizontal, parent) {
-  setRange(0, steps);
+ShiftBar::ShiftBar(QWidget* parent) : QScrollBar(Qt::Horizontal, parent) {
   setSingleStep(1);
   setPageStep(kStepsPerPage);
   setFocusPolicy(Qt::StrongFocus);  // reached by Tab, sees focus events
@@ -49,6 +51,20 @@ void ShiftBar::paintEvent(QPaintEvent* event) {
     painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
+  }
+}
+
+void ShiftBar::focusInEvent(QFocusEvent* event) {
+  QScrollBar::focusInEvent(event);
+  if (IsOwnFocusMove(event->reason())) {
+    emit focusEntered(event->reason());
+  }
+}
+
+void ShiftBar::focusOutEvent(QFocusEvent* event) {
+  QScrollBar::focusOutEvent(event);
+  if (IsOwnFocusMove(event->reason())) {
+    emit focusLeft(event->reason());
   }
 }
 

@@ -108,9 +108,7 @@ MeasurementWindow::MeasurementWindow(QWidget* parent, const QList<QAction*>& act
   layout->addLayout(buttons);
   connect(frequency_, &QComboBox::currentIndexChanged, this, [this](int index) {
     showValues(index);
-    if (chosen_) {
-      chosen_(index);
-    }
+    emit frequencyChosen(index);
   });
 }
 

@@ -3,7 +3,6 @@
 #include <QList>
 #include <QString>
 #include <QWidget>
-#include <functional>
 
 #include "calc/measurement/touchstone.h"
 
@@ -28,14 +27,15 @@ class MeasurementWindow : public QWidget {
   void showMeasurement(const QString& name, const calc::measurement::Measurement& measurement,
                        int chosen);
   int chosen() const;
-  // Called with the index of the frequency the user chooses.
-  void onChosen(std::function<void(int)> callback) { chosen_ = std::move(callback); }
+
+ signals:
+  // The user has chosen the frequency of this index.
+  void frequencyChosen(int index);
 
  private:
   void showValues(int index);
 
   calc::measurement::Measurement shown_;
-  std::function<void(int)> chosen_;
   QLabel* summary_;
   QComboBox* frequency_;
   QLabel* values_;

@@ -6,15 +6,17 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QLineEdit>
-#include <QMessageBox>
 #include <QMimeData>
 #include <QUrl>
 #include <cmath>
 
+#include "app/controls/controls.h"
+#include "app/controls/warning.h"
 #include "app/layout/messages.h"
 #include "app/measurement/measurement_window.h"
+#include "app/panels/comparison_panel.h"
 #include "app/panels/line_panel.h"
+#include "app/panels/swr_panel.h"
 #include "calc/tuner/tuner.h"
 #include "numeric/fault.h"
 #include "numeric/format.h"
@@ -23,7 +25,6 @@ namespace tolvar::app {
 
 namespace {
 
-using C = Control;
 using calc::measurement::Measurement;
 using numeric::Complex;
 
@@ -59,8 +60,8 @@ QString ComplexText(Complex z) {
 
 }  // namespace
 
-Measurements::Measurements(QWidget* window, const Controls& controls, LinePanel& line)
-    : QObject(window), window_(window), controls_(controls), line_(line) {
+Measurements::Measurements(QWidget* window, Panels panels)
+    : ChartSource(window), window_(window), panels_(panels) {
   openAction_ = addAction("actionOpenMeasurement", QStringLiteral("Open measurement\u2026"),
                           &Measurements::openWithDialog);
   openAction_->setShortcut(QKeySequence::Open);
@@ -86,13 +87,13 @@ QAction* Measurements::addAction(const char* name, const QString& text,
 }
 
 void Measurements::warn(const Message& message, const QString& first, const QString& second) const {
-  QString text = ToQString(message.text).arg(first);
-  if (!second.isNull()) {
-    text = text.arg(second);
-  }
-  QMessageBox box(QMessageBox::Warning, ToQString(message.title), text, QMessageBox::Ok,
-                  view_ != nullptr && view_->isActiveWindow() ? view_ : window_);
-  box.exec();
+  ShowWarning(view_ != nullptr && view_->isActiveWindow() ? view_ : window_, message,
+              second.isNull() ? QStringList{first} : QStringList{first, second});
+}
+
+void Measurements::announce() {
+  emit changed();
+  emit chartChanged();
 }
 
 bool Measurements::open(const QString& path) {
@@ -118,17 +119,13 @@ bool Measurements::open(const QString& path) {
   }
   Opened opened{name, std::move(std::get<Measurement>(read)), 0};
   // Preset to the frequency the line panel shows.
-  try {
-    opened.chosen =
-        Nearest(opened.data.frequencyHz, controls_.value(C::Frequency) * kHertzPerMegahertz);
-  } catch (const numeric::ArithmeticFault&) {
-    opened.chosen = 0;
-  }
+  const auto mhz = panels_.line.frequencyMhz();
+  opened.chosen = mhz ? Nearest(opened.data.frequencyHz, *mhz * kHertzPerMegahertz) : 0;
   std::optional<Opened>& kind = opened.data.ports == 1 ? onePort_ : twoPort_;
   kind = std::move(opened);
   ++openedCount_;
   show(*kind);
-  chartChanged();
+  announce();
   return true;
 }
 
@@ -150,7 +147,7 @@ void Measurements::show(Opened& opened) {
   if (view_ == nullptr) {
     view_ = new MeasurementWindow(window_, useActions_);
     view_->installEventFilter(this);
-    view_->onChosen([this](int index) { choose(index); });
+    connect(view_, &MeasurementWindow::frequencyChosen, this, &Measurements::choose);
   }
   view_->showMeasurement(opened.name, opened.data, opened.chosen);
   view_->show();
@@ -161,7 +158,7 @@ void Measurements::choose(int index) {
   std::optional<Opened>& opened = shownPorts_ == 2 ? twoPort_ : onePort_;
   if (opened && index >= 0) {
     opened->chosen = index;
-    chartChanged();
+    announce();
   }
 }
 
@@ -231,16 +228,6 @@ std::optional<ChartSource::ChartView> Measurements::chartView() const {
   return view;
 }
 
-void Measurements::write(Control field, double value) const {
-  const QString text = ToQString(numeric::ShortestText(value));
-  controls_.setText(field, text);
-  // A narrow field shows the start of a long number, or the end of one with
-  // an exponent, so that no digits read as another value.
-  if (!text.contains(QLatin1Char('e'))) {
-    controls_.entry(field)->setCursorPosition(0);
-  }
-}
-
 std::optional<Complex> Measurements::passiveImpedance() const {
   const Opened* opened = shown();
   const auto i = static_cast<std::size_t>(opened->chosen);
@@ -263,8 +250,7 @@ void Measurements::useAsLoad() {
     return;
   }
   if (const auto z = passiveImpedance()) {
-    write(C::MeasuredR, z->re);
-    write(C::MeasuredX, z->im);
+    panels_.swr.setLoad(*z);
   }
 }
 
@@ -274,11 +260,9 @@ void Measurements::useAtLine() {
   }
   if (const auto z = passiveImpedance()) {
     const Opened* opened = shown();
-    write(C::StartR, z->re);
-    write(C::StartX, z->im);
-    write(C::Frequency,
-          opened->data.frequencyHz[static_cast<std::size_t>(opened->chosen)] / kHertzPerMegahertz);
-    line_.frequencyWritten();
+    panels_.line.setLineStart(
+        *z, opened->data.frequencyHz[static_cast<std::size_t>(opened->chosen)] /
+                kHertzPerMegahertz);
   }
 }
 
@@ -296,8 +280,7 @@ void Measurements::useAsAntenna() {
          QStringLiteral("\u0393 = ") + ComplexText(gamma));
     return;
   }
-  write(C::AntennaRe, gamma.re);
-  write(C::AntennaIm, gamma.im);
+  panels_.comparison.setAntenna(gamma);
 }
 
 void Measurements::useAsTuner() {
@@ -310,19 +293,7 @@ void Measurements::useAsTuner() {
     return;  // active data with no finite S on 50 ohm; the window shows its values as "-"
   }
   const auto i = static_cast<std::size_t>(opened->chosen);
-  write(C::S11Re, on50->s11[i].re);
-  write(C::S11Im, on50->s11[i].im);
-  write(C::S21Re, on50->s21[i].re);
-  write(C::S21Im, on50->s21[i].im);
-  write(C::S22Re, on50->s22[i].re);
-  write(C::S22Im, on50->s22[i].im);
-  // Leaving an S21 field copies it into S12: leave it now, before S12 is written.
-  QWidget* focus = window_->focusWidget();
-  if (focus == controls_.widget(C::S21Re) || focus == controls_.widget(C::S21Im)) {
-    controls_.widget(C::S12Re)->setFocus(Qt::OtherFocusReason);
-  }
-  write(C::S12Re, on50->s12[i].re);
-  write(C::S12Im, on50->s12[i].im);
+  panels_.comparison.setTuner({on50->s11[i], on50->s21[i], on50->s12[i], on50->s22[i]});
 }
 
 }  // namespace tolvar::app

@@ -6,15 +6,17 @@
 #include <optional>
 
 #include "app/chart/chart_source.h"
-#include "app/controls/controls.h"
 #include "calc/measurement/touchstone.h"
 
 class QAction;
+class QWidget;
 
 namespace tolvar::app {
 
+class ComparisonPanel;
 class LinePanel;
 class MeasurementWindow;
+class SwrPanel;
 struct Message;
 
 // The measurements opened last, one 1-port (an antenna, a load) and one
@@ -23,8 +25,8 @@ struct Message;
 // widget, or the command line. A file that cannot be read gets a box naming
 // it, the line and the fault, and changes nothing. The last one opened shows
 // in the measurement window, whose actions put its values at the chosen
-// frequency into the panels' entries, written as typing would.
-class Measurements : public QObject, public ChartSource {
+// frequency into the panels through the panels' own methods.
+class Measurements : public ChartSource {
   Q_OBJECT
 
  public:
@@ -34,7 +36,13 @@ class Measurements : public QObject, public ChartSource {
     int chosen = 0;  // the index of the chosen frequency
   };
 
-  Measurements(QWidget* window, const Controls& controls, LinePanel& line);
+  // The panels the measurement's values go into.
+  struct Panels {
+    SwrPanel& swr;
+    ComparisonPanel& comparison;
+    LinePanel& line;
+  };
+  Measurements(QWidget* window, Panels panels);
 
   // Opens a Touchstone file; false, after its box, when it cannot be read.
   bool open(const QString& path);
@@ -49,6 +57,10 @@ class Measurements : public QObject, public ChartSource {
 
   // The 1-port's trace and the 2-port's S11 and S22 traces.
   std::optional<ChartView> chartView() const override;
+
+ signals:
+  // A file has opened or another frequency has been chosen.
+  void changed();
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -69,11 +81,10 @@ class Measurements : public QObject, public ChartSource {
   // The shown 1-port's impedance at its chosen frequency, or none after a box
   // when an R entry could not take it.
   std::optional<numeric::Complex> passiveImpedance() const;
-  void write(Control field, double value) const;
+  void announce();
 
   QWidget* window_;
-  const Controls& controls_;
-  LinePanel& line_;
+  Panels panels_;
   std::optional<Opened> onePort_;
   std::optional<Opened> twoPort_;
   int shownPorts_ = 0;  // which of the two the window shows

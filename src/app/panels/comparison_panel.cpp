@@ -3,8 +3,10 @@
 #include <QAbstractButton>
 
 #include "app/controls/event_filters.h"
+#include "app/controls/fields.h"
 #include "app/layout/layout.h"
 #include "calc/compare/compare.h"
+#include "numeric/fault.h"
 #include "numeric/smith.h"
 
 namespace tolvar::app {
@@ -15,7 +17,7 @@ using C = Control;
 
 }  // namespace
 
-ComparisonPanel::ComparisonPanel(QWidget* window, const Controls& controls, FocusHandlers& focus,
+ComparisonPanel::ComparisonPanel(QWidget* window, const Controls& controls,
                                  ButtonPresses& presses)
     : Panel(window, controls), presses_(presses) {
   connect(controls_.button(C::CompareVoltagesButton), &QAbstractButton::clicked, this,
@@ -26,17 +28,52 @@ ComparisonPanel::ComparisonPanel(QWidget* window, const Controls& controls, Focu
           &ComparisonPanel::computeTunerLoss);
 
   // Leaving an S-parameter field (only a move between the window's own controls).
-  focus.onLost(controls_.widget(C::AntennaRe), [this](Qt::FocusReason reason) {
-    checkAntennaPart(C::AntennaRe, kAntennaRealOutOfRange, reason);
-  });
-  focus.onLost(controls_.widget(C::AntennaIm), [this](Qt::FocusReason reason) {
-    checkAntennaPart(C::AntennaIm, kAntennaImaginaryOutOfRange, reason);
-  });
+  connect(controls_.field(C::AntennaRe), &EntryField::focusLeft, this,
+          [this](Qt::FocusReason reason) {
+            checkAntennaPart(C::AntennaRe, kAntennaRealOutOfRange, reason);
+          });
+  connect(controls_.field(C::AntennaIm), &EntryField::focusLeft, this,
+          [this](Qt::FocusReason reason) {
+            checkAntennaPart(C::AntennaIm, kAntennaImaginaryOutOfRange, reason);
+          });
   // S21 as measured is also S12 until the user types another one.
-  focus.onLost(controls_.widget(C::S21Re),
-               [this](Qt::FocusReason) { controls_.setText(C::S12Re, controls_.text(C::S21Re)); });
-  focus.onLost(controls_.widget(C::S21Im),
-               [this](Qt::FocusReason) { controls_.setText(C::S12Im, controls_.text(C::S21Im)); });
+  connect(controls_.field(C::S21Re), &EntryField::focusLeft, this,
+          [this] { controls_.setText(C::S12Re, controls_.text(C::S21Re)); });
+  connect(controls_.field(C::S21Im), &EntryField::focusLeft, this,
+          [this] { controls_.setText(C::S12Im, controls_.text(C::S21Im)); });
+  for (const Control part : {C::AntennaRe, C::AntennaIm}) {
+    connect(controls_.field(part), &QLineEdit::textChanged, this,
+            &ComparisonPanel::antennaChanged);
+  }
+}
+
+std::optional<numeric::Complex> ComparisonPanel::typedAntenna() const {
+  try {
+    return controls_.value(C::AntennaRe, C::AntennaIm);
+  } catch (const numeric::ArithmeticFault&) {
+    return std::nullopt;  // a number too large for a double
+  }
+}
+
+void ComparisonPanel::setAntenna(numeric::Complex gamma) {
+  writeEntry(C::AntennaRe, gamma.re);
+  writeEntry(C::AntennaIm, gamma.im);
+}
+
+void ComparisonPanel::setTuner(const TunerS& s) {
+  writeEntry(C::S11Re, s.s11.re);
+  writeEntry(C::S11Im, s.s11.im);
+  writeEntry(C::S21Re, s.s21.re);
+  writeEntry(C::S21Im, s.s21.im);
+  writeEntry(C::S22Re, s.s22.re);
+  writeEntry(C::S22Im, s.s22.im);
+  // Leaving an S21 field copies it into S12: leave it now, before S12 is written.
+  QWidget* focus = window()->focusWidget();
+  if (focus == controls_.widget(C::S21Re) || focus == controls_.widget(C::S21Im)) {
+    controls_.widget(C::S12Re)->setFocus(Qt::OtherFocusReason);
+  }
+  writeEntry(C::S12Re, s.s12.re);
+  writeEntry(C::S12Im, s.s12.im);
 }
 
 std::optional<Panel::ChartView> ComparisonPanel::chartView() const {
@@ -74,8 +111,7 @@ void ComparisonPanel::checkAntennaPart(Control field, const Message& outOfRange,
   run(C::ComparisonResult, [&] {
     if (!calc::tuner::IsAntennaPartInRange(controls_.value(field))) {
       // The box comes first; the button press that took the focus away is dropped.
-      presses_.cancel(reason);
-      warn(outOfRange);
+      presses_.cancelWithBox(reason, [&] { warn(outOfRange); });
       if (!calc::tuner::IsAntennaPartInRange(controls_.value(field))) {
         controls_.setText(field, QString());
       }
@@ -83,21 +119,22 @@ void ComparisonPanel::checkAntennaPart(Control field, const Message& outOfRange,
   });
 }
 
-void ComparisonPanel::checkResistances() const {
-  replaceZero(C::InputR, kZeroInputResistance);
-  replaceZero(C::OutputR, kZeroOutputResistance);
+ComparisonPanel::Sides ComparisonPanel::readResistances() const {
+  const double inputR =
+      replacedZero(C::InputR, controls_.value(C::InputR), kZeroInputResistance);
+  const double outputR =
+      replacedZero(C::OutputR, controls_.value(C::OutputR), kZeroOutputResistance);
+  return {{inputR, controls_.value(C::InputX)}, {outputR, controls_.value(C::OutputX)}};
 }
 
 void ComparisonPanel::compareVoltages() {
   tunerWroteLast_ = false;
   run(C::ComparisonResult, [&] {
     empty(LayoutRow(C::CompareVoltagesButton).clears);
-    checkResistances();
-    const calc::compare::Side in{controls_.value(C::InputR, C::InputX),
-                                 controls_.value(C::InputVoltage),
+    const Sides z = readResistances();
+    const calc::compare::Side in{z.input, controls_.value(C::InputVoltage),
                                  voltageKind(C::InputVoltsPeakToPeak, C::InputVoltsPeak)};
-    const calc::compare::Side out{controls_.value(C::OutputR, C::OutputX),
-                                  controls_.value(C::OutputVoltage),
+    const calc::compare::Side out{z.output, controls_.value(C::OutputVoltage),
                                   voltageKind(C::OutputVoltsPeakToPeak, C::OutputVoltsPeak)};
     controls_.writeResult(
         C::ComparisonResult,
@@ -109,11 +146,9 @@ void ComparisonPanel::compareCurrents() {
   tunerWroteLast_ = false;
   run(C::ComparisonResult, [&] {
     empty(LayoutRow(C::CompareCurrentsButton).clears);
-    checkResistances();
-    const calc::compare::Side in{controls_.value(C::InputR, C::InputX),
-                                 controls_.value(C::InputCurrent)};
-    const calc::compare::Side out{controls_.value(C::OutputR, C::OutputX),
-                                  controls_.value(C::OutputCurrent)};
+    const Sides z = readResistances();
+    const calc::compare::Side in{z.input, controls_.value(C::InputCurrent)};
+    const calc::compare::Side out{z.output, controls_.value(C::OutputCurrent)};
     controls_.writeResult(
         C::ComparisonResult,
         ToQString(calc::compare::ComparisonText(calc::compare::CompareCurrents(in, out))));

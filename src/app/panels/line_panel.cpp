@@ -1,18 +1,18 @@
 #include "app/panels/line_panel.h"
 
 #include <QAbstractButton>
-#include <QComboBox>
 #include <QLineEdit>
 #include <QRadioButton>
-#include <QScrollBar>
+#include <QStringList>
 #include <algorithm>
 #include <cmath>
 
-#include "app/controls/event_filters.h"
+#include "app/controls/build.h"
+#include "app/controls/fields.h"
+#include "app/controls/shift_bar.h"
 #include "app/layout/layout.h"
 #include "calc/line/cable_catalogue.h"
 #include "calc/line/line.h"
-#include "numeric/entry_value.h"
 #include "numeric/fault.h"
 #include "numeric/format.h"
 
@@ -22,10 +22,6 @@ namespace {
 
 using C = Control;
 using calc::line::kShiftSteps;
-
-const calc::line::Cable& CatalogueEntry(std::int16_t index) {
-  return calc::line::CableCatalogue().at(static_cast<std::size_t>(index));
-}
 
 // Enough points along the path that it reads as a smooth spiral: one for
 // every 5 degrees that Gamma turns, within bounds that keep a bar event quick.
@@ -46,30 +42,49 @@ QString Formatted(double value, int decimals) {
 constexpr int kTowardsAntennaStart = kShiftSteps;
 constexpr int kTowardsTransmitterStart = 1;
 
+QStringList CableNames() {
+  QStringList names;
+  for (const auto& cable : calc::line::CableCatalogue()) {
+    names << ToQString(cable.name);
+  }
+  return names;
+}
+
+QStringList CycleNumbers() {
+  QStringList numbers;
+  for (int n = 1; n <= calc::line::kMaxCycles; ++n) {
+    numbers << QString::number(n);
+  }
+  return numbers;
+}
+
 }  // namespace
 
-LinePanel::LinePanel(QWidget* window, const Controls& controls, FocusHandlers& focus)
-    : Panel(window, controls) {
-  QComboBox* cable = controls_.comboBox(C::CableBox);
-  QComboBox* cycles = controls_.comboBox(C::CyclesBox);
-  QScrollBar* bar = controls_.scrollBar(C::ShiftBar);
+LinePanel::LinePanel(QWidget* window, const Controls& controls) : Panel(window, controls) {
+  ListBox* cable = controls_.listBox(C::CableBox);
+  ListBox* cycles = controls_.listBox(C::CyclesBox);
+  ShiftBar* bar = controls_.shiftBar(C::ShiftBar);
+  SetListItems(cable, CableNames());
+  SetListItems(cycles, CycleNumbers());
+  bar->setRange(0, kShiftSteps);
+
   connect(cable, &QComboBox::editTextChanged, this, [this] { refresh(false); });
-  focus.onLost(cable, [this](Qt::FocusReason) { refresh(false); });
+  connect(cable, &ListBox::focusLeft, this, [this] { refresh(false); });
   // A new cycle count only refreshes; the next run of the line computation reads it.
   connect(cycles, &QComboBox::currentTextChanged, this, [this] { refresh(true); });
-  focus.onLost(cycles, [this](Qt::FocusReason) { refresh(true); });
+  connect(cycles, &ListBox::focusLeft, this, [this] { refresh(true); });
   connect(controls_.option(C::AutoLineData), &QRadioButton::clicked, this,
           &LinePanel::chooseAutoMode);
   connect(controls_.option(C::ManualLineData), &QRadioButton::clicked, this,
           &LinePanel::chooseManualMode);
   for (const Control field : {C::VelocityFactor, C::Frequency}) {
-    focus.onLost(controls_.widget(field),
-                 [this, field](Qt::FocusReason) { refreshAfterLeaving(field); });
+    connect(controls_.field(field), &EntryField::focusLeft, this,
+            [this, field] { refreshAfterLeaving(field); });
   }
 
   connect(bar, &QScrollBar::valueChanged, this, &LinePanel::shiftEvent);
-  focus.onGained(bar, [this](Qt::FocusReason) { shiftEvent(); });
-  focus.onLost(bar, [this](Qt::FocusReason) { shiftEvent(); });
+  connect(bar, &ShiftBar::focusEntered, this, &LinePanel::shiftEvent);
+  connect(bar, &ShiftBar::focusLeft, this, &LinePanel::shiftEvent);
   // A direction click runs the computation only when the bar really moves.
   connect(controls_.option(C::TowardsAntenna), &QRadioButton::clicked, bar,
           [bar] { bar->setValue(kTowardsAntennaStart); });
@@ -77,25 +92,18 @@ LinePanel::LinePanel(QWidget* window, const Controls& controls, FocusHandlers& f
           [bar] { bar->setValue(kTowardsTransmitterStart); });
   connect(controls_.button(C::SwapPowerButton), &QAbstractButton::clicked, this,
           &LinePanel::swapPower);
-}
 
-bool LinePanel::manualLineData() const { return controls_.selected(C::ManualLineData); }
-
-void LinePanel::lookUpCable() {
-  // A name that is not in the catalogue keeps the previous cable.
-  const int found =
-      calc::line::FindCable(controls_.comboBox(C::CableBox)->currentText().toStdString());
-  if (found >= 0) {
-    cable_ = static_cast<std::int16_t>(found);
+  // What a sweep along the line reads.
+  connect(bar, &QScrollBar::valueChanged, this, &LinePanel::lineChanged);
+  for (const Control option :
+       {C::TowardsAntenna, C::TowardsTransmitter, C::AutoLineData, C::ManualLineData}) {
+    connect(controls_.option(option), &QRadioButton::clicked, this, &LinePanel::lineChanged);
   }
-}
-
-LinePanel::LineData LinePanel::loadLineData() const {
-  if (manualLineData()) {
-    return {controls_.value(C::LineZ), controls_.value(C::VelocityFactor)};
+  connect(cable, &QComboBox::editTextChanged, this, &LinePanel::lineChanged);
+  connect(cycles, &QComboBox::currentTextChanged, this, &LinePanel::lineChanged);
+  for (const Control entry : {C::Frequency, C::LineZ, C::VelocityFactor, C::LineLoss, C::RtxZ}) {
+    connect(controls_.entry(entry), &QLineEdit::textChanged, this, &LinePanel::lineChanged);
   }
-  const calc::line::Cable& cable = CatalogueEntry(cable_);
-  return {cable.impedanceOhm(), cable.velocityFactor()};
 }
 
 void LinePanel::showCatalogueData(const LineData& data) {
@@ -107,15 +115,13 @@ void LinePanel::showCatalogueData(const LineData& data) {
   // The loss at the frequency on screen; a negative one (pasted) has none.
   const double mhz = controls_.value(C::Frequency);
   if (mhz >= 0) {
-    controls_.setText(
-        C::LineLoss,
-        ToQString(calc::line::LossText(calc::line::LossDbPer100m(CatalogueEntry(cable_), mhz))));
+    controls_.setText(C::LineLoss,
+                      ToQString(calc::line::LossText(calc::line::LossDbPer100m(cable(), mhz))));
   }
 }
 
-void LinePanel::showHalfWaveRange(double velocityFactor) {
-  const auto range =
-      calc::line::HalfWaveRange(cycles_, velocityFactor, controls_.value(C::Frequency));
+void LinePanel::showHalfWaveRange(double velocityFactor, double mhz) {
+  const auto range = calc::line::HalfWaveRange(cycle_, velocityFactor, mhz);
   if (range) {  // a frequency of 0 has no range: the previous one stays
     controls_.setText(C::HalfWaveRange, ToQString(*range));
   }
@@ -128,7 +134,7 @@ void LinePanel::refresh(bool showRange) {
     const LineData data = loadLineData();
     showCatalogueData(data);
     if (showRange) {
-      showHalfWaveRange(data.velocityFactor);
+      showHalfWaveRange(data.velocityFactor, controls_.value(C::Frequency));
     }
   });
 }
@@ -138,45 +144,19 @@ void LinePanel::refreshAfterLeaving(Control field) {
     controls_.setText(C::LineResult, QString());
     controls_.makeBold(C::LineResult);
     lookUpCable();
-    showHalfWaveRange(loadLineData().velocityFactor);
-    if (field == C::Frequency && calc::line::FrequencyUnreliable(controls_.value(C::Frequency))) {
+    const double mhz = controls_.value(C::Frequency);
+    showHalfWaveRange(loadLineData().velocityFactor, mhz);
+    if (field == C::Frequency && calc::line::FrequencyUnreliable(mhz)) {
       controls_.widget(C::UnreliableNote)->show();
     }
   });
 }
 
-void LinePanel::frequencyWritten() { refreshAfterLeaving(C::Frequency); }
-
-std::optional<calc::sweep::SweptLine> LinePanel::sweptLine() const {
-  try {
-    const bool manual = manualLineData();
-    const int named =
-        calc::line::FindCable(controls_.comboBox(C::CableBox)->currentText().toStdString());
-    const calc::line::Cable& cable =
-        CatalogueEntry(named >= 0 ? static_cast<std::int16_t>(named) : cable_);
-    calc::sweep::SweptLine swept;
-    calc::line::LineEntries& e = swept.panel;
-    const LineData data =
-        manual ? loadLineData() : LineData{cable.impedanceOhm(), cable.velocityFactor()};
-    e.lineZ = data.z;
-    e.velocityFactor = data.velocityFactor;
-    e.rtxZ = controls_.value(C::RtxZ);
-    e.mhz = controls_.value(C::Frequency);
-    e.cycles =
-        numeric::ReadEntryValue(controls_.comboBox(C::CyclesBox)->currentText().toStdString());
-    e.slider = controls_.scrollBar(C::ShiftBar)->value();
-    e.direction = controls_.selected(C::TowardsAntenna) ? calc::line::Direction::TowardsAntenna
-                                                        : calc::line::Direction::TowardsTransmitter;
-    e.lossPer100m = manual ? controls_.value(C::LineLoss) : calc::line::LossDbPer100m(cable, e.mhz);
-    swept.cable = manual ? nullptr : &cable;
-    if (!(e.mhz > 0) || !(e.velocityFactor > 0) || !(e.lineZ > 0) || !(e.rtxZ > 0)) {
-      return std::nullopt;  // the line computation would warn about these first
-    }
-    swept.lengthM = calc::sweep::LengthM(e);
-    return swept;
-  } catch (const numeric::ArithmeticFault&) {
-    return std::nullopt;  // an entry too large for a double
-  }
+void LinePanel::setLineStart(numeric::Complex z, double mhz) {
+  writeEntry(C::StartR, z.re);
+  writeEntry(C::StartX, z.im);
+  writeEntry(C::Frequency, mhz);
+  refreshAfterLeaving(C::Frequency);
 }
 
 void LinePanel::chooseAutoMode() {
@@ -207,76 +187,38 @@ void LinePanel::shiftEvent() {
   computeLine();
 }
 
-void LinePanel::checkZeroEntries(bool manual) const {
-  replaceZero(C::StartR, kZeroResistance);
-  if (manual) {
-    replaceZero(C::LineZ, kZeroLineImpedance);
-  }
-  replaceZero(C::RtxZ, kZeroRtxImpedance);
-  if (manual) {
-    replaceZero(C::VelocityFactor, kZeroVelocityFactor);
-  }
-  replaceZero(C::Frequency, kZeroFrequency);
-  replaceZero(C::LinePower, kZeroPower);
-}
-
-calc::line::LineEntries LinePanel::readEntries(bool manual, std::optional<double> swappedPowerW) {
-  calc::line::LineEntries e{};
-  e.zAtStart = controls_.value(C::LineZ);  // before the catalogue rewrites it
-  e.start = controls_.value(C::StartR, C::StartX);
-  e.rtxZ = controls_.value(C::RtxZ);
-  const LineData data = loadLineData();
-  if (manual) {
-    e.lossPer100m = controls_.value(C::LineLoss);
-  } else {
-    controls_.setText(C::LineZ, Formatted(data.z, 1));
-    controls_.setText(C::VelocityFactor, Formatted(data.velocityFactor, 3));
-  }
-  e.lineZ = data.z;
-  e.velocityFactor = data.velocityFactor;
-  e.mhz = controls_.value(C::Frequency);
-  // A swap runs with the unrounded swapped power, not the field's one decimal.
-  e.power = swappedPowerW ? *swappedPowerW : controls_.value(C::LinePower);
-  cycles_ = numeric::ReadEntryValue(controls_.comboBox(C::CyclesBox)->currentText().toStdString());
-  e.cycles = cycles_;
-  e.slider = controls_.scrollBar(C::ShiftBar)->value();
-  e.direction = controls_.selected(C::TowardsAntenna) ? calc::line::Direction::TowardsAntenna
-                                                      : calc::line::Direction::TowardsTransmitter;
-  return e;
-}
-
 void LinePanel::computeLine(std::optional<double> swappedPowerW) {
   lastRunComplete_ = false;
   run(C::LineResult, [&] {
     controls_.makeBold(C::LineResult);
     lookUpCable();
-    const bool manual = manualLineData();
-    checkZeroEntries(manual);
-    calc::line::LineEntries e = readEntries(manual, swappedPowerW);
-
-    const calc::line::StartPoint start = calc::line::FindStartPoint(e, lastPhaseDeg_);
-    lastPhaseDeg_ = start.phaseDeg;
-    controls_.widget(C::UnreliableNote)->setVisible(start.unreliable);
-    if (!manual) {
-      e.lossPer100m = calc::line::LossDbPer100m(CatalogueEntry(cable_), e.mhz);
+    const calc::line::LineEntries entries = readEntries(swappedPowerW);
+    if (!manualLineData()) {
+      // The line data the run computes with, as the catalogue gives it.
+      controls_.setText(C::LineZ, Formatted(entries.lineZ, 1));
+      controls_.setText(C::VelocityFactor, Formatted(entries.velocityFactor, 3));
     }
-    e.zNow = controls_.value(C::LineZ);
-    const auto outcome = calc::line::ComputeLine(e, start);
-    const QString text = ToQString(calc::line::LineResultText(outcome));
-    const auto* figures = calc::FiguresOf(outcome);
-    lastFarPowerW_ = figures != nullptr ? figures->far.powerW : 0;
-    showHalfWaveRange(e.velocityFactor);
-    if (!manual) {
-      controls_.setText(C::LineLoss, ToQString(calc::line::LossText(e.lossPer100m)));
-    }
-    lastRunComplete_ = figures != nullptr;
-    if (figures != nullptr) {
-      charted_ = e;
-      chartedStart_ = start;
-      chartedFigures_ = *figures;
-    }
-    writeChartedResult(C::LineResult, text, figures != nullptr);
+    writeRun(entries, calc::line::RunLine(entries, lastPhaseDeg_));
   });
+}
+
+void LinePanel::writeRun(const calc::line::LineEntries& entries, const calc::line::LineRun& run) {
+  lastPhaseDeg_ = run.start.phaseDeg;
+  controls_.widget(C::UnreliableNote)->setVisible(run.start.unreliable);
+  const auto* figures = calc::FiguresOf(run.outcome);
+  lastFarPowerW_ = figures != nullptr ? figures->far.powerW : 0;
+  showHalfWaveRange(entries.velocityFactor, entries.mhz);
+  if (!manualLineData()) {
+    controls_.setText(C::LineLoss, ToQString(calc::line::LossText(entries.lossPer100m)));
+  }
+  lastRunComplete_ = figures != nullptr;
+  if (figures != nullptr) {
+    charted_ = entries;
+    chartedStart_ = run.start;
+    chartedFigures_ = *figures;
+  }
+  writeChartedResult(C::LineResult, ToQString(calc::line::LineResultText(run.outcome)),
+                     figures != nullptr);
 }
 
 std::optional<Panel::ChartView> LinePanel::chartView() const {

@@ -10,28 +10,34 @@
 
 namespace tolvar::app {
 
-class FocusHandlers;
-
 // The transmission-line panel: the refresh of the shown line data, the shift
 // controls that run the line computation, and the power swap.
 class LinePanel : public Panel {
   Q_OBJECT
 
  public:
-  LinePanel(QWidget* window, const Controls& controls, FocusHandlers& focus);
+  explicit LinePanel(QWidget* window, const Controls& controls);
 
   // Against the line's impedance: the start point, the far point of the last
   // run and the path between them along the line.
   std::optional<ChartView> chartView() const override;
-  // What leaving the frequency field does, after a write into it that no one
-  // typed (a measurement's frequency).
-  void frequencyWritten();
+
+  // Puts an impedance [ohm] and its frequency [MHz] into the start point's
+  // entries as typed, then shows the half-wave range as leaving the
+  // frequency field does.
+  void setLineStart(numeric::Complex z, double mhz);
+  // The frequency entry's value [MHz]; none while it is too large to read.
+  std::optional<double> frequencyMhz() const;
 
   // The line the panel's entries describe now, for a sweep along it: its
   // impedance, velocity factor, loss (the cable's model, or the typed loss at
   // the panel's MHz), direction, and the length its shift and MHz give. None
   // while an entry it needs is 0 or too large to read.
   std::optional<calc::sweep::SweptLine> sweptLine() const;
+
+ signals:
+  // An entry or choice that sweptLine() reads has changed.
+  void lineChanged();
 
  private:
   // The line's impedance [ohm] and velocity factor, from the catalogue or as typed.
@@ -53,15 +59,19 @@ class LinePanel : public Panel {
 
   bool manualLineData() const;
   void lookUpCable();
+  const calc::line::Cable& cable() const;
   LineData loadLineData() const;
+  calc::line::Shift readShift() const;
   void showCatalogueData(const LineData& data);
-  void showHalfWaveRange(double velocityFactor);
-  void checkZeroEntries(bool manual) const;
-  calc::line::LineEntries readEntries(bool manual, std::optional<double> swappedPowerW);
+  void showHalfWaveRange(double velocityFactor, double mhz);
+  // The entries of a run, each read once, with the zero checks' boxes; a swap
+  // runs with the unrounded swapped power, not the field's one decimal.
+  calc::line::LineEntries readEntries(std::optional<double> swappedPowerW);
+  void writeRun(const calc::line::LineEntries& entries, const calc::line::LineRun& run);
 
   // Kept between events.
   std::int16_t cable_ = 0;        // catalogue index of the current cable
-  double cycles_ = 1;             // the half-wave cycle that the last run read
+  int cycle_ = 1;                 // the half-wave cycle that the last run read
   double lastPhaseDeg_ = 0;       // the start point's phase of the last run
   double lastFarPowerW_ = 0;      // the far-point power of the last run
   bool lastRunComplete_ = false;  // the last run ended with a four-line result

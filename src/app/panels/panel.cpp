@@ -1,30 +1,35 @@
 #include "app/panels/panel.h"
 
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPlainTextEdit>
 
+#include "app/controls/warning.h"
 #include "app/layout/messages.h"
+#include "numeric/entry_value.h"
 #include "numeric/fault.h"
 #include "numeric/format.h"
 
 namespace tolvar::app {
 
 Panel::Panel(QWidget* window, const Controls& controls)
-    : QObject(window), controls_(controls), window_(window) {}
+    : ChartSource(window), controls_(controls), window_(window) {}
 
-void Panel::warn(const Message& message) const {
-  QMessageBox box(QMessageBox::Warning, ToQString(message.title), ToQString(message.text),
-                  QMessageBox::Ok, window_);
-  box.exec();
+void Panel::warn(const Message& message) const { ShowWarning(window_, message); }
+
+double Panel::replacedZero(Control entry, double typed, const Message& message) const {
+  if (typed != 0) {
+    return typed;
+  }
+  warn(message);
+  controls_.setText(entry, ToQString(kZeroReplacement));
+  return numeric::ReadEntryValue(kZeroReplacement);
 }
 
-void Panel::replaceZero(Control entry, const Message& message) const {
-  if (controls_.value(entry) == 0) {
-    warn(message);
-    if (controls_.value(entry) == 0) {
-      controls_.setText(entry, ToQString(kZeroReplacement));
-    }
+void Panel::writeEntry(Control entry, double value) const {
+  const QString text = ToQString(numeric::ShortestText(value));
+  controls_.setText(entry, text);
+  if (!text.contains(QLatin1Char('e'))) {
+    controls_.entry(entry)->setCursorPosition(0);
   }
 }
 
@@ -68,7 +73,7 @@ void Panel::writeChartedResult(Control result, const QString& text, bool charted
             [this, field] {
               if (!writing_ && !charted_.isEmpty() && FieldText(field) != charted_) {
                 charted_.clear();
-                chartChanged();
+                emit chartChanged();
               }
             });
   }
@@ -76,7 +81,7 @@ void Panel::writeChartedResult(Control result, const QString& text, bool charted
   controls_.writeResult(result, text);
   writing_ = false;
   charted_ = FieldText(field);
-  chartChanged();
+  emit chartChanged();
 }
 
 }  // namespace tolvar::app

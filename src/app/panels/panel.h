@@ -1,11 +1,9 @@
 #pragma once
 
-#include <QObject>
 #include <QString>
 #include <functional>
 #include <optional>
 #include <span>
-#include <vector>
 
 #include "app/chart/chart_source.h"
 #include "app/controls/controls.h"
@@ -17,8 +15,10 @@ class QWidget;
 namespace tolvar::app {
 
 // What the handlers of every panel share: the window's controls, its warning
-// boxes and the way a handler runs.
-class Panel : public QObject, public ChartSource {
+// boxes and the way a handler runs. A handler reads its entries once, calls
+// its calculator once and writes what it found once; other rooms change a
+// panel only through its own methods.
+class Panel : public ChartSource {
   Q_OBJECT
 
  public:
@@ -34,11 +34,18 @@ class Panel : public QObject, public ChartSource {
  protected:
   Panel(QWidget* window, const Controls& controls);
 
+  QWidget* window() const { return window_; }
   // A modal warning box with an exclamation icon and one OK button.
   void warn(const Message& message) const;
-  // Warns about an entry of exactly 0 and writes kZeroReplacement into it
-  // (unless the user changed it meanwhile); the handler goes on.
-  void replaceZero(Control entry, const Message& message) const;
+  // The value an entry read as `typed` goes on with: an entry of exactly 0
+  // gets the warning box and kZeroReplacement, written into the field as if
+  // typed, and the computation goes on with that.
+  double replacedZero(Control entry, double typed, const Message& message) const;
+  // Writes a value into an entry as typing would (its dependent results
+  // empty), in the fewest digits that read back to it. A narrow field shows
+  // the start of a long number, or the end of one with an exponent, so that
+  // no digits read as another value.
+  void writeEntry(Control entry, double value) const;
   // The voltage the option buttons name: peak-to-peak, peak, else RMS.
   numeric::VoltageKind voltageKind(Control peakToPeak, Control peak) const;
   // Empties the fields, in this order.

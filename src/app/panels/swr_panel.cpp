@@ -39,15 +39,24 @@ std::optional<Panel::ChartView> SwrPanel::chartView() const {
   return ChartView{load_.reference, {load}};
 }
 
-void SwrPanel::checkMeasuredResistance() const { replaceZero(C::MeasuredR, kZeroResistance); }
+void SwrPanel::setLoad(numeric::Complex z) {
+  writeEntry(C::MeasuredR, z.re);
+  writeEntry(C::MeasuredX, z.im);
+}
+
+numeric::Complex SwrPanel::readLoad() const {
+  const double r = replacedZero(C::MeasuredR, controls_.value(C::MeasuredR), kZeroResistance);
+  return {r, controls_.value(C::MeasuredX)};
+}
 
 void SwrPanel::computeSwr() {
   run(C::SwrResult, [&] {
-    replaceZero(C::ReferenceR, kZeroReferenceResistance);
-    checkMeasuredResistance();
-    const calc::swr::SwrEntries entries{controls_.value(C::MeasuredR, C::MeasuredX),
-                                        controls_.value(C::ReferenceR, C::ReferenceX),
-                                        controls_.value(C::ForwardPower)};
+    calc::swr::SwrEntries entries{controls_.value(C::MeasuredR, C::MeasuredX),
+                                  controls_.value(C::ReferenceR, C::ReferenceX),
+                                  controls_.value(C::ForwardPower)};
+    entries.reference.re =
+        replacedZero(C::ReferenceR, entries.reference.re, kZeroReferenceResistance);
+    entries.load.re = replacedZero(C::MeasuredR, entries.load.re, kZeroResistance);
     const auto outcome = calc::swr::ComputeSwr(entries);
     const QString text = ToQString(calc::swr::SwrText(outcome));
     const auto* figures = calc::FiguresOf(outcome);
@@ -69,32 +78,29 @@ void SwrPanel::writeConversion(Control result,
 
 void SwrPanel::computePowerFromVoltage() {
   run(C::PowerFromVoltageResult, [&] {
-    checkMeasuredResistance();
+    const numeric::Complex load = readLoad();
     writeConversion(C::PowerFromVoltageResult,
-                    calc::swr::PowerFromVoltage(controls_.value(C::MeasuredR, C::MeasuredX),
-                                                controls_.value(C::Voltage),
+                    calc::swr::PowerFromVoltage(load, controls_.value(C::Voltage),
                                                 voltageKind(C::VoltsPeakToPeak, C::VoltsPeak)));
   });
 }
 
 void SwrPanel::computeVoltageFromPower() {
   run(C::VoltageFromPowerResult, [&] {
-    checkMeasuredResistance();
+    const numeric::Complex load = readLoad();
     const auto unit =
         controls_.selected(C::PowerInDbm) ? calc::swr::PowerUnit::Dbm : calc::swr::PowerUnit::Watt;
     writeConversion(C::VoltageFromPowerResult,
-                    calc::swr::VoltageFromPower(controls_.value(C::MeasuredR, C::MeasuredX),
-                                                controls_.value(C::Power), unit));
+                    calc::swr::VoltageFromPower(load, controls_.value(C::Power), unit));
   });
 }
 
 void SwrPanel::computePowerFromCurrent() {
   run(C::PowerFromCurrentResult, [&] {
-    // Without this check an empty resistance would divide 0 by 0.
-    checkMeasuredResistance();
+    // Without the zero check an empty resistance would divide 0 by 0.
+    const numeric::Complex load = readLoad();
     writeConversion(C::PowerFromCurrentResult,
-                    calc::swr::PowerFromCurrent(controls_.value(C::MeasuredR, C::MeasuredX),
-                                                controls_.value(C::Current)));
+                    calc::swr::PowerFromCurrent(load, controls_.value(C::Current)));
   });
 }
 

@@ -17,6 +17,8 @@ class SwrPanel : public Panel {
 
   // The load against the reference, with its SWR circle.
   std::optional<ChartView> chartView() const override;
+  // Puts a load [ohm] into the R and X entries, as typed.
+  void setLoad(numeric::Complex z);
 
  private:
   void computeSwr();
@@ -24,7 +26,8 @@ class SwrPanel : public Panel {
   void computeVoltageFromPower();
   void computePowerFromCurrent();
 
-  void checkMeasuredResistance() const;
+  // The load the conversions use: its R with the zero check.
+  numeric::Complex readLoad() const;
   template <typename Figures>
   void writeConversion(Control result, const calc::swr::Conversion<Figures>& conversion) const;
 

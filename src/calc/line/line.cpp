@@ -98,13 +98,13 @@ void SetShift(StartPoint& s, double shiftDeg) {
 // and 0, not both 0.
 double ShownShiftAngle(const LineEntries& e, const StartPoint& s) {
   double angle = s.phaseTurnDeg / 2;
-  if (e.slider == kShiftSteps) {
+  if (e.shift.quarterDegrees == kShiftSteps) {
     angle = angle - kEndNudgeDeg;
   }
-  if (e.slider == 0) {
+  if (e.shift.quarterDegrees == 0) {
     angle = kEndNudgeDeg;
   }
-  if (e.direction == Direction::TowardsAntenna) {
+  if (e.shift.direction == Direction::TowardsAntenna) {
     angle = 180 - angle;
   }
   return angle - std::floor(angle / 180) * 180;
@@ -114,7 +114,7 @@ double ShownShiftAngle(const LineEntries& e, const StartPoint& s) {
 // impedance field's value, and the stubs of this line that cancel its Xp.
 void SetParallelEquivalent(const LineEntries& e, const StartPoint& s, LineFigures& f) {
   numeric::FaultWatch watch;
-  const double z = e.zNow;
+  const double z = e.zShownAfter;
   const double r = f.shownZ.re / z;
   const double x = f.shownZ.im / z;
   const double parallelR = (Square(x) + Square(r)) / r;
@@ -152,17 +152,19 @@ void SetFarImpedance(const LineEntries& e, FarPoint& far) {
 }  // namespace
 
 double ShiftDegrees(const LineEntries& e) {
-  if (e.direction == Direction::TowardsTransmitter) {
-    return (e.cycles - 1) * 180 + e.slider / 4.0;
+  const Shift& shift = e.shift;
+  const double cycle = shift.cycle;
+  if (shift.direction == Direction::TowardsTransmitter) {
+    return (cycle - 1) * 180 + shift.quarterDegrees / 4.0;
   }
-  return (e.slider / 4.0 - 180) - (e.cycles - 1) * 180;
+  return (shift.quarterDegrees / 4.0 - 180) - (cycle - 1) * 180;
 }
 
 StartPoint FindStartPoint(const LineEntries& e, double previousPhaseDeg) {
   numeric::FaultWatch watch;
   StartPoint s{};
-  const double startR = e.start.re / e.zAtStart;
-  const double startX = e.start.im / e.zAtStart;
+  const double startR = e.start.re / e.zShownBefore;
+  const double startX = e.start.im / e.zShownBefore;
   s.wavelengthM = kSpeedOfLight / e.mhz;
 
   s.gamma = {numeric::GammaReFromZ(startR, startX), numeric::GammaImFromZ(startR, startX)};
@@ -188,7 +190,7 @@ StartPoint ShiftedTo(const StartPoint& start, double shiftDeg) {
 
 FarPoint Propagate(const LineEntries& e, const StartPoint& s) {
   numeric::FaultWatch watch;
-  const bool towardsAntenna = e.direction == Direction::TowardsAntenna;
+  const bool towardsAntenna = e.shift.direction == Direction::TowardsAntenna;
   FarPoint far{};
 
   // Shift, matched loss and total loss over it.
@@ -235,11 +237,17 @@ Outcome<LineFigures> ComputeLine(const LineEntries& e, const StartPoint& s) {
   f.shownShiftDeg = ShownShiftAngle(e, s);
   f.lineZ = e.lineZ;
   f.rtxZ = e.rtxZ;
-  f.direction = e.direction;
+  f.direction = e.shift.direction;
   if (!f.far.found) {
     return kEntrySwrTooHigh;
   }
   return f;
+}
+
+LineRun RunLine(const LineEntries& e, double previousPhaseDeg) {
+  LineRun run{FindStartPoint(e, previousPhaseDeg), {}};
+  run.outcome = ComputeLine(e, run.start);
+  return run;
 }
 
 std::vector<Complex> LinePath(const LineEntries& e, const StartPoint& start, int samples) {
@@ -253,11 +261,12 @@ std::vector<Complex> LinePath(const LineEntries& e, const StartPoint& start, int
   return path;
 }
 
-std::optional<std::string> HalfWaveRange(double cycles, double velocityFactor, double mhz) {
+std::optional<std::string> HalfWaveRange(int cycle, double velocityFactor, double mhz) {
   if (mhz == 0) {
     return std::nullopt;
   }
   numeric::FaultWatch watch;
+  const double cycles = cycle;
   const double low = (cycles - 1) * velocityFactor * kHalfWaveMetresTimesMhz / mhz;
   const double high = cycles * velocityFactor * kHalfWaveMetresTimesMhz / mhz;
   watch.check();

@@ -32,20 +32,30 @@ enum class Direction {
   TowardsAntenna,      // the start point is on the transmitter side
 };
 
+// Where the far point lies: the bar's position in its half-wave cycle, and
+// which way along the line it moves.
+struct Shift {
+  int cycle = 1;           // the half-wave cycle the bar spans, 1 to kMaxCycles
+  int quarterDegrees = 0;  // the bar's position in that cycle, 0 to kShiftSteps
+  Direction direction = Direction::TowardsTransmitter;
+};
+
 // Everything one line computation reads, after its zero checks.
 struct LineEntries {
   Complex start{};            // impedance at the start point [ohm]
-  double zAtStart = 0;        // line impedance field when the run began [ohm]
-  double zNow = 0;            // the same field after the catalogue rewrote it [ohm]
-  double lineZ = 0;           // line impedance used by the computation [ohm]
+  double lineZ = 0;           // the line's impedance: the catalogue's, or as typed [ohm]
   double velocityFactor = 0;  //
-  double lossPer100m = 0;     // [dB / 100 m]
-  double rtxZ = 0;            // transmitter impedance [ohm]
+  double lossPer100m = 0;     // the line's loss at `mhz` [dB / 100 m]
   double mhz = 0;             // frequency [MHz]
   double power = 0;           // power at the start point [W]
-  double cycles = 0;          // the half-wave cycle the slider spans (1 to 40)
-  int slider = 0;             // 0 to kShiftSteps, quarter degrees
-  Direction direction = Direction::TowardsTransmitter;
+  double rtxZ = 0;            // the radio's impedance [ohm]
+  Shift shift{};
+  // The line impedance as its field shows it [ohm], when the run begins and
+  // once the run has shown the catalogue's data (its impedance rounded to
+  // 0.1 ohm); for typed data both are lineZ. The start point has always been
+  // normalised by the first, and the parallel equivalent given on the second.
+  double zShownBefore = 0;
+  double zShownAfter = 0;
 };
 
 // The start point's reflection coefficient (reference: the line impedance) and
@@ -110,6 +120,14 @@ struct LineFigures {
   Direction direction = Direction::TowardsTransmitter;
 };
 
+// One run of the line computation: the start point (the previous run left
+// its phase) and what the result shows. Throws ArithmeticFault.
+struct LineRun {
+  StartPoint start{};
+  Outcome<LineFigures> outcome{};
+};
+LineRun RunLine(const LineEntries& entries, double previousPhaseDeg);
+
 // The propagation and what the result shows; kNegativeLineLoss for a loss
 // below 0, kEntrySwrTooHigh when no antenna-side SWR gives the entry SWR.
 // Throws ArithmeticFault.
@@ -126,9 +144,9 @@ std::string LossText(double lossPer100m);
 // far point itself: the last one is the far point. Throws ArithmeticFault.
 std::vector<Complex> LinePath(const LineEntries& entries, const StartPoint& start, int samples);
 
-// The length range of the half-wave cycle `cycles` on the line: "low - high
+// The length range of the half-wave cycle `cycle` on the line: "low - high
 // mtrs."; none for a frequency of 0, which has no range.
-std::optional<std::string> HalfWaveRange(double cycles, double velocityFactor, double mhz);
+std::optional<std::string> HalfWaveRange(int cycle, double velocityFactor, double mhz);
 
 // True above kMaxReliableMhz.
 bool FrequencyUnreliable(double mhz);

@@ -10,7 +10,7 @@ namespace {
 using measurement::kHertzPerMegahertz;
 
 bool TowardsAntenna(const line::LineEntries& entries) {
-  return entries.direction == line::Direction::TowardsAntenna;
+  return entries.shift.direction == line::Direction::TowardsAntenna;
 }
 
 // The point carried along the line, as the line computation carries the
@@ -18,8 +18,8 @@ bool TowardsAntenna(const line::LineEntries& entries) {
 void Carry(const SweptLine& swept, LinePoint& point) {
   line::LineEntries e = swept.panel;
   e.start = point.measured;
-  e.zAtStart = e.lineZ;
-  e.zNow = e.lineZ;
+  e.zShownBefore = e.lineZ;
+  e.zShownAfter = e.lineZ;
   e.mhz = point.mhz;
   e.lossPer100m = LossDbPer100m(swept, point.mhz);
   line::StartPoint start = line::FindStartPoint(e, 0);

@@ -6,7 +6,7 @@
 #include <QValueAxis>
 
 #include "app/chart/smith_chart.h"
-#include "app/measurement/sweep_plot.h"
+#include "app/sweep/sweep_plot.h"
 #include "calc/compare/compare.h"
 #include "calc/line/line.h"
 #include "calc/measurement/touchstone.h"
@@ -196,11 +196,13 @@ void MeasurementsTest::sweepsFollowTheLineAndGoOut() {
   f.activate();
   f.window.findChild<QAction*>(QStringLiteral("actionSweepPlot"))->trigger();
   f.window.findChild<QAction*>(QStringLiteral("actionSmithChart"))->trigger();
+  QCoreApplication::processEvents();  // the sweeps follow once control is back in the event loop
   auto* plot = f.window.findChild<QWidget*>(QStringLiteral("SweepPlot"));
   QVERIFY(plot != nullptr && plot->isVisible());
   auto* tabs = plot->findChild<QTabWidget*>();
   QCOMPARE(tabs->tabText(0), QStringLiteral("SWR"));
   const auto swr = [&] {  // the SWR tab's curves: name, then their values
+    QCoreApplication::processEvents();
     QStringList curves;
     for (QAbstractSeries* series : static_cast<QChartView*>(tabs->widget(0))->chart()->series()) {
       QString points;
@@ -211,6 +213,7 @@ void MeasurementsTest::sweepsFollowTheLineAndGoOut() {
     return curves;
   };
   const auto carried = [&] {
+    QCoreApplication::processEvents();
     for (const ChartMark& mark : f.window.findChild<SmithChart*>()->marks()) {
       if (mark.legend == "dipole-40m.s1p at the radio") return mark.path;
     }
@@ -233,6 +236,7 @@ void MeasurementsTest::sweepsFollowTheLineAndGoOut() {
     f.activate();
     f.focus(from);
     QApplication::clipboard()->clear();
+    QCoreApplication::processEvents();
     f.window.findChild<QAction*>(QStringLiteral("actionCopySweep"))->trigger();
     return QApplication::clipboard()->text();
   };
@@ -245,6 +249,7 @@ void MeasurementsTest::sweepsFollowTheLineAndGoOut() {
   QVERIFY(line[1].startsWith("6.8,"));
   // The SWR tab: the band across, every point inside its axis, the loss on its own right axis.
   const auto checkAxes = [&](double fromMhz, double toMhz) {
+    QCoreApplication::processEvents();
     QChart* chart = static_cast<QChartView*>(tabs->widget(0))->chart();
     auto* x = static_cast<QValueAxis*>(chart->axes(Qt::Horizontal).front());
     QCOMPARE(QPointF(x->min(), x->max()), QPointF(fromMhz, toMhz));

@@ -59,9 +59,16 @@ Texts Line(line::Direction direction, bool catalogue, bool swapped = false) {
       line::CableCatalogue().at(static_cast<std::size_t>(line::FindCable("Belden 8237 (RG-8/U)")));
   const double z = catalogue ? 52 : 48;
   const double vf = catalogue ? 0.66 : 0.71;
-  line::LineEntries e{
-      {100, -50}, z,  z,   z, vf,    catalogue ? line::LossDbPer100m(cable, 21) : 1.6,
-      65,         21, 120, 3, kStep, direction};
+  line::LineEntries e{.start = {100, -50},
+                      .lineZ = z,
+                      .velocityFactor = vf,
+                      .lossPer100m = catalogue ? line::LossDbPer100m(cable, 21) : 1.6,
+                      .mhz = 21,
+                      .power = 120,
+                      .rtxZ = 65,
+                      .shift = {3, kStep, direction},
+                      .zShownBefore = z,
+                      .zShownAfter = z};
   auto outcome = line::ComputeLine(e, line::FindStartPoint(e, 0));
   Texts texts{{C::LineResult, ""}, {C::HalfWaveRange, *line::HalfWaveRange(3, vf, 21)}};
   if (swapped) {

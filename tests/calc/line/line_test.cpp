@@ -96,7 +96,7 @@ TEST(ComputeLine, ShowsTheResultText) {
 TEST(ComputeLine, EveryRunFollowsTheLine) {
   for (const Direction d : {kTx, kAnt}) {
     for (const int slider : {0, 1, 200, 360, 611, 720}) {
-      for (const double cycles : {1.0, 3.0, 40.0}) {
+      for (const int cycles : {1, 3, 40}) {
         for (const double loss : {0.0, 2.0}) {
           const LineEntries e = LineRun(d, 100, 50, loss, slider, cycles);
           const StartPoint start = FindStartPoint(e, 0);

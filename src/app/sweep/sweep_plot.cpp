@@ -1,4 +1,4 @@
-#include "app/measurement/sweep_plot.h"
+#include "app/sweep/sweep_plot.h"
 
 #include <QAction>
 #include <QChart>

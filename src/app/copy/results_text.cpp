@@ -1,4 +1,4 @@
-#include "app/panels/results_text.h"
+#include "app/copy/results_text.h"
 
 #include <QComboBox>
 #include <QRadioButton>

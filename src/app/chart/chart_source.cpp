@@ -1,0 +1,3 @@
+#include "app/chart/chart_source.h"
+
+#include "moc_chart_source.cpp"

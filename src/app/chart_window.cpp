@@ -1,0 +1,70 @@
+#include "app/chart_window.h"
+
+#include <QAction>
+
+#include "app/chart/chart_source.h"
+#include "app/chart/smith_chart.h"
+
+namespace tolvar::app {
+
+ChartWindow::ChartWindow(QWidget* window)
+    : QObject(window),
+      window_(window),
+      openAction_(new QAction(QStringLiteral("Smith chart"), window)) {
+  openAction_->setObjectName(QStringLiteral("actionSmithChart"));
+  // No access key (Alt) and no editing key of the fields uses it.
+  openAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_G));
+  openAction_->setShortcutVisibleInContextMenu(true);
+  connect(openAction_, &QAction::triggered, this, &ChartWindow::openChart);
+  window->addAction(openAction_);
+}
+
+void ChartWindow::addSource(ChartSource* source) {
+  sources_.push_back(source);
+  connect(source, &ChartSource::chartChanged, this, [this, source] { sourceChanged(source); });
+}
+
+void ChartWindow::sourceChanged(const ChartSource* source) {
+  if (source->chartView()) {
+    referenceSource_ = source;
+  }
+  updateChart();
+}
+
+void ChartWindow::openChart() {
+  if (chart_ == nullptr) {
+    chart_ = new SmithChart(window_);
+    emit chartMade(chart_);
+  }
+  chart_->show();
+  updateChart();
+  chart_->raise();
+  chart_->activateWindow();
+}
+
+void ChartWindow::updateChart() {
+  if (chart_ == nullptr || !chart_->isVisible()) {
+    return;
+  }
+  std::vector<ChartMark> marks;
+  std::optional<numeric::Complex> reference;
+  for (const ChartSource* source : sources_) {
+    if (auto view = source->chartView()) {
+      if (!reference || source == referenceSource_) {
+        reference = view->reference;
+      }
+      for (ChartMark& mark : view->marks) {
+        mark.reference = view->reference;
+        marks.push_back(std::move(mark));
+      }
+    }
+  }
+  if (reference) {
+    chart_->setReference(reference->re, reference->im);
+  }
+  chart_->setMarks(std::move(marks));
+}
+
+}  // namespace tolvar::app
+
+#include "moc_chart_window.cpp"

@@ -1,0 +1,70 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+#include <vector>
+
+#include "app/chart/chart_source.h"
+#include "calc/sweep/sweep.h"
+
+namespace tolvar::app {
+
+class ComparisonPanel;
+class LinePanel;
+class Measurements;
+
+// The measured sweeps carried through the feed system, kept current with the
+// measurements opened and the panels' entries: the 1-port along the line
+// panel's line and length (the line sweep), the 2-port as the tuner with the
+// 1-port or the typed S Ant. as its antenna (the tuner sweep). The carried
+// impedances are a trace on the Smith chart; the plots and the export read
+// them from here.
+class Sweeps : public ChartSource {
+  Q_OBJECT
+
+ public:
+  Sweeps(QObject* parent, const Measurements& measurements, const LinePanel& line,
+         const ComparisonPanel& tuner);
+
+  const std::vector<calc::sweep::LinePoint>& lineSweep() const { return line_; }
+  const std::vector<calc::sweep::TunerPoint>& tunerSweep() const { return tuner_; }
+  // The line the line sweep carried the 1-port along; none without a sweep.
+  const std::optional<calc::sweep::SweptLine>& sweptLine() const { return swept_; }
+  // "dipole.s1p at the antenna": the carried trace's name.
+  QString carriedName() const;
+  // The 1-port's chosen frequency [MHz], if one is open.
+  std::optional<double> chosenMhz() const;
+
+  // The carried impedances as a trace, against the line's impedance.
+  std::optional<ChartView> chartView() const override;
+
+  // Something a sweep reads may have changed: they are brought up to date
+  // once, when control returns to the event loop, however many changes one
+  // user action makes.
+  void scheduleUpdate();
+
+ signals:
+  // The sweeps or the chosen frequency have changed.
+  void updated();
+
+ private:
+  void update();
+  // Computes a sweep anew when what it reads has changed; true when it did.
+  bool recomputeLine();
+  bool recomputeTuner();
+
+  const Measurements& measurements_;
+  const LinePanel& linePanel_;
+  const ComparisonPanel& tunerPanel_;
+  bool updatePending_ = false;
+  std::optional<calc::sweep::SweptLine> swept_;  // the line of the line sweep
+  unsigned sweptOpening_ = 0;                    // and the opening of the 1-port it carried
+  std::vector<calc::sweep::LinePoint> line_;
+  // What the tuner sweep was computed from: the openings and the typed antenna.
+  unsigned tunerOpening_ = 0;
+  std::optional<numeric::Complex> tunerAntenna_;
+  std::vector<calc::sweep::TunerPoint> tuner_;
+  std::optional<double> chosenMhz_;
+};
+
+}  // namespace tolvar::app
