@@ -246,8 +246,8 @@ void BM_OpenMeasurement10001(benchmark::State& state) {
 BENCHMARK(BM_OpenMeasurement10001)->Unit(benchmark::kMillisecond);
 
 // Opens the measurement with the sweep plot and the chart showing it, then
-// times one shift-bar event at a time: every point carried again along the
-// line, the plot's curves and the chart's traces repainted.
+// times one shift-bar event at a time, up to the repaint: every point carried
+// again along the line, the plot's curves and the chart's traces drawn anew.
 void DragWithSweepShown(benchmark::State& state, MainWindow& window, const QString& file) {
   if (!window.openMeasurement(file)) {
     state.SkipWithError("the measurement did not open");
@@ -263,6 +263,7 @@ void DragWithSweepShown(benchmark::State& state, MainWindow& window, const QStri
   for (auto _ : state) {
     value = value % 720 + 1;
     bar->setValue(value);
+    QCoreApplication::processEvents();  // the sweeps follow once per pass of the event loop
     plot->repaint();
     chart->repaint();
   }
