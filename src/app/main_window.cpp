@@ -31,7 +31,7 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
   setWindowTitle(QStringLiteral("Tolvar 3.1 \u2013 feed-line calculator"));
   setFont(app::WindowFont());
   setFixedSize(app::Pixels(app::kClientWidthTwips), app::Pixels(app::kClientHeightTwips));
-  app::BuildControls(this, controls_, [this] { app::ShowWarning(this, app::kUseDot); });
+  app::BuildControls(this, controls_);
   createRooms();
 }
 

@@ -21,6 +21,7 @@
 #include "app/controls/event_filters.h"
 #include "app/controls/fields.h"
 #include "app/controls/shift_bar.h"
+#include "app/controls/warning.h"
 #include "app/layout/accessibility.h"
 #include "app/layout/entry_rules.h"
 #include "app/layout/layout.h"
@@ -210,9 +211,10 @@ void CreateControls(QWidget* window, Controls& controls) {
   controls.widget(Control::HelpButton)->raise();
 }
 
-void ApplyEntryAndOptionRules(QWidget* window, const Controls& controls,
-                              std::function<void()> warnComma) {
-  auto* keyGuard = new EntryKeyGuard(window, std::move(warnComma));
+void ApplyEntryAndOptionRules(QWidget* window, const Controls& controls) {
+  auto* keyGuard = new EntryKeyGuard(window);
+  QObject::connect(keyGuard, &EntryKeyGuard::commaRefused, window,
+                   [window] { ShowWarning(window, kUseDot); });
   for (const EntryRule& rule : EntryRules()) {
     QLineEdit* field = controls.entry(rule.field);
     keyGuard->guard(field, rule.filter);
@@ -279,9 +281,9 @@ void SetListItems(QComboBox* box, const QStringList& items) {
                                box->view()->verticalScrollBar()->sizeHint().width());
 }
 
-void BuildControls(QWidget* window, Controls& controls, std::function<void()> warnComma) {
+void BuildControls(QWidget* window, Controls& controls) {
   CreateControls(window, controls);
-  ApplyEntryAndOptionRules(window, controls, std::move(warnComma));
+  ApplyEntryAndOptionRules(window, controls);
   ApplyAccessibility(controls);
   ApplyTabOrder(controls);
 }

@@ -2,7 +2,6 @@
 
 #include <QFont>
 #include <QStringList>
-#include <functional>
 
 #include "app/controls/controls.h"
 
@@ -18,10 +17,10 @@ int Pixels(int twips);
 QFont WindowFont();
 
 // Builds every control of the layout table on `window` into `controls` and
-// wires the rules the tables state: the entries' key filters (warnComma shows
-// the comma's box), what a change of each entry and a click of each option
-// empties, the accessible names and descriptions, and the tab order.
-void BuildControls(QWidget* window, Controls& controls, std::function<void()> warnComma);
+// wires the rules the tables state: the entries' key filters (a comma gets
+// its box), what a change of each entry and a click of each option empties,
+// the accessible names and descriptions, and the tab order.
+void BuildControls(QWidget* window, Controls& controls);
 
 // Puts the items into a drop-down list, keeping an editable list's text, and
 // makes its open list as wide as its longest item.

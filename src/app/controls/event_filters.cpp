@@ -16,8 +16,7 @@
 
 namespace tolvar::app {
 
-EntryKeyGuard::EntryKeyGuard(QObject* parent, std::function<void()> warnComma)
-    : QObject(parent), warnComma_(std::move(warnComma)) {}
+EntryKeyGuard::EntryKeyGuard(QObject* parent) : QObject(parent) {}
 
 void EntryKeyGuard::guard(QWidget* entry, KeyFilter filter) {
   filters_.insert(entry, filter);
@@ -60,7 +59,7 @@ bool EntryKeyGuard::eventFilter(QObject* watched, QEvent* event) {
   return false;
 }
 
-QString EntryKeyGuard::judged(const QString& text, KeyFilter filter) const {
+QString EntryKeyGuard::judged(const QString& text, KeyFilter filter) {
   QString kept;
   for (const char32_t c : text.toUcs4()) {
     if (c < 32 || c == 127) {
@@ -72,7 +71,7 @@ QString EntryKeyGuard::judged(const QString& text, KeyFilter filter) const {
         kept += QChar(c);
         break;
       case KeyVerdict::WarnComma:
-        warnComma_();
+        emit commaRefused();
         break;
       case KeyVerdict::Reject:
         break;

@@ -20,19 +20,22 @@ class EntryKeyGuard : public QObject {
   Q_OBJECT
 
  public:
-  // warnComma shows the comma warning; the comma is dropped after it.
-  EntryKeyGuard(QObject* parent, std::function<void()> warnComma);
+  explicit EntryKeyGuard(QObject* parent);
   void guard(QWidget* entry, KeyFilter filter);
+
+ signals:
+  // A comma was typed (once per comma): its warning shows before the comma is
+  // dropped.
+  void commaRefused();
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   QHash<QObject*, KeyFilter> filters_;
-  std::function<void()> warnComma_;
 
   // What is left of `text` after the filter; a comma warns (once per comma).
-  QString judged(const QString& text, KeyFilter filter) const;
+  QString judged(const QString& text, KeyFilter filter);
 };
 
 // Makes an access key (Alt + the underlined letter) press its button the way the
