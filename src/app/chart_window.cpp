@@ -4,6 +4,7 @@
 
 #include "app/chart/chart_source.h"
 #include "app/chart/smith_chart.h"
+#include "app/companion.h"
 
 namespace tolvar::app {
 
@@ -36,7 +37,7 @@ void ChartWindow::openChart() {
     chart_ = new SmithChart(window_);
     emit chartMade(chart_);
   }
-  chart_->show();
+  ShowBeside(chart_, window_);
   updateChart();
   chart_->raise();
   chart_->activateWindow();

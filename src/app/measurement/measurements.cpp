@@ -10,6 +10,7 @@
 #include <QUrl>
 #include <cmath>
 
+#include "app/companion.h"
 #include "app/controls/controls.h"
 #include "app/controls/warning.h"
 #include "app/layout/messages.h"
@@ -150,7 +151,7 @@ void Measurements::show(Opened& opened) {
     connect(view_, &MeasurementWindow::frequencyChosen, this, &Measurements::choose);
   }
   view_->showMeasurement(opened.name, opened.data, opened.chosen);
-  view_->show();
+  ShowBeside(view_, window_);
   view_->raise();
 }
 

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <cmath>
 
+#include "app/companion.h"
 #include "app/sweep/sweep_plot.h"
 #include "app/sweep/sweeps.h"
 
@@ -117,7 +118,7 @@ void SweepPlots::showPlot() {
   if (plot_ == nullptr) {
     plot_ = new SweepPlot(window_);
   }
-  plot_->show();
+  ShowBeside(plot_, window_);
   plot_->raise();
   update();
 }
