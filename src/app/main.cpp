@@ -30,15 +30,17 @@ int main(int argc, char* argv[]) {
   QCommandLineParser parser;
   parser.setApplicationDescription(QStringLiteral("Feed-line calculator for radio amateurs"));
   parser.addHelpOption();
-  parser.addPositionalArgument(QStringLiteral("file"),
-                               QStringLiteral("A Touchstone file (.s1p, .s2p, .ts) to open."),
-                               QStringLiteral("[file]"));
+  parser.addPositionalArgument(
+      QStringLiteral("files"),
+      QStringLiteral("Touchstone files (.s1p, .s2p, .ts) to open: a 1-port and a 2-port are at "
+                     "hand together; a later file replaces an earlier one of its kind."),
+      QStringLiteral("[files...]"));
   parser.process(app);
   tolvar::MainWindow window;
   window.show();
   // A file that cannot be read gets its box over the window, which stays.
-  if (!parser.positionalArguments().isEmpty()) {
-    window.openMeasurement(parser.positionalArguments().front());
+  for (const QString& file : parser.positionalArguments()) {
+    window.openMeasurement(file);
   }
   return QApplication::exec();
 }

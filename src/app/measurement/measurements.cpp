@@ -18,6 +18,7 @@
 #include "app/panels/comparison_panel.h"
 #include "app/panels/line_panel.h"
 #include "app/panels/swr_panel.h"
+#include "app/recent_folder.h"
 #include "calc/tuner/tuner.h"
 #include "numeric/fault.h"
 #include "numeric/format.h"
@@ -125,6 +126,7 @@ bool Measurements::open(const QString& path) {
   std::optional<Opened>& kind = opened.data.ports == 1 ? onePort_ : twoPort_;
   kind = std::move(opened);
   ++openedCount_;
+  RememberFolderOf(path);
   show(*kind);
   announce();
   return true;
@@ -132,7 +134,7 @@ bool Measurements::open(const QString& path) {
 
 void Measurements::openWithDialog() {
   const QString path = QFileDialog::getOpenFileName(
-      window_, QStringLiteral("Open measurement"), QString(),
+      window_, QStringLiteral("Open measurement"), RecentFolder(),
       QStringLiteral("Touchstone files (*.s1p *.s2p *.ts *.S1P *.S2P *.TS);;All files (*)"));
   if (!path.isEmpty()) {
     open(path);

@@ -10,6 +10,7 @@
 #include "app/controls/warning.h"
 #include "app/layout/messages.h"
 #include "app/panel_menus.h"
+#include "app/recent_folder.h"
 #include "app/sweep/sweeps.h"
 #include "numeric/format.h"
 
@@ -75,7 +76,7 @@ void SweepExport::saveSweep() {
   QString chosenFilter;
   const QString path = QFileDialog::getSaveFileName(
       window_, QStringLiteral("Save sweep"),
-      line ? QStringLiteral("line-sweep.csv") : QStringLiteral("tuner-sweep.csv"),
+      InRecentFolder(line ? QStringLiteral("line-sweep.csv") : QStringLiteral("tuner-sweep.csv")),
       line ? csv + QStringLiteral(";;") + touchstone : csv, &chosenFilter);
   if (path.isEmpty()) {
     return;
@@ -99,7 +100,9 @@ void SweepExport::saveSweep() {
           static_cast<qint64>(text.size()) ||
       !file.commit()) {
     ShowWarning(window_, kSweepNotSaved, {QDir::toNativeSeparators(path)});
+    return;
   }
+  RememberFolderOf(path);
 }
 
 }  // namespace tolvar::app
