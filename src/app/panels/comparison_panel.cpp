@@ -56,24 +56,19 @@ std::optional<numeric::Complex> ComparisonPanel::typedAntenna() const {
 }
 
 void ComparisonPanel::setAntenna(numeric::Complex gamma) {
-  writeEntry(C::AntennaRe, gamma.re);
-  writeEntry(C::AntennaIm, gamma.im);
+  writeEntries(C::AntennaRe, C::AntennaIm, gamma);
 }
 
 void ComparisonPanel::setTuner(const TunerS& s) {
-  writeEntry(C::S11Re, s.s11.re);
-  writeEntry(C::S11Im, s.s11.im);
-  writeEntry(C::S21Re, s.s21.re);
-  writeEntry(C::S21Im, s.s21.im);
-  writeEntry(C::S22Re, s.s22.re);
-  writeEntry(C::S22Im, s.s22.im);
+  writeEntries(C::S11Re, C::S11Im, s.s11);
+  writeEntries(C::S21Re, C::S21Im, s.s21);
+  writeEntries(C::S22Re, C::S22Im, s.s22);
   // Leaving an S21 field copies it into S12: leave it now, before S12 is written.
   QWidget* focus = window()->focusWidget();
   if (focus == controls_.widget(C::S21Re) || focus == controls_.widget(C::S21Im)) {
     controls_.widget(C::S12Re)->setFocus(Qt::OtherFocusReason);
   }
-  writeEntry(C::S12Re, s.s12.re);
-  writeEntry(C::S12Im, s.s12.im);
+  writeEntries(C::S12Re, C::S12Im, s.s12);
 }
 
 std::optional<Panel::ChartView> ComparisonPanel::chartView() const {

@@ -153,8 +153,7 @@ void LinePanel::refreshAfterLeaving(Control field) {
 }
 
 void LinePanel::setLineStart(numeric::Complex z, double mhz) {
-  writeEntry(C::StartR, z.re);
-  writeEntry(C::StartX, z.im);
+  writeEntries(C::StartR, C::StartX, z);
   writeEntry(C::Frequency, mhz);
   refreshAfterLeaving(C::Frequency);
 }

@@ -8,6 +8,7 @@
 #include "numeric/entry_value.h"
 #include "numeric/fault.h"
 #include "numeric/format.h"
+#include "numeric/significant.h"
 
 namespace tolvar::app {
 
@@ -25,12 +26,26 @@ double Panel::replacedZero(Control entry, double typed, const Message& message) 
   return numeric::ReadEntryValue(kZeroReplacement);
 }
 
-void Panel::writeEntry(Control entry, double value) const {
+namespace {
+
+void WriteShortest(const Controls& controls, Control entry, double value) {
   const QString text = ToQString(numeric::ShortestText(value));
-  controls_.setText(entry, text);
+  controls.setText(entry, text);
   if (!text.contains(QLatin1Char('e'))) {
-    controls_.entry(entry)->setCursorPosition(0);
+    controls.entry(entry)->setCursorPosition(0);
   }
+}
+
+}  // namespace
+
+void Panel::writeEntry(Control entry, double value) const {
+  WriteShortest(controls_, entry, numeric::AsEntered(value));
+}
+
+void Panel::writeEntries(Control re, Control im, numeric::Complex value) const {
+  const numeric::Complex entered = numeric::AsEntered(value);
+  WriteShortest(controls_, re, entered.re);
+  WriteShortest(controls_, im, entered.im);
 }
 
 numeric::VoltageKind Panel::voltageKind(Control peakToPeak, Control peak) const {

@@ -41,11 +41,14 @@ class Panel : public ChartSource {
   // gets the warning box and kZeroReplacement, written into the field as if
   // typed, and the computation goes on with that.
   double replacedZero(Control entry, double typed, const Message& message) const;
-  // Writes a value into an entry as typing would (its dependent results
-  // empty), in the fewest digits that read back to it. A narrow field shows
-  // the start of a long number, or the end of one with an exponent, so that
-  // no digits read as another value.
+  // Writes a measured or computed value into an entry as typing would (its
+  // dependent results empty), as numeric::AsEntered makes it, in the fewest
+  // digits that read back to that. A narrow field shows the start of a long
+  // number, or the end of one with an exponent, so that no digits read as
+  // another value.
   void writeEntry(Control entry, double value) const;
+  // The same for the two parts of a complex value (R and X, re and im).
+  void writeEntries(Control re, Control im, numeric::Complex value) const;
   // The voltage the option buttons name: peak-to-peak, peak, else RMS.
   numeric::VoltageKind voltageKind(Control peakToPeak, Control peak) const;
   // Empties the fields, in this order.

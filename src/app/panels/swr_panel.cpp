@@ -40,8 +40,7 @@ std::optional<Panel::ChartView> SwrPanel::chartView() const {
 }
 
 void SwrPanel::setLoad(numeric::Complex z) {
-  writeEntry(C::MeasuredR, z.re);
-  writeEntry(C::MeasuredX, z.im);
+  writeEntries(C::MeasuredR, C::MeasuredX, z);
 }
 
 numeric::Complex SwrPanel::readLoad() const {

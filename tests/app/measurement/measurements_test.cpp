@@ -72,22 +72,24 @@ void MeasurementsTest::actionsFillTheEntriesAsTyping() {
   QCOMPARE(chooser->itemText(0), QStringLiteral("6.8 MHz"));
   QCOMPARE(chooser->currentText(), QStringLiteral("7.1 MHz"));
   chooser->setCurrentIndex(140);  // 7.22 MHz
-  const Complex gamma = dipole.s11[140];
-  const Complex z = calc::measurement::ImpedanceOhm(gamma, 50);
-  // Each action's fields, then its calculator on them gives what it gives for the file's numbers.
+  // Each action's fields, at most 12 significant digits of the values there (Z
+  // 75.95437019782534 + j28.96292779041038 ohm from the file's Gamma 0.245933685
+  // + j0.173395875), then its calculator on them.
+  const Complex z{75.9543701978, 28.9629277904};
+  const Complex gamma{0.245933685, 0.173395875};
   Use(f, "actionUseAsLoad");
   QCOMPARE(f.text(C::MeasuredR) + ' ' + f.text(C::MeasuredX),
-           Shortest(z.re) + ' ' + Shortest(z.im));
+           QStringLiteral("75.9543701978 28.9629277904"));
   f.click(C::SwrButton);
   QCOMPARE(f.text(C::SwrResult),
            Shown(calc::swr::SwrText(calc::swr::ComputeSwr({z, {50, 0}, 100}))));
   Use(f, "actionUseAtLine");
   QCOMPARE(f.text(C::StartR) + ' ' + f.text(C::StartX) + ' ' + f.text(C::Frequency),
-           Shortest(z.re) + ' ' + Shortest(z.im) + " 7.22");
+           QStringLiteral("75.9543701978 28.9629277904 7.22"));
   QCOMPARE(f.text(C::HalfWaveRange), ToQString(*calc::line::HalfWaveRange(1, 0.87, 7.22)));
   Use(f, "actionUseAsAntenna");
   QCOMPARE(f.text(C::AntennaRe) + ' ' + f.text(C::AntennaIm),
-           Shortest(gamma.re) + ' ' + Shortest(gamma.im));
+           QStringLiteral("0.245933685 0.173395875"));
   // The tuner: renormalised to 50 ohm (here already on it), S12 the file's even
   // when the focus sat in S21, whose leaving copies S21 into S12.
   f.activate();
@@ -101,11 +103,18 @@ void MeasurementsTest::actionsFillTheEntriesAsTyping() {
   f.activate();
   f.focus(C::S11Re);
   QCOMPARE(f.text(C::S12Re) + ' ' + f.text(C::S21Im),
-           Shortest(tuner.s12[i].re) + ' ' + Shortest(tuner.s21[i].im));
+           QStringLiteral("-0.739536534711 0.545073808097"));  // -0.7395365347105809, ...2133
+  QCOMPARE(Shortest(tuner.s12[i].re) + ' ' + Shortest(tuner.s21[i].im),
+           QStringLiteral("-0.7395365347105809 0.5450738080972133"));
+  const auto typed = [&](C re, C im) {
+    return Complex{numeric::ReadEntryValue(f.text(re).toStdString()),
+                   numeric::ReadEntryValue(f.text(im).toStdString())};
+  };
   f.click(C::TunerLossButton);
   QCOMPARE(f.text(C::ComparisonResult),
            Shown(calc::tuner::TunerLossText(calc::tuner::ComputeTunerLoss(
-               {gamma, tuner.s11[i], tuner.s21[i], tuner.s22[i], tuner.s12[i]}))));
+               {gamma, typed(C::S11Re, C::S11Im), typed(C::S21Re, C::S21Im),
+                typed(C::S22Re, C::S22Im), typed(C::S12Re, C::S12Im)}))));
   // The chart shows the dipole's trace and the tuner's S11 and S22.
   f.window.findChild<QAction*>(QStringLiteral("actionSmithChart"))->trigger();
   QStringList legends;
@@ -127,6 +136,13 @@ void MeasurementsTest::actionsFillTheEntriesAsTyping() {
     f.focus(C::S11Re);
     QCOMPARE(f.text(C::S12Re) + ' ' + f.text(C::S21Re), QStringLiteral("0.2 0.9"));
   }
+  // 73.5 + j5e-14 ohm read as Z, turned into Gamma and back: the noise of the
+  // conversions is not written, nor a part below 1e-12 of the value.
+  QVERIFY(f.window.openMeasurement(Written(dir, "tiny.s1p", "# MHz Z RI R 50\n7 1.47 1e-15\n")));
+  Use(f, "actionUseAsLoad");
+  QCOMPARE(f.text(C::MeasuredR) + ' ' + f.text(C::MeasuredX), QStringLiteral("73.5 0"));
+  Use(f, "actionUseAsAntenna");
+  QCOMPARE(f.text(C::AntennaIm), QStringLiteral("0"));
   QCOMPARE(f.watcher.boxes, QStringList());
 }
 
