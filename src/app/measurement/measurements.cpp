@@ -18,6 +18,7 @@
 #include "calc/tuner/tuner.h"
 #include "numeric/fault.h"
 #include "numeric/format.h"
+#include "numeric/rf.h"
 
 namespace tolvar::app {
 
@@ -246,13 +247,13 @@ std::optional<Complex> Measurements::passiveImpedance() const {
   const auto i = static_cast<std::size_t>(opened->chosen);
   const Complex gamma = opened->data.s11[i];
   const QString at = MegahertzText(opened->data.frequencyHz[i]);
-  const Complex z = calc::measurement::ImpedanceOhm(gamma, opened->data.referenceOhm);
-  if (!numeric::IsFinite(z)) {
+  const auto z = numeric::ImpedanceOf(gamma, {opened->data.referenceOhm, 0});
+  if (!z) {
     warn(kOpenCircuit, at, QStringLiteral("\u0393 = ") + ComplexText(gamma));
     return std::nullopt;
   }
-  if (z.re < 0) {
-    warn(kActiveLoad, at, ToQString(numeric::ShortestText(z.re)));
+  if (z->re < 0) {
+    warn(kActiveLoad, at, ToQString(numeric::ShortestText(z->re)));
     return std::nullopt;
   }
   return z;

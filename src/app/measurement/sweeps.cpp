@@ -20,7 +20,7 @@
 #include "app/panels/line_panel.h"
 #include "numeric/fault.h"
 #include "numeric/format.h"
-#include "numeric/smith.h"
+#include "numeric/rf.h"
 
 namespace tolvar::app {
 
@@ -182,8 +182,8 @@ std::optional<ChartSource::ChartView> Sweeps::chartView() const {
   std::optional<std::size_t> first;
   std::size_t last = 0;
   for (std::size_t i = 0; i < line_.size(); ++i) {
-    const auto gamma = line_[i].carried ? numeric::ReflectionFromImpedance(*line_[i].carried, lineZ)
-                                        : std::nullopt;
+    const auto gamma =
+        line_[i].carried ? numeric::ReflectionOf(*line_[i].carried, lineZ) : std::nullopt;
     if (gamma) {
       first = first.value_or(mark.path.size());
       last = mark.path.size();
@@ -257,9 +257,9 @@ std::vector<SweepPlot::Plot> LinePlots(const std::vector<LinePoint>& line,
        QStringLiteral("ohm"),
        mhz,
        {Curve{QStringLiteral("R ") + measured,
-              column([](const LinePoint& p) { return std::optional(p.measured.re); })},
+              column([&](const LinePoint& p) { return part(p.measured, &numeric::Complex::re); })},
         Curve{QStringLiteral("X ") + measured,
-              column([](const LinePoint& p) { return std::optional(p.measured.im); })},
+              column([&](const LinePoint& p) { return part(p.measured, &numeric::Complex::im); })},
         Curve{QStringLiteral("R ") + carried,
               column([&](const LinePoint& p) { return part(p.carried, &numeric::Complex::re); })},
         Curve{QStringLiteral("X ") + carried,

@@ -5,7 +5,7 @@
 #include "app/controls/event_filters.h"
 #include "app/layout/layout.h"
 #include "calc/compare/compare.h"
-#include "numeric/smith.h"
+#include "numeric/rf.h"
 
 namespace tolvar::app {
 
@@ -55,7 +55,7 @@ std::optional<Panel::ChartView> ComparisonPanel::chartView() const {
   const numeric::Complex rtx = figures_.waves.b1;
   ChartMark port;
   port.legend = QStringLiteral("Tuner RTX port");
-  const auto z = numeric::ImpedanceFromReflection(rtx, {calc::tuner::kVnaReferenceOhm, 0});
+  const auto z = numeric::ImpedanceOf(rtx, {calc::tuner::kVnaReferenceOhm, 0});
   port.description = QStringLiteral("Tuner RTX port: ") +
                      (z ? QStringLiteral("Z = ") + ToQString(calc::tuner::ImpedanceText(*z)) +
                               QStringLiteral(" ohm")

@@ -34,7 +34,7 @@ double LengthM(const line::LineEntries& panel);
 
 struct LinePoint {
   double mhz = 0;
-  Complex measured;                   // [ohm]
+  std::optional<Complex> measured;    // [ohm]; none for an open circuit (Gamma = 1)
   std::optional<double> measuredSwr;  // against the line's impedance
   std::optional<Complex> carried;     // at the line's other end [ohm]
   std::optional<double> carriedSwr;   // against the line's impedance

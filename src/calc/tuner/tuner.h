@@ -22,9 +22,7 @@ struct TunerEntries {
 // The impedance the VNA measures against [ohm].
 inline constexpr double kVnaReferenceOhm = 50;
 
-// The impedance [ohm] of a reflection coefficient on the VNA's reference, and
-// as the result shows it: "73.08 + J15.38".
-Complex ImpedanceOhm(Complex gamma);
+// An impedance as the result shows it: "73.08 + J15.38".
 std::string ImpedanceText(Complex z);
 
 // A part of the antenna's reflection coefficient as typed is accepted when it

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "numeric/rf.h"
+
 namespace {
 
 using namespace tolvar::calc::measurement;
@@ -286,7 +288,7 @@ TEST(ReadTouchstone, AgreesWithScikitRf) {
                              {73.50000002902249, 0},
                              {79.71305304224107, 71.53406923284435}};
   for (std::size_t k = 0; k < 3; ++k) {
-    const Complex z = ImpedanceOhm(dipole.s11[100 * k], dipole.referenceOhm);
+    const Complex z = *tolvar::numeric::ImpedanceOf(dipole.s11[100 * k], {dipole.referenceOhm, 0});
     EXPECT_NEAR(z.re, scikitZ[k].re, 1e-9);
     EXPECT_NEAR(z.im, scikitZ[k].im, 1e-9);
   }
@@ -319,7 +321,7 @@ TEST(ReadTouchstone, AgreesWithScikitRf) {
 TEST(PortsFromFileName, ReadsTheExtension) {
   const std::pair<const char*, int> kRows[] = {{"a.s1p", 1}, {"dir/b.S2P", 2}, {"c.s3p", 3},
                                                {"d.ts", 0},  {"e.s2p.txt", 0}, {"s2p", 0},
-                                               {"f.sp", 0},  {"g.s1234p", 0}, {"h.s100p", 100}};
+                                               {"f.sp", 0},  {"g.s1234p", 0},  {"h.s100p", 100}};
   for (const auto& [name, ports] : kRows) {
     EXPECT_EQ(PortsFromFileName(name), ports) << name;
   }

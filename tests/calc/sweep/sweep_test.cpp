@@ -10,7 +10,7 @@
 #include <iterator>
 #include <sstream>
 
-#include "numeric/smith.h"
+#include "numeric/rf.h"
 #include "support/worked_line_run.h"
 
 namespace {
@@ -27,7 +27,7 @@ measurement::Measurement OnePort(std::initializer_list<double> mhz, Complex z) {
   measurement::Measurement m;
   for (const double f : mhz) {
     m.frequencyHz.push_back(f * 1e6);
-    m.s11.push_back(*tolvar::numeric::ReflectionFromImpedance(z, {50, 0}));
+    m.s11.push_back(*tolvar::numeric::ReflectionOf(z, {50, 0}));
   }
   return m;
 }
@@ -151,15 +151,14 @@ TEST(SweepFiles, ReadBackToTheSameNumbers) {
   for (const LinePoint& p : points) {
     std::getline(lines, line);
     EXPECT_EQ(Numbers(line),
-              (std::vector<double>{p.mhz, p.measured.re, p.measured.im, *p.measuredSwr,
+              (std::vector<double>{p.mhz, p.measured->re, p.measured->im, *p.measuredSwr,
                                    p.carried->re, p.carried->im, *p.carriedSwr, *p.lineLossDb}));
   }
   const auto carried = std::get<measurement::Measurement>(
       measurement::ReadTouchstone(CarriedTouchstone(points, "carried"), 1));
   ASSERT_EQ(carried.frequencyHz, dipole.frequencyHz);
   for (std::size_t i = 0; i < points.size(); ++i) {
-    EXPECT_EQ(carried.s11[i],
-              *tolvar::numeric::ReflectionFromImpedance(*points[i].carried, {50, 0}));
+    EXPECT_EQ(carried.s11[i], *tolvar::numeric::ReflectionOf(*points[i].carried, {50, 0}));
   }
   EXPECT_EQ(TunerSweepCsv({{7.1, Complex{0.25, -0.5}, 0.36}, {7.2, std::nullopt, std::nullopt}}),
             "MHz,SAnt_re,SAnt_im,tuner_loss_dB\n7.1,0.25,-0.5,0.36\n7.2,,,\n");
