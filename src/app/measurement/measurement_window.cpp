@@ -9,7 +9,6 @@
 #include <QPushButton>
 #include <QStringList>
 #include <QVBoxLayout>
-#include <cmath>
 
 #include "app/controls/controls.h"
 #include "calc/tuner/tuner.h"
@@ -33,9 +32,7 @@ QString Fixed(double value, int decimals) {
 
 // "0.1905 + j0.0011".
 QString ComplexText(Complex value, int decimals) {
-  return Fixed(value.re, decimals) +
-         (value.im < 0 ? QStringLiteral(" - j") : QStringLiteral(" + j")) +
-         Fixed(std::fabs(value.im), decimals);
+  return ToQString(numeric::ComplexText(value, numeric::MeasuredFixedNotation(decimals)));
 }
 
 QString OnePortValues(const Measurement& m, std::size_t i) {

@@ -53,9 +53,7 @@ int Nearest(const std::vector<double>& frequencies, double hertz) {
 }
 
 QString ComplexText(Complex z) {
-  return ToQString(numeric::ShortestText(z.re)) +
-         (z.im < 0 ? QStringLiteral(" - j") : QStringLiteral(" + j")) +
-         ToQString(numeric::ShortestText(std::fabs(z.im)));
+  return ToQString(numeric::ComplexText(z, numeric::kMeasuredNotation));
 }
 
 }  // namespace

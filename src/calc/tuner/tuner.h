@@ -22,9 +22,6 @@ struct TunerEntries {
 // The impedance the VNA measures against [ohm].
 inline constexpr double kVnaReferenceOhm = 50;
 
-// An impedance as the result shows it: "73.08 + J15.38".
-std::string ImpedanceText(Complex z);
-
 // A part of the antenna's reflection coefficient as typed is accepted when it
 // lies strictly between -1 and 1; each part is judged alone.
 bool IsAntennaPartInRange(double part);

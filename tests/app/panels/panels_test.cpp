@@ -168,7 +168,7 @@ void CheckChart(WindowFixture& f) {
              "Antenna: " + f.text(C::ComparisonResult).section('\n', 3).section(" SWR", 0, 0) +
                  " ohm",
              "Tuner RTX port: Z = " +
-                 ToQString(calc::tuner::ImpedanceText(port)) + " ohm",
+                 ToQString(numeric::ComplexText(port, numeric::kTunerImpedanceNotation)) + " ohm",
              "Line start point: R = 100.00 ohm X = -50.00 ohm",
              "Line far point: " + f.text(C::LineResult).section("  SWR", 0, 0).simplified()}));
     QVERIFY(chart->marks().back().path.size() > 2);  // the path along the line, to the far point
