@@ -29,12 +29,6 @@ std::string FiguresText(const SwrFigures& f) {
 
 }  // namespace
 
-std::string SwrText(const Outcome<SwrFigures>& outcome) {
-  const SwrFigures* f = FiguresOf(outcome);
-  if (f == nullptr) {
-    return std::string(std::get<std::string_view>(outcome));
-  }
-  return FiguresText(*f);
-}
+std::string SwrText(const Outcome<SwrFigures>& outcome) { return TextOf(outcome, FiguresText); }
 
 }  // namespace tolvar::calc::swr

@@ -33,11 +33,7 @@ std::string FiguresText(const TunerFigures& f) {
 }  // namespace
 
 std::string TunerLossText(const Outcome<TunerFigures>& outcome) {
-  const TunerFigures* f = FiguresOf(outcome);
-  if (f == nullptr) {
-    return std::string(std::get<std::string_view>(outcome));
-  }
-  return FiguresText(*f);
+  return TextOf(outcome, FiguresText);
 }
 
 }  // namespace tolvar::calc::tuner
