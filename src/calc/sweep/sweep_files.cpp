@@ -1,6 +1,7 @@
 #include <optional>
 #include <string>
 
+#include "calc/measurement/touchstone_writer.h"
 #include "calc/sweep/sweep.h"
 #include "numeric/format.h"
 #include "numeric/rf.h"
@@ -45,17 +46,18 @@ std::string TunerSweepCsv(const std::vector<TunerPoint>& points) {
 }
 
 std::string CarriedTouchstone(const std::vector<LinePoint>& points, const std::string& comment) {
-  constexpr double kReferenceOhm = 50;
-  std::string text = "! " + comment + "\n# Hz S RI R 50\n";
+  measurement::Measurement carried;
+  carried.ports = 1;
+  carried.referenceOhm = 50;
   for (const LinePoint& p : points) {
     const auto gamma =
-        p.carried ? numeric::ReflectionOf(*p.carried, {kReferenceOhm, 0}) : std::nullopt;
+        p.carried ? numeric::ReflectionOf(*p.carried, {carried.referenceOhm, 0}) : std::nullopt;
     if (gamma) {
-      text += numeric::ShortestText(p.mhz * kHertzPerMegahertz) + ' ' +
-              numeric::ShortestText(gamma->re) + ' ' + numeric::ShortestText(gamma->im) + '\n';
+      carried.frequencyHz.push_back(p.mhz * kHertzPerMegahertz);
+      carried.s11.push_back(*gamma);
     }
   }
-  return text;
+  return measurement::WriteTouchstone(carried, comment);
 }
 
 }  // namespace tolvar::calc::sweep

@@ -5,9 +5,11 @@
 #include <cfenv>
 #include <fstream>
 #include <iterator>
+#include <limits>
 #include <string>
 #include <vector>
 
+#include "calc/measurement/touchstone_writer.h"
 #include "numeric/rf.h"
 
 namespace {
@@ -316,6 +318,43 @@ TEST(ReadTouchstone, AgreesWithScikitRf) {
            2),
       {{-0.04148783977110156, -0.24797329518359562}}, {{0.19742489270386265, 0.01525989508822128}},
       {{0.12398664759179784, -0.07629947544110635}}, {{0.32570338578922275, 0.20982355746304246}});
+}
+
+// Written files read back to the very numbers, in Touchstone 1.1's port order.
+TEST(WriteTouchstone, ReadsBackToTheSameNumbers) {
+  struct Row {
+    const char* what;
+    Measurement written;
+    std::string_view comment;
+  };
+  const double largest = std::numeric_limits<double>::max();
+  const Row kRows[] = {
+      {"1-port, digits no short decimal holds",
+       {1, 50, {1, 7.1e6, 1e8 / 3}, {{0.1, -1.0 / 3}, {-0.0, 5e-324}, {1e-7, -2.5e21}}, {}, {}, {}},
+       "made by hand"},
+      {"2-port, each parameter its own, reference 75",
+       {2,
+        75,
+        {1e3, largest},
+        {{0.1, 0.2}, {0.9, -0.9}},
+        {{0.3, -0.4}, {1e-300, 0}},
+        {{-0.5, 0.6}, {0, -1e-300}},
+        {{0.7, 1.0 / 7}, {-1, 1}}},
+       "a comment\nof two lines"},
+  };
+  for (const Row& row : kRows) {
+    SCOPED_TRACE(row.what);
+    const Measurement read = Read(WriteTouchstone(row.written, row.comment), row.written.ports);
+    EXPECT_EQ(read.ports, row.written.ports);
+    EXPECT_EQ(read.referenceOhm, row.written.referenceOhm);
+    EXPECT_EQ(read.frequencyHz, row.written.frequencyHz);
+    for (const auto part :
+         {&Measurement::s11, &Measurement::s21, &Measurement::s12, &Measurement::s22}) {
+      EXPECT_EQ(read.*part, row.written.*part);
+    }
+  }
+  EXPECT_EQ(WriteTouchstone({2, 50, {2e6}, {{0.1, 0}}, {{0.2, 0}}, {{0.3, 0}}, {{0.4, -0.5}}}, "x"),
+            "! x\n# Hz S RI R 50\n2000000 0.1 0 0.2 0 0.3 0 0.4 -0.5\n");
 }
 
 TEST(PortsFromFileName, ReadsTheExtension) {
