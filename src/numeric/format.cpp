@@ -41,6 +41,21 @@ std::string IncrementLastDigit(std::string digits) {
   return "1" + digits;
 }
 
+// The sign shown before a magnitude: "-" for a value below 0, "+" otherwise.
+const char* SignText(double value) { return value < 0 ? "-" : "+"; }
+
+std::string Digits(double value, const ComplexNotation& notation) {
+  return notation.decimals ? FormatFixed(value, *notation.decimals) : ShortestText(value);
+}
+
+// One part with its sign as `sign` says, `unit` between the sign and the digits.
+std::string PartText(double value, SignShown sign, std::string_view unit,
+                     const ComplexNotation& notation) {
+  const std::string signText = sign == SignShown::Always ? SignText(value) : "";
+  const double shown = sign == SignShown::AsNumber ? value : std::fabs(value);
+  return signText + std::string(unit) + Digits(shown, notation);
+}
+
 }  // namespace
 
 std::string FormatFixed(double value, int decimals) {
@@ -76,6 +91,13 @@ std::string ShortestText(double value) {
       std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
                     fixed ? std::chars_format::fixed : std::chars_format::scientific);
   return {buffer.data(), result.ptr};
+}
+
+std::string ComplexText(Complex value, const ComplexNotation& notation) {
+  return std::string(notation.beforeReal) + PartText(value.re, notation.realSign, {}, notation) +
+         std::string(notation.betweenParts) +
+         PartText(value.im, notation.imaginarySign, notation.imaginaryUnit, notation) +
+         std::string(notation.afterImaginary);
 }
 
 }  // namespace tolvar::numeric

@@ -7,32 +7,6 @@
 
 namespace tolvar::numeric {
 
-std::optional<Complex> ReflectionFromImpedance(Complex z, Complex ref) {
-  const Complex sum = z + ref;
-  // Z = -Zref: the ratio has no finite value.
-  if (sum == Complex{}) {
-    return std::nullopt;
-  }
-  const Complex gamma = (z - ref) / sum;
-  if (!IsFinite(gamma)) {
-    return std::nullopt;
-  }
-  return gamma;
-}
-
-std::optional<Complex> ImpedanceFromReflection(Complex gamma, Complex ref) {
-  const Complex gap = Complex{1, 0} - gamma;
-  // Gamma = 1 is the open circuit: no finite Z.
-  if (gap == Complex{}) {
-    return std::nullopt;
-  }
-  const Complex z = ref * (Complex{1, 0} + gamma) / gap;
-  if (!IsFinite(z)) {
-    return std::nullopt;
-  }
-  return z;
-}
-
 double ReflectionAngleDegrees(Complex gamma) {
   const double degrees = std::atan2(gamma.im, gamma.re) * 180 / kPi;
   // atan2 gives -pi on the negative real axis approached from below (im = -0):
@@ -41,13 +15,6 @@ double ReflectionAngleDegrees(Complex gamma) {
     return 180;
   }
   return std::min(degrees, 180.0);
-}
-
-std::optional<double> SwrFromMagnitude(double magnitude) {
-  if (magnitude >= 1) {
-    return std::nullopt;
-  }
-  return (1 + magnitude) / (1 - magnitude);
 }
 
 Circle ResistanceCircle(double r) { return {r / (1 + r), 0, 1 / (1 + r)}; }

@@ -1,18 +1,20 @@
 #pragma once
 
-// The geometry of the Smith chart on plain values: reflection coefficients and
-// impedances, the chart's circles in the reflection plane, and the mapping
+// The geometry of the Smith chart on plain values: the angle of a reflection
+// coefficient, the chart's circles in the reflection plane, and the mapping
 // between that plane and a square of pixels. None of these divides by zero:
 // each singular input is caught before the division and reported as a value.
 
 #include <optional>
 
 #include "numeric/complex.h"
+#include "numeric/rf.h"
 
 namespace tolvar::numeric {
 
 // Reflection coefficients (and any point of the chart's plane) and impedances
-// [ohm, or ohm / ohm when normalised] are Complex values.
+// [ohm, or ohm / ohm when normalised] are Complex values; between them and to
+// the SWR by numeric/rf.h's ReflectionOf, ImpedanceOf and SwrOf.
 
 // A circle of the reflection plane: centre (x, y) and radius, in units of |Gamma|.
 struct Circle {
@@ -21,19 +23,8 @@ struct Circle {
   double radius;
 };
 
-// Gamma = (Z - Zref) / (Z + Zref), the reflection seen on a line of impedance
-// Zref [ohm]. No value when Z = -Zref: an active load that cancels the
-// reference has no finite Gamma.
-std::optional<Complex> ReflectionFromImpedance(Complex z, Complex ref);
-// Z = Zref (1 + Gamma) / (1 - Gamma) [ohm], the inverse of the above for any
-// Zref. No value at Gamma = 1 (open circuit) or so near it that Z overflows.
-std::optional<Complex> ImpedanceFromReflection(Complex gamma, Complex ref);
-
 // The angle of Gamma in degrees, in (-180, 180]; 0 for Gamma = 0.
 double ReflectionAngleDegrees(Complex gamma);
-// SWR = (1 + |Gamma|) / (1 - |Gamma|). No value when |Gamma| >= 1: a load
-// that reflects all the power or more sets up no standing-wave ratio.
-std::optional<double> SwrFromMagnitude(double magnitude);
 
 // The chart's circles. Normalised resistance r and conductance g are >= 0,
 // swr >= 1. Reactance x = 0 and susceptance b = 0 are the real axis, a line:
@@ -76,5 +67,16 @@ struct PixelPoint {
 
 PixelPoint PointFromReflection(Complex gamma, ChartFrame frame);
 Complex ReflectionFromPoint(PixelPoint point, ChartFrame frame);
+
+// Kept until app/chart moves to the names above.
+inline std::optional<Complex> ReflectionFromImpedance(Complex z, Complex ref) {
+  return ReflectionOf(z, ref);
+}
+// Kept until app/chart moves to the names above.
+inline std::optional<Complex> ImpedanceFromReflection(Complex gamma, Complex ref) {
+  return ImpedanceOf(gamma, ref);
+}
+// Kept until app/chart moves to the names above.
+inline std::optional<double> SwrFromMagnitude(double magnitude) { return SwrOf(magnitude); }
 
 }  // namespace tolvar::numeric

@@ -82,4 +82,49 @@ TEST(FormatFixed, ShowsThePattern) {
   EXPECT_EQ(largest.substr(largest.size() - 5), ".0000");
 }
 
+TEST(ComplexText, WritesEachNotation) {
+  struct Row {
+    const char* what;
+    Complex value;
+    ComplexNotation notation;
+    const char* text;
+  };
+  const Row kRows[] = {
+      {"SWR reflection", {0.19607843, -0.2745098}, kSwrReflectionNotation, "+0.1961 - i0.2745"},
+      {"SWR reflection, below 0 but shown as 0",
+       {-0.00001, 0.5},
+       kSwrReflectionNotation,
+       "-0.0000 + i0.5000"},
+      {"SWR reflection, negative zeros", {-0.0, -0.0}, kSwrReflectionNotation, "+0.0000 + i0.0000"},
+      {"matched load", {-0.0004, -0.00001}, kMatchedReflectionNotation, "0.000 - i0.000"},
+      {"admittance", {0.0138, -0.0031}, kAdmittanceNotation, "0.014 - J0.003"},
+      {"admittance, real part rounds to 0", {-0.0001, 0.02}, kAdmittanceNotation, "0.000 + J0.020"},
+      {"tuner wave", {-0.125, 0.5678}, kTunerWaveNotation, "(-0.1250 +i0.5678)"},
+      {"tuner unit wave", {1, 0}, kTunerWaveNotation, "(1.0000 +i0.0000)"},
+      {"tuner impedance", {73.08, 15.38}, kTunerImpedanceNotation, "73.08 + J15.38"},
+      {"tuner impedance, negative zero", {73.08, -0.0}, kTunerImpedanceNotation, "73.08 + J0.00"},
+      {"labelled impedance",
+       {20.36, -9.93},
+       kLabelledImpedanceNotation,
+       "R = 20.36 ohm X = -9.93 ohm"},
+      {"labelled impedance, both round to 0",
+       {-0.001, -0.004},
+       kLabelledImpedanceNotation,
+       "R = 0.00 ohm X = 0.00 ohm"},
+      {"measured, every digit", {0.1905, -0.00112}, kMeasuredNotation, "0.1905 - j0.00112"},
+      {"measured, tiny and negative zeros", {1.5e-7, -0.0}, kMeasuredNotation, "1.5e-07 + j0"},
+      {"measured, negative zero real part", {-0.0, 2}, kMeasuredNotation, "-0 + j2"},
+      {"measured to 2 decimals", {73.08, -15.384}, MeasuredFixedNotation(2), "73.08 - j15.38"},
+      {"measured to 4 decimals", {0.19051, 0.0011}, MeasuredFixedNotation(4), "0.1905 + j0.0011"},
+  };
+  for (const Row& row : kRows) {
+    EXPECT_EQ(ComplexText(row.value, row.notation), row.text) << row.what;
+  }
+  // A part that is not finite is a fault, in fixed and in shortest digits.
+  const double nan = std::numeric_limits<double>::quiet_NaN();
+  EXPECT_THROW(ComplexText({nan, 0}, kMeasuredNotation), ArithmeticFault);
+  EXPECT_THROW(ComplexText({0, std::numeric_limits<double>::infinity()}, kTunerImpedanceNotation),
+               ArithmeticFault);
+}
+
 }  // namespace

@@ -9,12 +9,11 @@
 #include <QPushButton>
 #include <QStringList>
 #include <QVBoxLayout>
-#include <cmath>
 
 #include "app/controls/controls.h"
 #include "calc/tuner/tuner.h"
 #include "numeric/format.h"
-#include "numeric/reflection.h"
+#include "numeric/rf.h"
 #include "numeric/smith.h"
 
 namespace tolvar::app {
@@ -31,24 +30,21 @@ QString Fixed(double value, int decimals) {
   return ToQString(numeric::FormatFixed(value, decimals));
 }
 
-// "0.1905 + j0.0011", or "-": a value the chart cannot show either.
+// "0.1905 + j0.0011".
 QString ComplexText(Complex value, int decimals) {
-  if (!numeric::IsFinite(value)) {
-    return QStringLiteral("-");
-  }
-  return Fixed(value.re, decimals) +
-         (value.im < 0 ? QStringLiteral(" - j") : QStringLiteral(" + j")) +
-         Fixed(std::fabs(value.im), decimals);
+  return ToQString(numeric::ComplexText(value, numeric::MeasuredFixedNotation(decimals)));
 }
 
 QString OnePortValues(const Measurement& m, std::size_t i) {
   const Complex gamma = m.s11[i];
-  const Complex z = calc::measurement::ImpedanceOhm(gamma, m.referenceOhm);
-  const auto on50 = numeric::ReflectionFromImpedance(z, {kVnaReferenceOhm, 0});
-  const auto swr = on50 ? numeric::SwrFromMagnitude(numeric::Abs(*on50)) : std::nullopt;
-  return QStringLiteral("Z = ") + ComplexText(z, 2) + QStringLiteral(" ohm\n\u0393 = ") +
-         ComplexText(gamma, 4) + QStringLiteral(" (|\u0393| = ") + Fixed(numeric::Abs(gamma), 4) +
-         QStringLiteral(" at ") + Fixed(numeric::ReflectionAngleDegrees(gamma), 1) +
+  const auto z = numeric::ImpedanceOf(gamma, {m.referenceOhm, 0});
+  const auto on50 = z ? numeric::ReflectionOf(*z, {kVnaReferenceOhm, 0}) : std::nullopt;
+  const auto swr = on50 ? numeric::SwrOf(numeric::Abs(*on50)) : std::nullopt;
+  // "-" for the open circuit, which the chart cannot show either.
+  return QStringLiteral("Z = ") + (z ? ComplexText(*z, 2) : QStringLiteral("-")) +
+         QStringLiteral(" ohm\n\u0393 = ") + ComplexText(gamma, 4) +
+         QStringLiteral(" (|\u0393| = ") + Fixed(numeric::Abs(gamma), 4) + QStringLiteral(" at ") +
+         Fixed(numeric::ReflectionAngleDegrees(gamma), 1) +
          QStringLiteral("\u00b0)\nSWR at 50 ohm = ") +
          (swr ? Fixed(*swr, 3) : QStringLiteral("none (|\u0393| \u2265 1)"));
 }

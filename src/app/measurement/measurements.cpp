@@ -22,6 +22,7 @@
 #include "calc/tuner/tuner.h"
 #include "numeric/fault.h"
 #include "numeric/format.h"
+#include "numeric/rf.h"
 
 namespace tolvar::app {
 
@@ -55,9 +56,7 @@ int Nearest(const std::vector<double>& frequencies, double hertz) {
 }
 
 QString ComplexText(Complex z) {
-  return ToQString(numeric::ShortestText(z.re)) +
-         (z.im < 0 ? QStringLiteral(" - j") : QStringLiteral(" + j")) +
-         ToQString(numeric::ShortestText(std::fabs(z.im)));
+  return ToQString(numeric::ComplexText(z, numeric::kMeasuredNotation));
 }
 
 }  // namespace
@@ -236,13 +235,13 @@ std::optional<Complex> Measurements::passiveImpedance() const {
   const auto i = static_cast<std::size_t>(opened->chosen);
   const Complex gamma = opened->data.s11[i];
   const QString at = MegahertzText(opened->data.frequencyHz[i]);
-  const Complex z = calc::measurement::ImpedanceOhm(gamma, opened->data.referenceOhm);
-  if (!numeric::IsFinite(z)) {
+  const auto z = numeric::ImpedanceOf(gamma, {opened->data.referenceOhm, 0});
+  if (!z) {
     warn(kOpenCircuit, at, QStringLiteral("\u0393 = ") + ComplexText(gamma));
     return std::nullopt;
   }
-  if (z.re < 0) {
-    warn(kActiveLoad, at, ToQString(numeric::ShortestText(z.re)));
+  if (z->re < 0) {
+    warn(kActiveLoad, at, ToQString(numeric::ShortestText(z->re)));
     return std::nullopt;
   }
   return z;

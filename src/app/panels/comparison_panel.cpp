@@ -7,7 +7,8 @@
 #include "app/layout/layout.h"
 #include "calc/compare/compare.h"
 #include "numeric/fault.h"
-#include "numeric/smith.h"
+#include "numeric/format.h"
+#include "numeric/rf.h"
 
 namespace tolvar::app {
 
@@ -77,9 +78,10 @@ std::optional<Panel::ChartView> ComparisonPanel::chartView() const {
   }
   ChartMark antenna;
   antenna.legend = QStringLiteral("Antenna (tuner panel)");
-  antenna.description = QStringLiteral("Antenna: Z = ") +
-                        ToQString(calc::tuner::ImpedanceText(figures_.antennaZ)) +
-                        QStringLiteral(" ohm");
+  antenna.description =
+      QStringLiteral("Antenna: Z = ") +
+      ToQString(numeric::ComplexText(figures_.antennaZ, numeric::kTunerImpedanceNotation)) +
+      QStringLiteral(" ohm");
   antenna.hue = MarkHue::Orange;
   antenna.path = {tuner_.antenna};
 
@@ -87,11 +89,13 @@ std::optional<Panel::ChartView> ComparisonPanel::chartView() const {
   const numeric::Complex rtx = figures_.waves.b1;
   ChartMark port;
   port.legend = QStringLiteral("Tuner RTX port");
-  const auto z = numeric::ImpedanceFromReflection(rtx, {calc::tuner::kVnaReferenceOhm, 0});
-  port.description = QStringLiteral("Tuner RTX port: ") +
-                     (z ? QStringLiteral("Z = ") + ToQString(calc::tuner::ImpedanceText(*z)) +
-                              QStringLiteral(" ohm")
-                        : QStringLiteral("open circuit"));
+  const auto z = numeric::ImpedanceOf(rtx, {calc::tuner::kVnaReferenceOhm, 0});
+  port.description =
+      QStringLiteral("Tuner RTX port: ") +
+      (z ? QStringLiteral("Z = ") +
+               ToQString(numeric::ComplexText(*z, numeric::kTunerImpedanceNotation)) +
+               QStringLiteral(" ohm")
+         : QStringLiteral("open circuit"));
   port.hue = MarkHue::Purple;
   port.path = {rtx};
   return ChartView{{calc::tuner::kVnaReferenceOhm, 0}, {antenna, port}};

@@ -70,9 +70,7 @@ void Panel::run(Control result, const std::function<void()>& handler) const {
 }
 
 QString Panel::ImpedanceText(numeric::Complex z) {
-  return QStringLiteral("R = ") + ToQString(numeric::FormatFixed(z.re, 2)) +
-         QStringLiteral(" ohm X = ") + ToQString(numeric::FormatFixed(z.im, 2)) +
-         QStringLiteral(" ohm");
+  return ToQString(numeric::ComplexText(z, numeric::kLabelledImpedanceNotation));
 }
 
 void Panel::writeChartedResult(Control result, const QString& text, bool charted) {

@@ -8,7 +8,7 @@
 #include "app/panels/comparison_panel.h"
 #include "app/panels/line_panel.h"
 #include "numeric/format.h"
-#include "numeric/smith.h"
+#include "numeric/rf.h"
 
 namespace tolvar::app {
 
@@ -121,8 +121,8 @@ std::optional<ChartSource::ChartView> Sweeps::chartView() const {
   std::optional<std::size_t> first;
   std::size_t last = 0;
   for (std::size_t i = 0; i < line_.size(); ++i) {
-    const auto gamma = line_[i].carried ? numeric::ReflectionFromImpedance(*line_[i].carried, lineZ)
-                                        : std::nullopt;
+    const auto gamma =
+        line_[i].carried ? numeric::ReflectionOf(*line_[i].carried, lineZ) : std::nullopt;
     if (gamma) {
       first = first.value_or(mark.path.size());
       last = mark.path.size();

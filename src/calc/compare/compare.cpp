@@ -50,17 +50,15 @@ Outcome<ComparisonFigures> CompareCurrents(const Side& in, const Side& out) {
 }
 
 std::string ComparisonText(const Outcome<ComparisonFigures>& outcome) {
-  const ComparisonFigures* f = FiguresOf(outcome);
-  if (f == nullptr) {
-    return std::string(std::get<std::string_view>(outcome));
-  }
-  const char* unit = f->otherIsCurrent ? " A" : " Vrms";
-  const char* verdict = f->inputW >= f->outputW ? "Insertion Loss = " : "Gain = ";
-  return "INPUT = " + FormatFixed(f->inputW, 3) + " W " + FormatFixed(f->inputOther, 3) + unit +
-         "\r\n" + "OUTPUT = " + FormatFixed(f->outputW, 3) + " W " +
-         FormatFixed(f->outputOther, 3) + unit + "\r\n" + verdict +
-         FormatFixed(std::fabs(f->gainDb), 3) + " dB" + "\r\n" + "For 100 W PWR IN you get " +
-         FormatFixed(f->outputRatio * 100, 3) + " W PWR OUT.";
+  return TextOf(outcome, [](const ComparisonFigures& f) {
+    const char* unit = f.otherIsCurrent ? " A" : " Vrms";
+    const char* verdict = f.inputW >= f.outputW ? "Insertion Loss = " : "Gain = ";
+    return "INPUT = " + FormatFixed(f.inputW, 3) + " W " + FormatFixed(f.inputOther, 3) + unit +
+           "\r\n" + "OUTPUT = " + FormatFixed(f.outputW, 3) + " W " +
+           FormatFixed(f.outputOther, 3) + unit + "\r\n" + verdict +
+           FormatFixed(std::fabs(f.gainDb), 3) + " dB" + "\r\n" + "For 100 W PWR IN you get " +
+           FormatFixed(f.outputRatio * 100, 3) + " W PWR OUT.";
+  });
 }
 
 }  // namespace tolvar::calc::compare

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "calc/messages.h"
+#include "numeric/calculator_order.h"
 #include "numeric/fault.h"
 #include "numeric/format.h"
 #include "numeric/power.h"
@@ -13,6 +14,7 @@ namespace tolvar::calc::line {
 
 namespace {
 
+namespace calculator_order = numeric::calculator_order;
 using numeric::FormatFixed;
 using numeric::kPi;
 using numeric::Square;
@@ -120,11 +122,10 @@ void SetParallelEquivalent(const LineEntries& e, const StartPoint& s, LineFigure
   const double parallelR = (Square(x) + Square(r)) / r;
   const double parallelX = (Square(x) + Square(r)) / x;
   // The stub's own reflection, a pure reactance -Xp on the rim.
-  const double stubRe = numeric::GammaReFromZ(0, parallelX);
-  const double stubIm = numeric::GammaImFromZ(0, parallelX);
-  const double stubRho = numeric::Magnitude(stubRe, stubIm);
-  double stubPhase = numeric::PhaseFromCos(stubRe, stubRho);
-  if (stubIm < 0) {
+  const Complex stub = calculator_order::ReflectionOfNormalised(0, parallelX);
+  const double stubRho = numeric::Abs(stub);
+  double stubPhase = numeric::PhaseFromCos(stub.re, stubRho);
+  if (stub.im < 0) {
     stubPhase = -stubPhase;
   }
   stubPhase = -stubPhase;
@@ -140,13 +141,10 @@ void SetParallelEquivalent(const LineEntries& e, const StartPoint& s, LineFigure
 // The far point's impedance [ohm] from its Gamma against the line, and its
 // SWR against the transmitter impedance.
 void SetFarImpedance(const LineEntries& e, FarPoint& far) {
-  const double r = numeric::GammaToR(e.lineZ, far.gamma.re, far.gamma.im, e.rtxZ);
-  const double x = numeric::GammaToX(e.lineZ, far.gamma.re, far.gamma.im, e.rtxZ);
-  const double rtxGammaRe = numeric::GammaReFromZ(r, x);
-  const double rtxGammaIm = numeric::GammaImFromZ(r, x);
-  const double rtxRho = std::sqrt(Square(rtxGammaIm) + Square(rtxGammaRe));
-  far.swrAtRtx = numeric::SwrFromRho(rtxRho);
-  far.z = {r * e.rtxZ, x * e.rtxZ};
+  const Complex normalised = calculator_order::ImpedanceOnLineOf(far.gamma, e.lineZ, e.rtxZ);
+  const Complex rtxGamma = calculator_order::ReflectionOfNormalised(normalised.re, normalised.im);
+  far.swrAtRtx = calculator_order::SwrOf(numeric::Abs(rtxGamma));
+  far.z = {normalised.re * e.rtxZ, normalised.im * e.rtxZ};
 }
 
 }  // namespace
@@ -167,8 +165,8 @@ StartPoint FindStartPoint(const LineEntries& e, double previousPhaseDeg) {
   const double startX = e.start.im / e.zShownBefore;
   s.wavelengthM = kSpeedOfLight / e.mhz;
 
-  s.gamma = {numeric::GammaReFromZ(startR, startX), numeric::GammaImFromZ(startR, startX)};
-  s.rho = numeric::Magnitude(s.gamma.re, s.gamma.im);
+  s.gamma = calculator_order::ReflectionOfNormalised(startR, startX);
+  s.rho = numeric::Abs(s.gamma);
   // A matched start point has no phase; every later use multiplies it by 0.
   s.phaseDeg = s.rho != 0 ? numeric::PhaseFromCos(s.gamma.re, s.rho) : previousPhaseDeg;
   if (s.gamma.im < 0) {
@@ -176,7 +174,7 @@ StartPoint FindStartPoint(const LineEntries& e, double previousPhaseDeg) {
   }
   numeric::AngleWrap180(s.phaseDeg);
   SetShift(s, ShiftDegrees(e));
-  s.entrySwr = numeric::SwrFromRho(s.rho);
+  s.entrySwr = calculator_order::SwrOf(s.rho);
   s.unreliable = s.entrySwr > kMaxReliableEntrySwr || FrequencyUnreliable(e.mhz);
   watch.check();
   return s;
@@ -204,7 +202,7 @@ FarPoint Propagate(const LineEntries& e, const StartPoint& s) {
   if (!towardsAntenna) {
     // |Gamma|² falls by 10^(-ML/10) each way along the line.
     const double farRatio = std::pow(10.0, -far.matchedLossDb / 5) * startRatio;
-    far.swr = (std::sqrt(farRatio) + 1) / (1 - std::sqrt(farRatio));
+    far.swr = calculator_order::UncheckedSwrOf(std::sqrt(farRatio));
   } else {
     const AntennaSide antenna =
         SearchAntennaSwr(s.entrySwr, far.matchedLossDb, far.totalLossDb, startRatio);

@@ -57,12 +57,10 @@ std::string ParallelLine(const LineFigures& f) {
 }  // namespace
 
 std::string LineResultText(const Outcome<LineFigures>& outcome) {
-  const LineFigures* f = FiguresOf(outcome);
-  if (f == nullptr) {
-    return std::string(std::get<std::string_view>(outcome));
-  }
-  return ImpedanceLine(*f) + "\r\n" + PowerLine(f->far) + "\r\n" + ShiftLine(*f) + "\r\n" +
-         ParallelLine(*f);
+  return TextOf(outcome, [](const LineFigures& f) {
+    return ImpedanceLine(f) + "\r\n" + PowerLine(f.far) + "\r\n" + ShiftLine(f) + "\r\n" +
+           ParallelLine(f);
+  });
 }
 
 std::string LossText(double lossPer100m) {

@@ -85,8 +85,4 @@ std::optional<Measurement> OnReference(const Measurement& measurement, double re
   return renormalised;
 }
 
-numeric::Complex ImpedanceOhm(numeric::Complex gamma, double referenceOhm) {
-  return referenceOhm * ((kOne + gamma) / (kOne - gamma));
-}
-
 }  // namespace tolvar::calc::measurement

@@ -76,8 +76,4 @@ std::string FaultText(const ReadFault& fault);
 // data, where I - r S is singular).
 std::optional<Measurement> OnReference(const Measurement& measurement, double referenceOhm);
 
-// The impedance [ohm] of a reflection coefficient on a real reference [ohm]:
-// R (1 + G) / (1 - G); not finite for G = 1 (an open circuit).
-numeric::Complex ImpedanceOhm(numeric::Complex gamma, double referenceOhm);
-
 }  // namespace tolvar::calc::measurement

@@ -2,6 +2,7 @@
 
 #include "calc/sweep/sweep.h"
 #include "numeric/fault.h"
+#include "numeric/rf.h"
 
 namespace tolvar::calc::sweep {
 
@@ -17,7 +18,7 @@ bool TowardsAntenna(const line::LineEntries& entries) {
 // panel's start point; throws ArithmeticFault where it has no value.
 void Carry(const SweptLine& swept, LinePoint& point) {
   line::LineEntries e = swept.panel;
-  e.start = point.measured;
+  e.start = *point.measured;
   e.zShownBefore = e.lineZ;
   e.zShownAfter = e.lineZ;
   e.mhz = point.mhz;
@@ -27,7 +28,7 @@ void Carry(const SweptLine& swept, LinePoint& point) {
     point.measuredSwr = start.entrySwr;
   }
   // An active load has no place on the line; a line cannot gain power.
-  if (!(point.measured.re >= 0) || !(e.lossPer100m >= 0)) {
+  if (!(point.measured->re >= 0) || !(e.lossPer100m >= 0)) {
     return;
   }
   const double wavelengths = swept.lengthM / (start.wavelengthM * e.velocityFactor);
@@ -62,9 +63,9 @@ std::vector<LinePoint> SweepLine(const measurement::Measurement& onePort, const 
   for (std::size_t i = 0; i < onePort.frequencyHz.size(); ++i) {
     LinePoint point;
     point.mhz = onePort.frequencyHz[i] / kHertzPerMegahertz;
-    point.measured = measurement::ImpedanceOhm(onePort.s11[i], onePort.referenceOhm);
+    point.measured = numeric::ImpedanceOf(onePort.s11[i], {onePort.referenceOhm, 0});
     try {
-      if (numeric::IsFinite(point.measured)) {
+      if (point.measured) {
         Carry(swept, point);
       }
     } catch (const numeric::ArithmeticFault&) {

@@ -34,7 +34,7 @@ double LengthM(const line::LineEntries& panel);
 
 struct LinePoint {
   double mhz = 0;
-  Complex measured;                   // [ohm]
+  std::optional<Complex> measured;    // [ohm]; none for an open circuit (Gamma = 1)
   std::optional<double> measuredSwr;  // against the line's impedance
   std::optional<Complex> carried;     // at the line's other end [ohm]
   std::optional<double> carriedSwr;   // against the line's impedance
@@ -72,9 +72,9 @@ std::vector<TunerPoint> SweepTuner(const measurement::Measurement& twoPort,
 std::string LineSweepCsv(const std::vector<LinePoint>& points);
 std::string TunerSweepCsv(const std::vector<TunerPoint>& points);
 
-// The carried impedances as a Touchstone 1.1 1-port (Hz, S, RI, R 50): the
-// points with a carried value, each reflection written so that it reads back
-// to the same number.
+// The carried impedances as a Touchstone 1.1 1-port on 50 ohm, written by
+// measurement::WriteTouchstone: the points with a carried value, each
+// reflection so that it reads back to the same number.
 std::string CarriedTouchstone(const std::vector<LinePoint>& points, const std::string& comment);
 
 }  // namespace tolvar::calc::sweep

@@ -1,9 +1,10 @@
 #include <optional>
 #include <string>
 
+#include "calc/measurement/touchstone_writer.h"
 #include "calc/sweep/sweep.h"
 #include "numeric/format.h"
-#include "numeric/smith.h"
+#include "numeric/rf.h"
 
 namespace tolvar::calc::sweep {
 
@@ -15,6 +16,11 @@ std::string Cell(const std::optional<double>& value) {
   return value ? numeric::ShortestText(*value) : std::string();
 }
 
+// One part of a value that may be missing.
+std::optional<double> Part(const std::optional<Complex>& value, double Complex::*which) {
+  return value ? std::optional((*value).*which) : std::nullopt;
+}
+
 }  // namespace
 
 std::string LineSweepCsv(const std::vector<LinePoint>& points) {
@@ -22,12 +28,10 @@ std::string LineSweepCsv(const std::vector<LinePoint>& points) {
       "MHz,R_measured,X_measured,SWR_measured,R_carried,X_carried,SWR_carried,"
       "line_loss_dB\n";
   for (const LinePoint& p : points) {
-    const auto part = [&p](double Complex::*which) {
-      return p.carried ? std::optional((*p.carried).*which) : std::nullopt;
-    };
-    csv += Cell(p.mhz) + ',' + Cell(p.measured.re) + ',' + Cell(p.measured.im) + ',' +
-           Cell(p.measuredSwr) + ',' + Cell(part(&Complex::re)) + ',' + Cell(part(&Complex::im)) +
-           ',' + Cell(p.carriedSwr) + ',' + Cell(p.lineLossDb) + '\n';
+    csv += Cell(p.mhz) + ',' + Cell(Part(p.measured, &Complex::re)) + ',' +
+           Cell(Part(p.measured, &Complex::im)) + ',' + Cell(p.measuredSwr) + ',' +
+           Cell(Part(p.carried, &Complex::re)) + ',' + Cell(Part(p.carried, &Complex::im)) + ',' +
+           Cell(p.carriedSwr) + ',' + Cell(p.lineLossDb) + '\n';
   }
   return csv;
 }
@@ -35,27 +39,25 @@ std::string LineSweepCsv(const std::vector<LinePoint>& points) {
 std::string TunerSweepCsv(const std::vector<TunerPoint>& points) {
   std::string csv = "MHz,SAnt_re,SAnt_im,tuner_loss_dB\n";
   for (const TunerPoint& p : points) {
-    const auto part = [&p](double Complex::*which) {
-      return p.antenna ? std::optional((*p.antenna).*which) : std::nullopt;
-    };
-    csv += Cell(p.mhz) + ',' + Cell(part(&Complex::re)) + ',' + Cell(part(&Complex::im)) + ',' +
-           Cell(p.lossDb) + '\n';
+    csv += Cell(p.mhz) + ',' + Cell(Part(p.antenna, &Complex::re)) + ',' +
+           Cell(Part(p.antenna, &Complex::im)) + ',' + Cell(p.lossDb) + '\n';
   }
   return csv;
 }
 
 std::string CarriedTouchstone(const std::vector<LinePoint>& points, const std::string& comment) {
-  constexpr double kReferenceOhm = 50;
-  std::string text = "! " + comment + "\n# Hz S RI R 50\n";
+  measurement::Measurement carried;
+  carried.ports = 1;
+  carried.referenceOhm = 50;
   for (const LinePoint& p : points) {
     const auto gamma =
-        p.carried ? numeric::ReflectionFromImpedance(*p.carried, {kReferenceOhm, 0}) : std::nullopt;
+        p.carried ? numeric::ReflectionOf(*p.carried, {carried.referenceOhm, 0}) : std::nullopt;
     if (gamma) {
-      text += numeric::ShortestText(p.mhz * kHertzPerMegahertz) + ' ' +
-              numeric::ShortestText(gamma->re) + ' ' + numeric::ShortestText(gamma->im) + '\n';
+      carried.frequencyHz.push_back(p.mhz * kHertzPerMegahertz);
+      carried.s11.push_back(*gamma);
     }
   }
-  return text;
+  return measurement::WriteTouchstone(carried, comment);
 }
 
 }  // namespace tolvar::calc::sweep

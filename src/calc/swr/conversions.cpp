@@ -62,17 +62,7 @@ Conversion<PowerFromCurrentFigures> PowerFromCurrent(Complex z, double amperes) 
   return out;
 }
 
-namespace {
-
 using numeric::FormatFixed;
-
-template <typename Figures, typename Layout>
-std::string TextOf(const Outcome<Figures>& outcome, Layout layout) {
-  const Figures* figures = FiguresOf(outcome);
-  return figures != nullptr ? layout(*figures) : std::string(std::get<std::string_view>(outcome));
-}
-
-}  // namespace
 
 std::string ConversionText(const Outcome<PowerFromVoltageFigures>& outcome) {
   return TextOf(outcome, [](const PowerFromVoltageFigures& f) {

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "calc/messages.h"
+#include "numeric/calculator_order.h"
 #include "numeric/fault.h"
 #include "numeric/reflection.h"
 #include "numeric/square.h"
@@ -16,7 +17,7 @@ using numeric::Square;
 // The load's admittance 1 / Z [S], read on the point -Gamma.
 Complex AdmittanceOfLoad(const SwrEntries& entries, Complex gamma) {
   const double referenceX = entries.reference.im / entries.reference.re;
-  const Complex normalised = numeric::ImpedanceOfReflection(-gamma);
+  const Complex normalised = numeric::calculator_order::NormalisedImpedanceOf(-gamma);
   Complex admittance{normalised.re / entries.reference.re, normalised.im / entries.reference.re};
   if (referenceX != 0) {
     // -Gamma gives (1 + jx0) / Z for a complex reference; divide that factor out.
@@ -57,7 +58,7 @@ Outcome<SwrFigures> ComputeSwr(const SwrEntries& entries) {
   // A correctly rounded square root keeps re / rho at exactly -1 for a
   // resistive load below R0, so its phase reads 180.0.
   figures.rho = numeric::Abs(figures.gamma);
-  figures.swr = (figures.rho + 1) / (1 - figures.rho);  // rho = 1: a fault
+  figures.swr = numeric::calculator_order::UncheckedSwrOf(figures.rho);  // rho = 1: a fault
   figures.admittanceS = AdmittanceOfLoad(entries, figures.gamma);
 
   if (!(figures.rho > 0)) {

@@ -1,19 +1,17 @@
 #include "calc/tuner/tuner.h"
 
 #include <cmath>
+#include <optional>
 
 #include "calc/messages.h"
+#include "numeric/calculator_order.h"
 #include "numeric/fault.h"
 #include "numeric/power.h"
-#include "numeric/reflection.h"
+#include "numeric/rf.h"
 
 namespace tolvar::calc::tuner {
 
 bool IsAntennaPartInRange(double part) { return std::fabs(part) < 1; }
-
-Complex ImpedanceOhm(Complex gamma) {
-  return kVnaReferenceOhm * numeric::ImpedanceOfReflection(gamma);
-}
 
 Waves TunerWaves(const TunerEntries& e) {
   const Complex towardsPort2 = Complex{1, 0} - e.s22 * e.antenna;  // 1 - S22 G
@@ -36,13 +34,13 @@ Waves TunerWaves(const TunerEntries& e) {
 Outcome<TunerFigures> ComputeTunerLoss(const TunerEntries& e) {
   numeric::FaultWatch watch;
   // The antenna on the VNA's reference.
-  const double antennaRho = numeric::Abs(e.antenna);
-  if (antennaRho >= 1) {
+  const std::optional<double> antennaSwr = numeric::SwrOf(numeric::Abs(e.antenna));
+  if (!antennaSwr) {
     return kInvalidSParameters;  // reflects all it gets or more: not passive
   }
   TunerFigures f{};
-  f.antennaZ = ImpedanceOhm(e.antenna);
-  f.antennaSwr = (antennaRho + 1) / (1 - antennaRho);
+  f.antennaZ = kVnaReferenceOhm * numeric::calculator_order::NormalisedImpedanceOf(e.antenna);
+  f.antennaSwr = *antennaSwr;
   f.waves = TunerWaves(e);
   watch.check();
 

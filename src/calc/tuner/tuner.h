@@ -22,11 +22,6 @@ struct TunerEntries {
 // The impedance the VNA measures against [ohm].
 inline constexpr double kVnaReferenceOhm = 50;
 
-// The impedance [ohm] of a reflection coefficient on the VNA's reference, and
-// as the result shows it: "73.08 + J15.38".
-Complex ImpedanceOhm(Complex gamma);
-std::string ImpedanceText(Complex z);
-
 // A part of the antenna's reflection coefficient as typed is accepted when it
 // lies strictly between -1 and 1; each part is judged alone.
 bool IsAntennaPartInRange(double part);

@@ -152,7 +152,7 @@ void SmithChartTest::readoutInvertsTheMappingAndFollowsThePointer() {
     chart.setReference(r0, x0);
     QTest::qWait(20);  // repainted for the new reference, the pointer where it was
     const QImage before = shown();
-    const auto gamma = *tolvar::numeric::ReflectionFromImpedance({r, x}, {r0, x0});
+    const auto gamma = *tolvar::numeric::ReflectionOf({r, x}, {r0, x0});
     const double rho = std::hypot(gamma.re, gamma.im);
     const double degrees = std::atan2(gamma.im, gamma.re) * 180 / std::numbers::pi;
     QCOMPARE(chart.readoutAt(PointOf(chart, gamma)),
@@ -174,7 +174,7 @@ void SmithChartTest::marksShowWhereAndAgainstWhatTheyStand() {
   SmithChart chart;
   chart.resize(480, 480);
   chart.show();
-  const auto start = *tolvar::numeric::ReflectionFromImpedance({100, 50}, {50, 0});
+  const auto start = *tolvar::numeric::ReflectionOf({100, 50}, {50, 0});
   ChartMark load{"Load", "Load: 150 ohm", MarkHue::Blue, {{0.5 / 1.5, 0}}, {75, 0}};
   ChartMark begin{"Line start point", "Start: 100 + j50", MarkHue::Green, {start}, {50, 0}};
   ChartMark far{"Line far point", "Far", MarkHue::Red, {start, {-0.2, -0.3}}, {50, 0}};

@@ -13,6 +13,7 @@
 #include "calc/swr/swr.h"
 #include "calc/tuner/tuner.h"
 #include "numeric/format.h"
+#include "numeric/rf.h"
 #include "window_fixture.h"
 
 namespace {
@@ -161,13 +162,13 @@ void MeasurementsTest::refusedValuesAndBadFilesChangeNothing() {
   chooser->setCurrentIndex(1);
   Use(f, "actionUseAtLine");
   QCOMPARE(f.watcher.boxes,
-            QStringList({"Use measurement: At 7 MHz the measurement's resistance is below 0 (-10 "
-                         "ohm): an R entry takes none.",
-                         "Use measurement: At 7 MHz the measurement reflects all it gets or more "
-                         "(Γ = -1.5 + j0): S Ant. takes a reflection whose parts lie between -1 "
-                         "and 1, inside the unit circle.",
-                         "Use measurement: At 8 MHz the measurement is an open circuit (Γ = 1 "
-                         "+ j0): it has no finite R and X."}));
+           QStringList({"Use measurement: At 7 MHz the measurement's resistance is below 0 (-10 "
+                        "ohm): an R entry takes none.",
+                        "Use measurement: At 7 MHz the measurement reflects all it gets or more "
+                        "(Γ = -1.5 + j0): S Ant. takes a reflection whose parts lie between -1 "
+                        "and 1, inside the unit circle.",
+                        "Use measurement: At 8 MHz the measurement is an open circuit (Γ = 1 "
+                        "+ j0): it has no finite R and X."}));
   QCOMPARE(f.text(C::MeasuredR) + f.text(C::AntennaRe) + f.text(C::StartR),
            QStringLiteral("500.1"));
   // Bad files: a box that names the file and the line; the window keeps what it showed.
@@ -271,8 +272,8 @@ void MeasurementsTest::sweepsFollowTheLineAndGoOut() {
     QCOMPARE(QPointF(x->min(), x->max()), QPointF(fromMhz, toMhz));
     for (QAbstractSeries* series : chart->series()) {
       auto* y = static_cast<QValueAxis*>(series->attachedAxes().back());
-      QCOMPARE(y->alignment(), series->name().startsWith("line loss") ? Qt::AlignRight
-                                                                       : Qt::AlignLeft);
+      QCOMPARE(y->alignment(),
+               series->name().startsWith("line loss") ? Qt::AlignRight : Qt::AlignLeft);
       for (const QPointF& p : static_cast<QLineSeries*>(series)->points())
         QVERIFY2(y->min() <= p.y() && p.y() <= y->max(), qPrintable(series->name()));
     }

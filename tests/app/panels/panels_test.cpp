@@ -12,6 +12,7 @@
 #include "calc/swr/conversions.h"
 #include "calc/swr/swr.h"
 #include "calc/tuner/tuner.h"
+#include "numeric/calculator_order.h"
 #include "numeric/format.h"
 #include "window_fixture.h"
 
@@ -159,20 +160,24 @@ void CheckChart(WindowFixture& f) {
   f.click(C::TunerLossButton);
   f.window.findChild<QAction*>(QStringLiteral("actionSmithChart"))->trigger();
   const auto* chart = f.window.findChild<SmithChart*>(QStringLiteral("SmithChart"));
-  const auto port = calc::tuner::ImpedanceOhm(
-      calc::tuner::TunerWaves(
-          {{0.21, 0.12}, {0.13, 0.06}, {0.84, -0.31}, {0.07, 0.14}, {0.82, -0.29}})
-          .b1);
+  const auto port =
+      calc::tuner::kVnaReferenceOhm *
+      numeric::calculator_order::NormalisedImpedanceOf(
+          calc::tuner::TunerWaves(
+              {{0.21, 0.12}, {0.13, 0.06}, {0.84, -0.31}, {0.07, 0.14}, {0.82, -0.29}})
+              .b1);
   for (const int step : {kStep + 1, 3}) {  // it follows the bar
     f.find(C::ShiftBar)->setProperty("value", step);
-    QCOMPARE(chart->accessibleDescription().split('\n'),
-             QStringList(
-                 {"Load: R = 30.00 ohm X = -40.00 ohm against R0 = 75.00 ohm X0 = -12.00 ohm",
-                  "Antenna: " + f.text(C::ComparisonResult).section('\n', 3).section(" SWR", 0, 0) +
-                      " ohm",
-                  "Tuner RTX port: Z = " + ToQString(calc::tuner::ImpedanceText(port)) + " ohm",
-                  "Line start point: R = 100.00 ohm X = -50.00 ohm",
-                  "Line far point: " + f.text(C::LineResult).section("  SWR", 0, 0).simplified()}));
+    QCOMPARE(
+        chart->accessibleDescription().split('\n'),
+        QStringList(
+            {"Load: R = 30.00 ohm X = -40.00 ohm against R0 = 75.00 ohm X0 = -12.00 ohm",
+             "Antenna: " + f.text(C::ComparisonResult).section('\n', 3).section(" SWR", 0, 0) +
+                 " ohm",
+             "Tuner RTX port: Z = " +
+                 ToQString(numeric::ComplexText(port, numeric::kTunerImpedanceNotation)) + " ohm",
+             "Line start point: R = 100.00 ohm X = -50.00 ohm",
+             "Line far point: " + f.text(C::LineResult).section("  SWR", 0, 0).simplified()}));
     QVERIFY(chart->marks().back().path.size() > 2);  // the path along the line, to the far point
   }
   f.type(C::MeasuredX, QStringLiteral("1"));  // a result that goes takes its marks along,

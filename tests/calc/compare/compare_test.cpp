@@ -51,9 +51,11 @@ TEST(Compare, ShowsPowersAndTheLossOrGain) {
       // No power on a side: none, or from a negative resistance.
       Row{Text(CompareVoltages({{50, 0}, 0}, {{50, 0}, 0})), noVoltage},
       Row{Text(CompareVoltages({{50, 0}, 100}, {{50, 0}, 0})), noVoltage},
+      Row{Text(CompareVoltages({{50, 0}, 0}, {{50, 0}, 90})), noVoltage},
       Row{Text(CompareVoltages({{-50, 0}, 100}, {{50, 0}, 90})), noVoltage},
       Row{Text(CompareVoltages({{50, 0}, 100}, {{-50, 10}, 90})), noVoltage},
       Row{Text(CompareCurrents({{50, 0}, 0}, {{50, 0}, 0})), noCurrent},
+      Row{Text(CompareCurrents({{50, 0}, 0}, {{50, 0}, 1.8})), noCurrent},
       Row{Text(CompareCurrents({{-50, 0}, 2}, {{50, 0}, 1.8})), noCurrent}};
   for (const auto& [shown, expected] : kRows) EXPECT_EQ(shown, expected);
   // A resistance whose square underflows to 0 divides by zero; a power overflows.

@@ -5,8 +5,12 @@
 #include <cfenv>
 #include <fstream>
 #include <iterator>
+#include <limits>
 #include <string>
 #include <vector>
+
+#include "calc/measurement/touchstone_writer.h"
+#include "numeric/rf.h"
 
 namespace {
 
@@ -253,6 +257,9 @@ TEST(ReadTouchstone, RefusesBadFilesWithTheLineAndReason) {
        "line 4: mixed-mode data ([Mixed-Mode Order]) is not supported"},
       {0, "[Version] 2.0\n# Hz\n[Number of Ports] 1\n[Port Names] a\n",
        "line 4: unknown keyword [Port Names]"},
+      {0, Version2("# Hz", 1, 1, "[Number of Frequencies] 1\n"),
+       "line 5: [Number of Frequencies] appears twice"},
+      {0, "[Version] 2.0\n[Version] 2.0\n", "line 2: [Version] appears twice"},
       {0, v2 + "1 0 0\n", "the file ends without [End]"},
       {0, v2 + "1 0 0\n[End]\n", "line 7: [Number of Frequencies] is 2, the data has 1"},
       {0, v2 + "1 0 0\n[Reference] 50\n", "line 7: [Reference] inside [Network Data]"},
@@ -286,7 +293,7 @@ TEST(ReadTouchstone, AgreesWithScikitRf) {
                              {73.50000002902249, 0},
                              {79.71305304224107, 71.53406923284435}};
   for (std::size_t k = 0; k < 3; ++k) {
-    const Complex z = ImpedanceOhm(dipole.s11[100 * k], dipole.referenceOhm);
+    const Complex z = *tolvar::numeric::ImpedanceOf(dipole.s11[100 * k], {dipole.referenceOhm, 0});
     EXPECT_NEAR(z.re, scikitZ[k].re, 1e-9);
     EXPECT_NEAR(z.im, scikitZ[k].im, 1e-9);
   }
@@ -316,10 +323,47 @@ TEST(ReadTouchstone, AgreesWithScikitRf) {
       {{0.12398664759179784, -0.07629947544110635}}, {{0.32570338578922275, 0.20982355746304246}});
 }
 
+// Written files read back to the very numbers, in Touchstone 1.1's port order.
+TEST(WriteTouchstone, ReadsBackToTheSameNumbers) {
+  struct Row {
+    const char* what;
+    Measurement written;
+    std::string_view comment;
+  };
+  const double largest = std::numeric_limits<double>::max();
+  const Row kRows[] = {
+      {"1-port, digits no short decimal holds",
+       {1, 50, {1, 7.1e6, 1e8 / 3}, {{0.1, -1.0 / 3}, {-0.0, 5e-324}, {1e-7, -2.5e21}}, {}, {}, {}},
+       "made by hand"},
+      {"2-port, each parameter its own, reference 75",
+       {2,
+        75,
+        {1e3, largest},
+        {{0.1, 0.2}, {0.9, -0.9}},
+        {{0.3, -0.4}, {1e-300, 0}},
+        {{-0.5, 0.6}, {0, -1e-300}},
+        {{0.7, 1.0 / 7}, {-1, 1}}},
+       "a comment\nof two lines"},
+  };
+  for (const Row& row : kRows) {
+    SCOPED_TRACE(row.what);
+    const Measurement read = Read(WriteTouchstone(row.written, row.comment), row.written.ports);
+    EXPECT_EQ(read.ports, row.written.ports);
+    EXPECT_EQ(read.referenceOhm, row.written.referenceOhm);
+    EXPECT_EQ(read.frequencyHz, row.written.frequencyHz);
+    for (const auto part :
+         {&Measurement::s11, &Measurement::s21, &Measurement::s12, &Measurement::s22}) {
+      EXPECT_EQ(read.*part, row.written.*part);
+    }
+  }
+  EXPECT_EQ(WriteTouchstone({2, 50, {2e6}, {{0.1, 0}}, {{0.2, 0}}, {{0.3, 0}}, {{0.4, -0.5}}}, "x"),
+            "! x\n# Hz S RI R 50\n2000000 0.1 0 0.2 0 0.3 0 0.4 -0.5\n");
+}
+
 TEST(PortsFromFileName, ReadsTheExtension) {
   const std::pair<const char*, int> kRows[] = {{"a.s1p", 1}, {"dir/b.S2P", 2}, {"c.s3p", 3},
                                                {"d.ts", 0},  {"e.s2p.txt", 0}, {"s2p", 0},
-                                               {"f.sp", 0},  {"g.s1234p", 0}, {"h.s100p", 100}};
+                                               {"f.sp", 0},  {"g.s1234p", 0},  {"h.s100p", 100}};
   for (const auto& [name, ports] : kRows) {
     EXPECT_EQ(PortsFromFileName(name), ports) << name;
   }

@@ -10,7 +10,7 @@
 #include <iterator>
 #include <sstream>
 
-#include "numeric/smith.h"
+#include "numeric/rf.h"
 #include "support/worked_line_run.h"
 
 namespace {
@@ -27,7 +27,7 @@ measurement::Measurement OnePort(std::initializer_list<double> mhz, Complex z) {
   measurement::Measurement m;
   for (const double f : mhz) {
     m.frequencyHz.push_back(f * 1e6);
-    m.s11.push_back(*tolvar::numeric::ReflectionFromImpedance(z, {50, 0}));
+    m.s11.push_back(*tolvar::numeric::ReflectionOf(z, {50, 0}));
   }
   return m;
 }
@@ -139,6 +139,34 @@ std::vector<double> Numbers(const std::string& line) {
   return numbers;
 }
 
+TEST(LineSweep, APointWithoutAValueLeavesTheOthers) {
+  // Towards the antenna through about 3 dB: an entry |Gamma|² above 10^(-3/5) is
+  // more than any antenna sends back. The open circuit has no impedance at all.
+  measurement::Measurement m;
+  m.frequencyHz = {13.9e6, 14e6, 14.1e6, 14.2e6};
+  m.s11 = {*tolvar::numeric::ReflectionOf({60, 0}, {50, 0}),
+           {1, 0},
+           *tolvar::numeric::ReflectionOf({500, 0}, {50, 0}),
+           *tolvar::numeric::ReflectionOf({40, 10}, {50, 0})};
+  const auto points = SweepLine(m, {LineRun(kAnt, 50, 0, 10, 0), 30, nullptr});
+  ASSERT_EQ(points.size(), 4U);
+  EXPECT_TRUE(points[0].carried && points[3].carried);
+  EXPECT_FALSE(points[1].measured || points[1].measuredSwr || points[1].carried);
+  EXPECT_NEAR(points[2].measuredSwr.value_or(0), 10, 1e-9);
+  EXPECT_FALSE(points[2].carried || points[2].carriedSwr || points[2].lineLossDb);
+  // The files leave them out: empty cells, no Touchstone line.
+  std::stringstream csv(LineSweepCsv(points));
+  std::vector<std::string> lines;
+  for (std::string line; std::getline(csv, line);) lines.push_back(line);
+  ASSERT_EQ(lines.size(), 5U);
+  EXPECT_EQ(lines[2], "14,,,,,,,");
+  EXPECT_EQ(Numbers(lines[3])[3], *points[2].measuredSwr);
+  EXPECT_EQ(lines[3].substr(lines[3].size() - 4), ",,,,") << lines[3];
+  const auto carried = std::get<measurement::Measurement>(
+      measurement::ReadTouchstone(CarriedTouchstone(points, "carried"), 1));
+  EXPECT_EQ(carried.frequencyHz, (std::vector<double>{13.9e6, 14.2e6}));
+}
+
 TEST(SweepFiles, ReadBackToTheSameNumbers) {
   const measurement::Measurement dipole = ReadFile(TOLVAR_EXAMPLES_DIR "/dipole-40m.s1p");
   const auto points = SweepLine(dipole, {LineRun(kTx, 50, 0, 2, 0, 1, 50, 7.1), 12.5, nullptr});
@@ -151,15 +179,14 @@ TEST(SweepFiles, ReadBackToTheSameNumbers) {
   for (const LinePoint& p : points) {
     std::getline(lines, line);
     EXPECT_EQ(Numbers(line),
-              (std::vector<double>{p.mhz, p.measured.re, p.measured.im, *p.measuredSwr,
+              (std::vector<double>{p.mhz, p.measured->re, p.measured->im, *p.measuredSwr,
                                    p.carried->re, p.carried->im, *p.carriedSwr, *p.lineLossDb}));
   }
   const auto carried = std::get<measurement::Measurement>(
       measurement::ReadTouchstone(CarriedTouchstone(points, "carried"), 1));
   ASSERT_EQ(carried.frequencyHz, dipole.frequencyHz);
   for (std::size_t i = 0; i < points.size(); ++i) {
-    EXPECT_EQ(carried.s11[i],
-              *tolvar::numeric::ReflectionFromImpedance(*points[i].carried, {50, 0}));
+    EXPECT_EQ(carried.s11[i], *tolvar::numeric::ReflectionOf(*points[i].carried, {50, 0}));
   }
   EXPECT_EQ(TunerSweepCsv({{7.1, Complex{0.25, -0.5}, 0.36}, {7.2, std::nullopt, std::nullopt}}),
             "MHz,SAnt_re,SAnt_im,tuner_loss_dB\n7.1,0.25,-0.5,0.36\n7.2,,,\n");
