@@ -1,6 +1,7 @@
 #include <optional>
 #include <string>
 
+#include "calc/sweep/csv_cell.h"
 #include "calc/sweep/sweep.h"
 #include "numeric/format.h"
 #include "numeric/smith.h"
@@ -10,10 +11,6 @@ namespace tolvar::calc::sweep {
 namespace {
 
 using measurement::kHertzPerMegahertz;
-
-std::string Cell(const std::optional<double>& value) {
-  return value ? numeric::ShortestText(*value) : std::string();
-}
 
 }  // namespace
 
@@ -25,9 +22,10 @@ std::string LineSweepCsv(const std::vector<LinePoint>& points) {
     const auto part = [&p](double Complex::*which) {
       return p.carried ? std::optional((*p.carried).*which) : std::nullopt;
     };
-    csv += Cell(p.mhz) + ',' + Cell(p.measured.re) + ',' + Cell(p.measured.im) + ',' +
-           Cell(p.measuredSwr) + ',' + Cell(part(&Complex::re)) + ',' + Cell(part(&Complex::im)) +
-           ',' + Cell(p.carriedSwr) + ',' + Cell(p.lineLossDb) + '\n';
+    csv += CsvCell(p.mhz) + ',' + CsvCell(p.measured.re) + ',' + CsvCell(p.measured.im) + ',' +
+           CsvCell(p.measuredSwr) + ',' + CsvCell(part(&Complex::re)) + ',' +
+           CsvCell(part(&Complex::im)) + ',' + CsvCell(p.carriedSwr) + ',' + CsvCell(p.lineLossDb) +
+           '\n';
   }
   return csv;
 }
@@ -38,8 +36,8 @@ std::string TunerSweepCsv(const std::vector<TunerPoint>& points) {
     const auto part = [&p](double Complex::*which) {
       return p.antenna ? std::optional((*p.antenna).*which) : std::nullopt;
     };
-    csv += Cell(p.mhz) + ',' + Cell(part(&Complex::re)) + ',' + Cell(part(&Complex::im)) + ',' +
-           Cell(p.lossDb) + '\n';
+    csv += CsvCell(p.mhz) + ',' + CsvCell(part(&Complex::re)) + ',' + CsvCell(part(&Complex::im)) +
+           ',' + CsvCell(p.lossDb) + '\n';
   }
   return csv;
 }
