@@ -2,6 +2,7 @@
 #include <string>
 
 #include "calc/measurement/touchstone_writer.h"
+#include "calc/sweep/csv_cell.h"
 #include "calc/sweep/sweep.h"
 #include "numeric/format.h"
 #include "numeric/rf.h"
@@ -11,10 +12,6 @@ namespace tolvar::calc::sweep {
 namespace {
 
 using measurement::kHertzPerMegahertz;
-
-std::string Cell(const std::optional<double>& value) {
-  return value ? numeric::ShortestText(*value) : std::string();
-}
 
 // One part of a value that may be missing.
 std::optional<double> Part(const std::optional<Complex>& value, double Complex::*which) {
@@ -28,10 +25,10 @@ std::string LineSweepCsv(const std::vector<LinePoint>& points) {
       "MHz,R_measured,X_measured,SWR_measured,R_carried,X_carried,SWR_carried,"
       "line_loss_dB\n";
   for (const LinePoint& p : points) {
-    csv += Cell(p.mhz) + ',' + Cell(Part(p.measured, &Complex::re)) + ',' +
-           Cell(Part(p.measured, &Complex::im)) + ',' + Cell(p.measuredSwr) + ',' +
-           Cell(Part(p.carried, &Complex::re)) + ',' + Cell(Part(p.carried, &Complex::im)) + ',' +
-           Cell(p.carriedSwr) + ',' + Cell(p.lineLossDb) + '\n';
+    csv += CsvCell(p.mhz) + ',' + CsvCell(Part(p.measured, &Complex::re)) + ',' +
+           CsvCell(Part(p.measured, &Complex::im)) + ',' + CsvCell(p.measuredSwr) + ',' +
+           CsvCell(Part(p.carried, &Complex::re)) + ',' + CsvCell(Part(p.carried, &Complex::im)) +
+           ',' + CsvCell(p.carriedSwr) + ',' + CsvCell(p.lineLossDb) + '\n';
   }
   return csv;
 }
@@ -39,8 +36,8 @@ std::string LineSweepCsv(const std::vector<LinePoint>& points) {
 std::string TunerSweepCsv(const std::vector<TunerPoint>& points) {
   std::string csv = "MHz,SAnt_re,SAnt_im,tuner_loss_dB\n";
   for (const TunerPoint& p : points) {
-    csv += Cell(p.mhz) + ',' + Cell(Part(p.antenna, &Complex::re)) + ',' +
-           Cell(Part(p.antenna, &Complex::im)) + ',' + Cell(p.lossDb) + '\n';
+    csv += CsvCell(p.mhz) + ',' + CsvCell(Part(p.antenna, &Complex::re)) + ',' +
+           CsvCell(Part(p.antenna, &Complex::im)) + ',' + CsvCell(p.lossDb) + '\n';
   }
   return csv;
 }
