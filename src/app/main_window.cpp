@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
 #include <QDesktopServices>
 #include <QDir>
 
@@ -19,6 +20,7 @@
 #include "app/panels/line_panel.h"
 #include "app/panels/swr_panel.h"
 #include "app/sweep/sweep_export.h"
+#include "app/sweep/markers_text.h"
 #include "app/sweep/sweep_plots.h"
 #include "app/sweep/sweeps.h"
 
@@ -65,6 +67,7 @@ void MainWindow::createRooms() {
                           plots->action(), sweepExport->copyAction(), sweepExport->saveAction()}) {
     menus->addAction(action);
   }
+  measurements_->addMenuAction(sweepExport->copyMarkersAction());
 
   // What a sweep reads: the measurements, the line's entries, the typed antenna.
   connect(measurements_, &app::Measurements::changed, sweeps, &app::Sweeps::scheduleUpdate);
@@ -72,6 +75,12 @@ void MainWindow::createRooms() {
   connect(comparison, &app::ComparisonPanel::antennaChanged, sweeps,
           &app::Sweeps::scheduleUpdate);
   connect(sweeps, &app::Sweeps::updated, plots, &app::SweepPlots::update);
+  connect(sweeps, &app::Sweeps::updated, measurements_,
+          [this, sweeps] { measurements_->showMarkers(app::MarkersText(*sweeps)); });
+  // What the sweep actions can apply to: the panel asked, the sweeps at hand.
+  connect(menus, &app::PanelMenus::aboutToShow, sweepExport, &app::SweepExport::refresh);
+  connect(sweeps, &app::Sweeps::updated, sweepExport, &app::SweepExport::refresh);
+  connect(qApp, &QApplication::focusChanged, sweepExport, &app::SweepExport::refresh);
 
   // The chart shows the panels' results, then the measurements and the sweeps.
   for (app::ChartSource* source :

@@ -1,6 +1,7 @@
 #include "app/controls/warning.h"
 
 #include <QMessageBox>
+#include <QPushButton>
 
 #include "app/controls/controls.h"
 
@@ -8,8 +9,8 @@ namespace tolvar::app {
 
 namespace {
 
-void Show(QWidget* parent, const Message& message, const QStringList& args, bool selectable) {
-  // One pass over the text, so that a "%2" inside a file's name stays as it is.
+// One pass over the text, so that a "%2" inside a file's name stays as it is.
+QString Filled(const Message& message, const QStringList& args) {
   QString text = ToQString(message.text);
   if (args.size() == 1) {
     text = text.arg(args[0]);
@@ -18,7 +19,12 @@ void Show(QWidget* parent, const Message& message, const QStringList& args, bool
   } else if (args.size() >= 3) {
     text = text.arg(args[0], args[1], args[2]);
   }
-  QMessageBox box(QMessageBox::Warning, ToQString(message.title), text, QMessageBox::Ok, parent);
+  return text;
+}
+
+void Show(QWidget* parent, const Message& message, const QStringList& args, bool selectable) {
+  QMessageBox box(QMessageBox::Warning, ToQString(message.title), Filled(message, args),
+                  QMessageBox::Ok, parent);
   if (selectable) {
     box.setTextInteractionFlags(Qt::TextSelectableByMouse);
   }
@@ -29,6 +35,16 @@ void Show(QWidget* parent, const Message& message, const QStringList& args, bool
 
 void ShowWarning(QWidget* parent, const Message& message, const QStringList& args) {
   Show(parent, message, args, false);
+}
+
+bool AskToGoOn(QWidget* parent, const Message& message, const QStringList& args,
+               const QString& goOn) {
+  QMessageBox box(QMessageBox::Warning, ToQString(message.title), Filled(message, args),
+                  QMessageBox::Cancel, parent);
+  QPushButton* button = box.addButton(goOn, QMessageBox::AcceptRole);
+  box.setDefaultButton(button);
+  box.exec();
+  return box.clickedButton() == button;
 }
 
 void ShowSelectableWarning(QWidget* parent, const Message& message, const QStringList& args) {

@@ -13,6 +13,10 @@ namespace tolvar::app {
 // modal over `parent`. Returns when the user has closed it.
 void ShowWarning(QWidget* parent, const Message& message, const QStringList& args = {});
 
+// The same box with `goOn` and Cancel instead of OK: true when the user goes on.
+bool AskToGoOn(QWidget* parent, const Message& message, const QStringList& args,
+               const QString& goOn);
+
 // The same box with a text the user can select and copy (a path or address).
 void ShowSelectableWarning(QWidget* parent, const Message& message, const QStringList& args);
 

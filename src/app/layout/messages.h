@@ -64,6 +64,19 @@ inline constexpr Message kNoTunerSweep{
 inline constexpr Message kNoSweepHere{
     "Sweeps are the line panel's and the tuner's: copy or save from one of them.", "Sweep"};
 inline constexpr Message kSweepNotSaved{"The sweep could not be written to %1.", "Save sweep"};
+// Saving a line sweep whose points have no carried value: %1 why; with some
+// points left, %1 how many, %2 of how many, %3 why.
+inline constexpr Message kNoSweepPoint{
+    "No point of the line sweep has a carried value (%1), so there is nothing to save. Change the "
+    "line, its length or its direction and try again.",
+    "Save sweep"};
+inline constexpr Message kSweepPointsLeftOut{
+    "%1 of %2 points of the line sweep have no carried value (%3). A CSV file keeps their cells "
+    "empty; a Touchstone file leaves them out and names their frequencies in its comment.",
+    "Save sweep"};
+// Copying markers before there are any.
+inline constexpr Message kNoMarkers{
+    "No markers yet: open a 1-port measurement whose SWR has a lowest point.", "Markers"};
 
 // What replaces an entry of exactly 0 that a calculator would divide by.
 inline constexpr std::string_view kZeroReplacement = "0.001";

@@ -7,56 +7,40 @@
 #include <QLabel>
 #include <QListView>
 #include <QPushButton>
-#include <QStringList>
 #include <QVBoxLayout>
 
 #include "app/controls/controls.h"
-#include "calc/tuner/tuner.h"
+#include "app/measurement/frequency_list.h"
+#include "app/measurement/measurement_values.h"
 #include "numeric/format.h"
-#include "numeric/rf.h"
-#include "numeric/smith.h"
 
 namespace tolvar::app {
 
 namespace {
 
-using calc::measurement::Measurement;
-using numeric::Complex;
-
 using calc::measurement::kHertzPerMegahertz;
-using calc::tuner::kVnaReferenceOhm;
+using calc::measurement::Measurement;
 
-QString Fixed(double value, int decimals) {
-  return ToQString(numeric::FormatFixed(value, decimals));
+QLabel* SelectableLabel(QWidget* parent) {
+  auto* label = new QLabel(parent);
+  label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  return label;
 }
 
-// "0.1905 + j0.0011".
-QString ComplexText(Complex value, int decimals) {
-  return ToQString(numeric::ComplexText(value, numeric::MeasuredFixedNotation(decimals)));
-}
-
-QString OnePortValues(const Measurement& m, std::size_t i) {
-  const Complex gamma = m.s11[i];
-  const auto z = numeric::ImpedanceOf(gamma, {m.referenceOhm, 0});
-  const auto on50 = z ? numeric::ReflectionOf(*z, {kVnaReferenceOhm, 0}) : std::nullopt;
-  const auto swr = on50 ? numeric::SwrOf(numeric::Abs(*on50)) : std::nullopt;
-  // "-" for the open circuit, which the chart cannot show either.
-  return QStringLiteral("Z = ") + (z ? ComplexText(*z, 2) : QStringLiteral("-")) +
-         QStringLiteral(" ohm\n\u0393 = ") + ComplexText(gamma, 4) +
-         QStringLiteral(" (|\u0393| = ") + Fixed(numeric::Abs(gamma), 4) + QStringLiteral(" at ") +
-         Fixed(numeric::ReflectionAngleDegrees(gamma), 1) +
-         QStringLiteral("\u00b0)\nSWR at 50 ohm = ") +
-         (swr ? Fixed(*swr, 3) : QStringLiteral("none (|\u0393| \u2265 1)"));
-}
-
-QString TwoPortValues(const Measurement& on50, std::size_t i) {
-  QStringList lines;
-  const std::pair<const char*, const std::vector<Complex>*> parts[] = {
-      {"S11", &on50.s11}, {"S21", &on50.s21}, {"S12", &on50.s12}, {"S22", &on50.s22}};
-  for (const auto& [name, values] : parts) {
-    lines << QString::fromLatin1(name) + QStringLiteral(" = ") + ComplexText((*values)[i], 4);
+QHBoxLayout* ButtonRow(QWidget* window, const QList<QAction*>& actions) {
+  auto* buttons = new QHBoxLayout;
+  for (QAction* action : actions) {
+    auto* button = new QPushButton(action->text(), window);
+    button->setEnabled(action->isEnabled());
+    button->setToolTip(action->toolTip());
+    QObject::connect(action, &QAction::changed, button, [button, action] {
+      button->setEnabled(action->isEnabled());
+      button->setToolTip(action->toolTip());
+    });
+    QObject::connect(button, &QPushButton::clicked, action, &QAction::trigger);
+    buttons->addWidget(button);
   }
-  return lines.join(QLatin1Char('\n')) + QStringLiteral("\n(on 50 ohm)");
+  return buttons;
 }
 
 }  // namespace
@@ -65,83 +49,103 @@ QString MegahertzText(double hertz) {
   return ToQString(numeric::ShortestText(hertz / kHertzPerMegahertz)) + QStringLiteral(" MHz");
 }
 
-MeasurementWindow::MeasurementWindow(QWidget* parent, const QList<QAction*>& actions)
+MeasurementWindow::MeasurementWindow(QWidget* parent, const QList<QAction*>& buttons,
+                                     const QList<QAction*>& menu)
     : QWidget(parent, Qt::Window),
-      summary_(new QLabel(this)),
+      file_(new QComboBox(this)),
+      summary_(SelectableLabel(this)),
+      notes_(SelectableLabel(this)),
       frequency_(new QComboBox(this)),
-      values_(new QLabel(this)) {
+      frequencies_(new FrequencyList(this)),
+      form_(new QComboBox(this)),
+      values_(SelectableLabel(this)),
+      markers_(SelectableLabel(this)) {
   setObjectName(QStringLiteral("Measurement"));
   setWindowTitle(QStringLiteral("Tolvar 3.1 \u2013 measurement"));
   setAcceptDrops(true);
+  file_->setObjectName(QStringLiteral("MeasurementFile"));
+  file_->setAccessibleName(QStringLiteral("Measurement file"));
   frequency_->setObjectName(QStringLiteral("MeasurementFrequency"));
-  // A sweep may hold thousands of points: size the box by a length, not by
-  // measuring every item, and lay the list out as rows of one height.
-  constexpr int kShownCharacters = 14;
+  frequency_->setAccessibleName(QStringLiteral("Frequency of the measurement"));
+  // A sweep may hold a million points: the list is a model, the box sized by
+  // a length, not by measuring every item, its rows of one height.
+  constexpr int kShownCharacters = 16;
   frequency_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
   frequency_->setMinimumContentsLength(kShownCharacters);
+  frequency_->setModel(frequencies_);
   if (auto* list = qobject_cast<QListView*>(frequency_->view())) {
     list->setUniformItemSizes(true);
   }
-  frequency_->setAccessibleName(QStringLiteral("Frequency of the measurement"));
-  summary_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-  values_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  form_->addItems({QStringLiteral("re + j im"), QStringLiteral("dB and angle")});
+  form_->setAccessibleName(QStringLiteral("How the S-parameters read"));
+  notes_->setWordWrap(true);
+
   auto* chooser = new QFormLayout;
+  chooser->addRow(QStringLiteral("F&ile:"), file_);
   chooser->addRow(QStringLiteral("&Frequency:"), frequency_);
-  auto* buttons = new QHBoxLayout;
-  for (QAction* action : actions) {
-    auto* button = new QPushButton(action->text(), this);
-    button->setEnabled(action->isEnabled());
-    connect(action, &QAction::changed, button,
-            [button, action] { button->setEnabled(action->isEnabled()); });
-    connect(button, &QPushButton::clicked, action, &QAction::trigger);
-    buttons->addWidget(button);
-  }
+  chooser->addRow(QStringLiteral("&S as:"), form_);
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(summary_);
   layout->addLayout(chooser);
+  layout->addWidget(summary_);
+  layout->addWidget(notes_);
   layout->addWidget(values_);
+  layout->addWidget(markers_);
   layout->addStretch();
-  layout->addLayout(buttons);
+  layout->addLayout(ButtonRow(this, buttons));
+  addActions(menu);
+  setContextMenuPolicy(Qt::ActionsContextMenu);
+
   connect(frequency_, &QComboBox::currentIndexChanged, this, [this](int index) {
     showValues(index);
     emit frequencyChosen(index);
   });
+  connect(file_, &QComboBox::activated, this, &MeasurementWindow::fileChosen);
+  connect(form_, &QComboBox::currentIndexChanged, this, [this] { showValues(chosen()); });
+}
+
+void MeasurementWindow::setFiles(const QStringList& names, int shown) {
+  const QSignalBlocker quiet(file_);
+  file_->clear();
+  file_->addItems(names);
+  file_->setCurrentIndex(shown);
 }
 
 void MeasurementWindow::showMeasurement(const QString& name, const Measurement& measurement,
-                                        int chosen) {
-  shown_ = measurement;
-  if (measurement.ports == 2) {
-    // The values shown are the tuner panel's, on the VNA's 50 ohm.
-    shown_ = calc::measurement::OnReference(measurement, kVnaReferenceOhm).value_or(measurement);
-  }
+                                        const Measurement& values, int chosen,
+                                        const QStringList& notes) {
+  shown_ = &values;
   summary_->setText(name + QStringLiteral("\n") + QString::number(measurement.ports) +
                     QStringLiteral("-port, reference ") +
                     ToQString(numeric::ShortestText(measurement.referenceOhm)) +
                     QStringLiteral(" ohm, ") + QString::number(measurement.frequencyHz.size()) +
                     QStringLiteral(" points, ") + MegahertzText(measurement.frequencyHz.front()) +
                     QStringLiteral(" to ") + MegahertzText(measurement.frequencyHz.back()));
-  QStringList items;
-  items.reserve(static_cast<qsizetype>(measurement.frequencyHz.size()));
-  for (const double hertz : measurement.frequencyHz) {
-    items << MegahertzText(hertz);
-  }
+  notes_->setText(notes.join(QLatin1Char('\n')));
+  notes_->setVisible(!notes.isEmpty());
+  form_->setEnabled(measurement.ports == 2);
   const QSignalBlocker quiet(frequency_);
-  frequency_->clear();
-  frequency_->addItems(items);
+  frequencies_->setFrequencies(measurement.frequencyHz);
   frequency_->setCurrentIndex(chosen);
   showValues(chosen);
+}
+
+void MeasurementWindow::showMarkers(const QString& text) {
+  markers_->setText(text);
+  markers_->setVisible(!text.isEmpty());
 }
 
 int MeasurementWindow::chosen() const { return frequency_->currentIndex(); }
 
 void MeasurementWindow::showValues(int index) {
-  if (index < 0 || static_cast<std::size_t>(index) >= shown_.frequencyHz.size()) {
+  if (shown_ == nullptr || index < 0 ||
+      static_cast<std::size_t>(index) >= shown_->frequencyHz.size()) {
     values_->clear();
     return;
   }
   const auto i = static_cast<std::size_t>(index);
-  values_->setText(shown_.ports == 1 ? OnePortValues(shown_, i) : TwoPortValues(shown_, i));
+  const SForm form = form_->currentIndex() == 1 ? SForm::DecibelsAngle : SForm::RealImaginary;
+  values_->setText(shown_->ports == 1 ? OnePortValues(*shown_, i)
+                                      : TwoPortValues(*shown_, i, form));
 }
 
 }  // namespace tolvar::app

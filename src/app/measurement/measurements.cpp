@@ -1,39 +1,33 @@
 #include "app/measurement/measurements.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QFile>
+#include <QEventLoop>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFutureWatcher>
 #include <QMimeData>
+#include <QProgressDialog>
+#include <QTimer>
 #include <QUrl>
-#include <cmath>
+#include <QtConcurrent/QtConcurrentRun>
+#include <algorithm>
 
 #include "app/companion.h"
 #include "app/controls/controls.h"
 #include "app/controls/warning.h"
 #include "app/layout/messages.h"
+#include "app/measurement/measurement_reading.h"
 #include "app/measurement/measurement_window.h"
-#include "app/panels/comparison_panel.h"
 #include "app/panels/line_panel.h"
-#include "app/panels/swr_panel.h"
 #include "app/recent_folder.h"
 #include "calc/tuner/tuner.h"
-#include "numeric/fault.h"
-#include "numeric/format.h"
-#include "numeric/rf.h"
 
 namespace tolvar::app {
 
 namespace {
-
-using calc::measurement::Measurement;
-using numeric::Complex;
-
-using calc::measurement::kHertzPerMegahertz;
-using calc::tuner::kVnaReferenceOhm;
-constexpr qint64 kBytesPerMegabyte = 1 << 20;
 
 // The file a drop brings: exactly one local file.
 std::optional<QString> DroppedFile(const QMimeData* data) {
@@ -44,22 +38,18 @@ std::optional<QString> DroppedFile(const QMimeData* data) {
   return data->urls().front().toLocalFile();
 }
 
-// The index of the frequency nearest `hertz`.
-int Nearest(const std::vector<double>& frequencies, double hertz) {
-  std::size_t best = 0;
-  for (std::size_t i = 1; i < frequencies.size(); ++i) {
-    if (std::fabs(frequencies[i] - hertz) < std::fabs(frequencies[best] - hertz)) {
-      best = i;
-    }
-  }
-  return static_cast<int>(best);
-}
-
-QString ComplexText(Complex z) {
-  return ToQString(numeric::ComplexText(z, numeric::kMeasuredNotation));
-}
+// Reading a file is quick; only one that takes longer than this gets a box
+// that shows it is under way and can cancel it.
+constexpr int kProgressAfterMs = 300;
 
 }  // namespace
+
+const calc::measurement::Measurement* Measurements::Opened::onVna() const {
+  if (data.referenceOhm == calc::tuner::kVnaReferenceOhm) {
+    return &data;
+  }
+  return renormalised ? &*renormalised : nullptr;
+}
 
 Measurements::Measurements(QWidget* window, Panels panels)
     : ChartSource(window), window_(window), panels_(panels) {
@@ -74,9 +64,7 @@ Measurements::Measurements(QWidget* window, Panels panels)
       addAction("actionUseAsAntenna", QStringLiteral("Use as &antenna"),
                 &Measurements::useAsAntenna),
       addAction("actionUseAsTuner", QStringLiteral("Use as &tuner"), &Measurements::useAsTuner)};
-  for (QAction* action : useActions_) {
-    action->setEnabled(false);
-  }
+  enableActions();
 }
 
 QAction* Measurements::addAction(const char* name, const QString& text,
@@ -87,9 +75,8 @@ QAction* Measurements::addAction(const char* name, const QString& text,
   return action;
 }
 
-void Measurements::warn(const Message& message, const QString& first, const QString& second) const {
-  ShowWarning(view_ != nullptr && view_->isActiveWindow() ? view_ : window_, message,
-              second.isNull() ? QStringList{first} : QStringList{first, second});
+void Measurements::warn(const Message& message, const QStringList& args) const {
+  ShowWarning(view_ != nullptr && view_->isActiveWindow() ? view_ : window_, message, args);
 }
 
 void Measurements::announce() {
@@ -98,37 +85,52 @@ void Measurements::announce() {
 }
 
 bool Measurements::open(const QString& path) {
-  const QString name = QFileInfo(path).fileName();
-  QFile file(path);
-  if (QFileInfo(path).size() > static_cast<qint64>(calc::measurement::kMaxFileBytes)) {
-    warn(
-        kMeasurementTooLarge, name,
-        QString::number(static_cast<qint64>(calc::measurement::kMaxFileBytes) / kBytesPerMegabyte));
+  if (opening_) {
+    return false;  // one file at a time
+  }
+  opening_ = true;
+  QFutureWatcher<std::variant<Opened, OpenFault>> reading;
+  QEventLoop waiting;
+  connect(&reading, &QFutureWatcherBase::finished, &waiting, &QEventLoop::quit);
+  reading.setFuture(QtConcurrent::run(ReadMeasurementFile, path, panels_.line.frequencyMhz()));
+  QProgressDialog progress(
+      QStringLiteral("Opening %1\u2026").arg(QFileInfo(path).fileName()),
+      QStringLiteral("Cancel"), 0, 0, window_);
+  progress.setWindowModality(Qt::WindowModal);
+  progress.setMinimumDuration(0);
+  progress.reset();  // hidden until the timer shows it
+  bool cancelled = false;
+  connect(&progress, &QProgressDialog::canceled, &waiting, [&] {
+    cancelled = true;
+    waiting.quit();
+  });
+  QTimer::singleShot(kProgressAfterMs, &progress, [&] { progress.show(); });
+  if (!reading.isFinished()) {
+    waiting.exec();
+  }
+  opening_ = false;
+  if (cancelled) {
+    return false;  // the reading ends on its own; its result is dropped
+  }
+  auto result = reading.result();
+  if (auto* fault = std::get_if<OpenFault>(&result)) {
+    warn(*fault->message, fault->args);
     return false;
   }
-  if (!file.open(QIODevice::ReadOnly)) {
-    warn(kMeasurementUnreadable, name, file.errorString());
-    return false;
-  }
-  const QByteArray bytes = file.read(static_cast<qint64>(calc::measurement::kMaxFileBytes) + 1);
-  auto read = calc::measurement::ReadTouchstone(
-      std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())),
-      calc::measurement::PortsFromFileName(name.toStdString()));
-  if (const auto* fault = std::get_if<calc::measurement::ReadFault>(&read)) {
-    warn(kMeasurementFault, name, ToQString(calc::measurement::FaultText(*fault)));
-    return false;
-  }
-  Opened opened{name, std::move(std::get<Measurement>(read)), 0};
-  // Preset to the frequency the line panel shows.
-  const auto mhz = panels_.line.frequencyMhz();
-  opened.chosen = mhz ? Nearest(opened.data.frequencyHz, *mhz * kHertzPerMegahertz) : 0;
-  std::optional<Opened>& kind = opened.data.ports == 1 ? onePort_ : twoPort_;
-  kind = std::move(opened);
-  ++openedCount_;
   RememberFolderOf(path);
-  show(*kind);
-  announce();
+  accept(std::move(std::get<Opened>(result)));
   return true;
+}
+
+void Measurements::accept(Opened opened) {
+  const int ports = opened.data.ports;
+  ofPorts(ports) = std::move(opened);
+  order_.erase(std::remove(order_.begin(), order_.end(), ports), order_.end());
+  order_.push_back(ports);
+  ++openedCount_;
+  enableActions();
+  show(ports);
+  announce();
 }
 
 void Measurements::openWithDialog() {
@@ -140,33 +142,73 @@ void Measurements::openWithDialog() {
   }
 }
 
-void Measurements::show(Opened& opened) {
-  shownPorts_ = opened.data.ports;
-  useActions_[0]->setEnabled(shownPorts_ == 1);
-  useActions_[1]->setEnabled(shownPorts_ == 1);
-  useActions_[2]->setEnabled(shownPorts_ == 1);
-  useActions_[3]->setEnabled(shownPorts_ == 2);
+void Measurements::enableActions() {
+  const auto enable = [](QAction* action, const std::optional<Opened>& file, const QString& kind) {
+    action->setEnabled(file.has_value());
+    action->setToolTip(file ? QStringLiteral("Uses %1 at its chosen frequency").arg(file->name)
+                            : QStringLiteral("Open a %1 first").arg(kind));
+  };
+  for (QAction* action : useActions_.mid(0, 3)) {
+    enable(action, onePort_, QStringLiteral("1-port measurement (an antenna, a load)"));
+  }
+  enable(useActions_[3], twoPort_, QStringLiteral("2-port measurement (a tuner)"));
+}
+
+void Measurements::show(int ports) {
+  shownPorts_ = ports;
   if (view_ == nullptr) {
-    view_ = new MeasurementWindow(window_, useActions_);
+    view_ = new MeasurementWindow(window_, useActions_, menuActions_);
     view_->installEventFilter(this);
     connect(view_, &MeasurementWindow::frequencyChosen, this, &Measurements::choose);
+    connect(view_, &MeasurementWindow::fileChosen, this, &Measurements::showFile);
   }
-  view_->showMeasurement(opened.name, opened.data, opened.chosen);
+  QStringList names;
+  for (const int kind : order_) {
+    names << ofPorts(kind)->name;
+  }
+  const auto position = std::find(order_.begin(), order_.end(), ports) - order_.begin();
+  view_->setFiles(names, static_cast<int>(position));
+  const Opened& opened = *ofPorts(ports);
+  const calc::measurement::Measurement* values = ports == 2 ? opened.onVna() : &opened.data;
+  view_->showMeasurement(opened.name, opened.data, values != nullptr ? *values : opened.data,
+                         opened.chosen, opened.notes);
   ShowBeside(view_, window_);
   view_->raise();
 }
 
+void Measurements::showFile(int position) {
+  if (position >= 0 && static_cast<std::size_t>(position) < order_.size()) {
+    show(order_[static_cast<std::size_t>(position)]);
+  }
+}
+
 void Measurements::choose(int index) {
-  std::optional<Opened>& opened = shownPorts_ == 2 ? twoPort_ : onePort_;
+  std::optional<Opened>& opened = ofPorts(shownPorts_);
   if (opened && index >= 0) {
     opened->chosen = index;
     announce();
   }
 }
 
-const Measurements::Opened* Measurements::shown() const {
-  const std::optional<Opened>& opened = shownPorts_ == 2 ? twoPort_ : onePort_;
-  return opened ? &*opened : nullptr;
+void Measurements::chooseNearest(int ports, double mhz) {
+  std::optional<Opened>& opened = ofPorts(ports);
+  if (!opened) {
+    return;
+  }
+  const std::vector<double>& hz = opened->data.frequencyHz;
+  const double wanted = mhz * calc::measurement::kHertzPerMegahertz;
+  const auto nearest = std::min_element(hz.begin(), hz.end(), [wanted](double a, double b) {
+    return std::abs(a - wanted) < std::abs(b - wanted);
+  });
+  opened->chosen = static_cast<int>(nearest - hz.begin());
+  show(ports);
+  announce();
+}
+
+void Measurements::showMarkers(const QString& text) {
+  if (view_ != nullptr) {
+    view_->showMarkers(text);
+  }
 }
 
 void Measurements::watchDrops(QWidget* widget) {
@@ -195,107 +237,6 @@ bool Measurements::eventFilter(QObject* /*watched*/, QEvent* event) {
     }
   }
   return false;
-}
-
-std::optional<ChartSource::ChartView> Measurements::chartView() const {
-  ChartView view{{kVnaReferenceOhm, 0}, {}};
-  const auto trace = [&view](const Opened& opened, const std::vector<Complex>& values,
-                             const QString& legend, MarkHue hue) {
-    const Measurement& m = opened.data;
-    ChartMark mark;
-    mark.legend = legend;
-    mark.hue = hue;
-    mark.path = values;
-    mark.reference = {m.referenceOhm, 0};
-    mark.trace = true;
-    mark.chosen = static_cast<std::size_t>(opened.chosen);
-    mark.ends = {MegahertzText(m.frequencyHz.front()), MegahertzText(m.frequencyHz.back())};
-    mark.description = legend + QStringLiteral(": ") + QString::number(values.size()) +
-                       QStringLiteral(" points from ") + mark.ends.first + QStringLiteral(" to ") +
-                       mark.ends.second + QStringLiteral(", chosen ") +
-                       MegahertzText(m.frequencyHz[mark.chosen.value()]);
-    view.reference = mark.reference;
-    view.marks.push_back(std::move(mark));
-  };
-  if (onePort_) {
-    trace(*onePort_, onePort_->data.s11, onePort_->name, MarkHue::Teal);
-  }
-  if (twoPort_) {
-    trace(*twoPort_, twoPort_->data.s11, twoPort_->name + QStringLiteral(" S11"), MarkHue::Pink);
-    trace(*twoPort_, twoPort_->data.s22, twoPort_->name + QStringLiteral(" S22"), MarkHue::Olive);
-  }
-  if (view.marks.empty()) {
-    return std::nullopt;
-  }
-  return view;
-}
-
-std::optional<Complex> Measurements::passiveImpedance() const {
-  const Opened* opened = shown();
-  const auto i = static_cast<std::size_t>(opened->chosen);
-  const Complex gamma = opened->data.s11[i];
-  const QString at = MegahertzText(opened->data.frequencyHz[i]);
-  const auto z = numeric::ImpedanceOf(gamma, {opened->data.referenceOhm, 0});
-  if (!z) {
-    warn(kOpenCircuit, at, QStringLiteral("\u0393 = ") + ComplexText(gamma));
-    return std::nullopt;
-  }
-  if (z->re < 0) {
-    warn(kActiveLoad, at, ToQString(numeric::ShortestText(z->re)));
-    return std::nullopt;
-  }
-  return z;
-}
-
-void Measurements::useAsLoad() {
-  if (shownPorts_ != 1) {
-    return;
-  }
-  if (const auto z = passiveImpedance()) {
-    panels_.swr.setLoad(*z);
-  }
-}
-
-void Measurements::useAtLine() {
-  if (shownPorts_ != 1) {
-    return;
-  }
-  if (const auto z = passiveImpedance()) {
-    const Opened* opened = shown();
-    panels_.line.setLineStart(
-        *z, opened->data.frequencyHz[static_cast<std::size_t>(opened->chosen)] /
-                kHertzPerMegahertz);
-  }
-}
-
-void Measurements::useAsAntenna() {
-  if (shownPorts_ != 1) {
-    return;
-  }
-  const Opened* opened = shown();
-  const auto i = static_cast<std::size_t>(opened->chosen);
-  const auto on50 = calc::measurement::OnReference(opened->data, kVnaReferenceOhm);
-  const Complex gamma = on50 ? on50->s11[i] : Complex{1, 0};
-  if (!on50 || !calc::tuner::IsAntennaPartInRange(gamma.re) ||
-      !calc::tuner::IsAntennaPartInRange(gamma.im) || !(numeric::Abs(gamma) < 1)) {
-    warn(kAntennaNotPassive, MegahertzText(opened->data.frequencyHz[i]),
-         QStringLiteral("\u0393 = ") + ComplexText(gamma));
-    return;
-  }
-  panels_.comparison.setAntenna(gamma);
-}
-
-void Measurements::useAsTuner() {
-  if (shownPorts_ != 2) {
-    return;
-  }
-  const Opened* opened = shown();
-  const auto on50 = calc::measurement::OnReference(opened->data, kVnaReferenceOhm);
-  if (!on50) {
-    return;  // active data with no finite S on 50 ohm; the window shows its values as "-"
-  }
-  const auto i = static_cast<std::size_t>(opened->chosen);
-  panels_.comparison.setTuner({on50->s11[i], on50->s21[i], on50->s12[i], on50->s22[i]});
 }
 
 }  // namespace tolvar::app

@@ -5,12 +5,15 @@
 #include <QClipboard>
 #include <QDir>
 #include <QFileDialog>
+#include <QMap>
 #include <QSaveFile>
 
+#include "app/controls/controls.h"
 #include "app/controls/warning.h"
 #include "app/layout/messages.h"
 #include "app/panel_menus.h"
 #include "app/recent_folder.h"
+#include "app/sweep/sweep_points.h"
 #include "app/sweep/sweeps.h"
 #include "numeric/format.h"
 
@@ -19,11 +22,32 @@ namespace tolvar::app {
 namespace {
 
 using C = Control;
+using calc::sweep::LinePoint;
 
 QAction* MakeAction(QWidget* window, const char* name, const QString& text) {
   auto* action = new QAction(text, window);
   action->setObjectName(QString::fromLatin1(name));
   return action;
+}
+
+// Enabled, or disabled with the reason as its tooltip.
+void Allow(QAction* action, const Message* reason) {
+  action->setEnabled(reason == nullptr);
+  action->setToolTip(reason != nullptr ? ToQString(reason->text) : QString());
+}
+
+// Why the points without a carried value have none, the commonest reason first.
+QString Reasons(const std::vector<LinePoint>& points, const calc::sweep::SweptLine& swept) {
+  QMap<QString, int> counts;
+  for (const LinePoint& p : points) {
+    if (!p.carried) {
+      ++counts[NoValueReason(p, swept)];
+    }
+  }
+  QStringList reasons = counts.keys();
+  std::stable_sort(reasons.begin(), reasons.end(),
+                   [&](const QString& a, const QString& b) { return counts[a] > counts[b]; });
+  return reasons.join(QStringLiteral("; "));
 }
 
 }  // namespace
@@ -34,75 +58,119 @@ SweepExport::SweepExport(QWidget* window, const Sweeps& sweeps, const PanelMenus
       sweeps_(sweeps),
       menus_(menus),
       copyAction_(MakeAction(window, "actionCopySweep", QStringLiteral("Copy sweep"))),
-      saveAction_(MakeAction(window, "actionSaveSweep", QStringLiteral("Save sweep\u2026"))) {
+      saveAction_(MakeAction(window, "actionSaveSweep", QStringLiteral("Save sweep\u2026"))),
+      copyMarkersAction_(
+          MakeAction(window, "actionCopyMarkers", QStringLiteral("Copy markers"))) {
   connect(copyAction_, &QAction::triggered, this, &SweepExport::copySweep);
   connect(saveAction_, &QAction::triggered, this, &SweepExport::saveSweep);
+  connect(copyMarkersAction_, &QAction::triggered, this, &SweepExport::copyMarkers);
+  refresh();
+}
+
+void SweepExport::refresh() {
+  const auto panel = menus_.currentFrame();
+  const Message* reason = nullptr;
+  if (panel == C::LineFrame) {
+    reason = sweeps_.lineSweep().empty() ? &kNoLineSweep : nullptr;
+  } else if (panel == C::TunerFrame) {
+    reason = sweeps_.tunerSweep().empty() ? &kNoTunerSweep : nullptr;
+  } else {
+    reason = &kNoSweepHere;
+  }
+  Allow(copyAction_, reason);
+  Allow(saveAction_, reason);
+  Allow(copyMarkersAction_, sweeps_.measuredMarkers().empty() ? &kNoMarkers : nullptr);
 }
 
 void SweepExport::copySweep() {
-  const auto panel = menus_.currentFrame();
-  if (panel == C::LineFrame) {
-    if (sweeps_.lineSweep().empty()) {
-      ShowWarning(window_, kNoLineSweep);
-      return;
-    }
-    QApplication::clipboard()->setText(
-        QString::fromStdString(calc::sweep::LineSweepCsv(sweeps_.lineSweep())));
-  } else if (panel == C::TunerFrame) {
-    if (sweeps_.tunerSweep().empty()) {
-      ShowWarning(window_, kNoTunerSweep);
-      return;
-    }
-    QApplication::clipboard()->setText(
-        QString::fromStdString(calc::sweep::TunerSweepCsv(sweeps_.tunerSweep())));
-  } else {
-    ShowWarning(window_, kNoSweepHere);
+  refresh();
+  if (!copyAction_->isEnabled()) {
+    return;
   }
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  const std::string csv = menus_.currentFrame() == C::LineFrame
+                              ? calc::sweep::LineSweepCsv(sweeps_.fullLineSweep())
+                              : calc::sweep::TunerSweepCsv(sweeps_.fullTunerSweep());
+  QApplication::clipboard()->setText(QString::fromStdString(csv));
+  QApplication::restoreOverrideCursor();
 }
 
-void SweepExport::saveSweep() {
-  const auto panel = menus_.currentFrame();
-  const bool line = panel == C::LineFrame;
-  if (panel != C::LineFrame && panel != C::TunerFrame) {
-    ShowWarning(window_, kNoSweepHere);
+void SweepExport::copyMarkers() {
+  refresh();
+  if (!copyMarkersAction_->isEnabled()) {
     return;
   }
-  if (line ? sweeps_.lineSweep().empty() : sweeps_.tunerSweep().empty()) {
-    ShowWarning(window_, line ? kNoLineSweep : kNoTunerSweep);
-    return;
-  }
-  const QString csv = QStringLiteral("Comma-separated values (*.csv)");
-  const QString touchstone = QStringLiteral("Touchstone 1-port, the carried impedance (*.s1p)");
-  QString chosenFilter;
-  const QString path = QFileDialog::getSaveFileName(
-      window_, QStringLiteral("Save sweep"),
-      InRecentFolder(line ? QStringLiteral("line-sweep.csv") : QStringLiteral("tuner-sweep.csv")),
-      line ? csv + QStringLiteral(";;") + touchstone : csv, &chosenFilter);
-  if (path.isEmpty()) {
-    return;
-  }
-  const bool asTouchstone = line && (chosenFilter == touchstone ||
-                                     path.endsWith(QStringLiteral(".s1p"), Qt::CaseInsensitive));
-  std::string text;
-  if (!line) {
-    text = calc::sweep::TunerSweepCsv(sweeps_.tunerSweep());
-  } else if (asTouchstone) {
-    text = calc::sweep::CarriedTouchstone(
-        sweeps_.lineSweep(), sweeps_.carriedName().toStdString() + ", carried by Tolvar along " +
-                                 numeric::FormatFixed(sweeps_.sweptLine()->lengthM, 2) +
-                                 " m of line");
-  } else {
-    text = calc::sweep::LineSweepCsv(sweeps_.lineSweep());
-  }
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  const auto carried = sweeps_.fullCarriedMarkers();
+  QApplication::clipboard()->setText(QString::fromStdString(
+      calc::sweep::MarkersCsv("measured", sweeps_.measuredMarkers(), "carried", carried)));
+  QApplication::restoreOverrideCursor();
+}
+
+bool SweepExport::write(const QString& path, const std::string& text) const {
   QSaveFile file(path);
   if (!file.open(QIODevice::WriteOnly) ||
       file.write(text.data(), static_cast<qint64>(text.size())) !=
           static_cast<qint64>(text.size()) ||
       !file.commit()) {
     ShowWarning(window_, kSweepNotSaved, {QDir::toNativeSeparators(path)});
-    return;
+    return false;
   }
   RememberFolderOf(path);
+  return true;
+}
+
+void SweepExport::saveSweep() {
+  refresh();
+  if (!saveAction_->isEnabled()) {
+    return;
+  }
+  if (menus_.currentFrame() == C::LineFrame) {
+    saveLineSweep();
+    return;
+  }
+  const QString path = QFileDialog::getSaveFileName(
+      window_, QStringLiteral("Save sweep"), InRecentFolder(QStringLiteral("tuner-sweep.csv")),
+      QStringLiteral("Comma-separated values (*.csv)"));
+  if (!path.isEmpty()) {
+    write(path, calc::sweep::TunerSweepCsv(sweeps_.fullTunerSweep()));
+  }
+}
+
+void SweepExport::saveLineSweep() {
+  const std::vector<LinePoint> points = sweeps_.fullLineSweep();
+  const calc::sweep::SweptLine& swept = *sweeps_.sweptLine();
+  const auto without = std::count_if(points.begin(), points.end(),
+                                     [](const LinePoint& p) { return !p.carried; });
+  if (without == static_cast<std::ptrdiff_t>(points.size())) {
+    ShowWarning(window_, kNoSweepPoint, {Reasons(points, swept)});
+    return;
+  }
+  if (without > 0 && !AskToGoOn(window_, kSweepPointsLeftOut,
+                                {QString::number(without), QString::number(points.size()),
+                                 Reasons(points, swept)},
+                                QStringLiteral("Save"))) {
+    return;
+  }
+  const QString csv = QStringLiteral("Comma-separated values (*.csv)");
+  const QString touchstone = QStringLiteral("Touchstone 1-port, the carried impedance (*.s1p)");
+  QString chosenFilter;
+  const QString path = QFileDialog::getSaveFileName(
+      window_, QStringLiteral("Save sweep"), InRecentFolder(QStringLiteral("line-sweep.csv")),
+      csv + QStringLiteral(";;") + touchstone, &chosenFilter);
+  if (path.isEmpty()) {
+    return;
+  }
+  if (chosenFilter != touchstone && !path.endsWith(QStringLiteral(".s1p"), Qt::CaseInsensitive)) {
+    write(path, calc::sweep::LineSweepCsv(points));
+    return;
+  }
+  std::string comment = sweeps_.carriedName().toStdString() + ", carried by Tolvar along " +
+                        numeric::FormatFixed(swept.lengthM, 2) + " m of line";
+  if (without > 0) {
+    comment += "\nleft out, no carried value: " + RunsWithoutValue(points).toStdString();
+  }
+  write(path, calc::sweep::CarriedTouchstone(points, comment));
 }
 
 }  // namespace tolvar::app

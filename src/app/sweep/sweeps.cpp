@@ -3,10 +3,13 @@
 #include <QTimer>
 
 #include "app/controls/controls.h"
+#include "app/measurement/drawn_points.h"
 #include "app/measurement/measurement_window.h"
 #include "app/measurement/measurements.h"
 #include "app/panels/comparison_panel.h"
 #include "app/panels/line_panel.h"
+#include "app/sweep/sweep_points.h"
+#include "calc/tuner/tuner.h"
 #include "numeric/format.h"
 #include "numeric/rf.h"
 
@@ -26,7 +29,7 @@ bool SameLine(const std::optional<calc::sweep::SweptLine>& a,
   const calc::line::LineEntries& y = b->panel;
   return a->cable == b->cable && a->lengthM == b->lengthM && x.lineZ == y.lineZ &&
          x.velocityFactor == y.velocityFactor && x.lossPer100m == y.lossPer100m && x.mhz == y.mhz &&
-         x.shift.direction == y.shift.direction;
+         x.shift.direction == y.shift.direction && x.rtxZ == y.rtxZ;
 }
 
 }  // namespace
@@ -66,12 +69,28 @@ bool Sweeps::recomputeLine() {
   const auto& onePort = measurements_.onePort();
   const auto swept = onePort ? linePanel_.sweptLine() : std::nullopt;
   const unsigned opening = onePort ? measurements_.openedCount() : 0;
-  if (SameLine(swept, swept_) && opening == sweptOpening_) {
+  // A band drawn at fewer points than it has holds the chosen one among them.
+  const std::size_t count = onePort ? onePort->data.frequencyHz.size() : 0;
+  const auto chosen = count > kDrawnPoints ? std::optional(static_cast<std::size_t>(onePort->chosen))
+                                           : std::nullopt;
+  if (opening != markedOpening_) {
+    markedOpening_ = opening;
+    measuredMarkers_ = onePort ? MeasuredMarkers(onePort->data)
+                               : std::vector<calc::sweep::Marker>{};
+  }
+  if (SameLine(swept, swept_) && opening == sweptOpening_ && chosen == sweptChosen_) {
     return false;
   }
   swept_ = swept;
   sweptOpening_ = opening;
-  line_ = swept_ ? calc::sweep::SweepLine(onePort->data, *swept_) : std::vector<LinePoint>{};
+  sweptChosen_ = chosen;
+  line_.clear();
+  carriedMarkers_.clear();
+  drawn_ = DrawnIndices(count, chosen);
+  if (swept_) {
+    line_ = calc::sweep::SweepLine(PointsAt(onePort->data, drawn_), *swept_);
+    carriedMarkers_ = CarriedMarkers(line_, carriedReferenceOhm());
+  }
   return true;
 }
 
@@ -88,10 +107,43 @@ bool Sweeps::recomputeTuner() {
   tuner_.clear();
   if (twoPort) {
     const auto& onePort = measurements_.onePort();
-    tuner_ = calc::sweep::SweepTuner(
-        twoPort->data, onePort ? std::optional(onePort->data) : std::nullopt, typed);
+    const auto drawn = DrawnIndices(twoPort->data.frequencyHz.size(), std::nullopt);
+    tuner_ = calc::sweep::SweepTuner(PointsAt(twoPort->data, drawn),
+                                     onePort ? std::optional(onePort->data) : std::nullopt, typed);
   }
   return true;
+}
+
+std::vector<calc::sweep::LinePoint> Sweeps::fullLineSweep() const {
+  const auto& onePort = measurements_.onePort();
+  if (!onePort || !swept_) {
+    return {};
+  }
+  return calc::sweep::SweepLine(onePort->data, *swept_);
+}
+
+std::vector<calc::sweep::TunerPoint> Sweeps::fullTunerSweep() const {
+  const auto& twoPort = measurements_.twoPort();
+  if (!twoPort) {
+    return {};
+  }
+  const auto& onePort = measurements_.onePort();
+  return calc::sweep::SweepTuner(twoPort->data,
+                                 onePort ? std::optional(onePort->data) : std::nullopt,
+                                 tunerAntenna_.value_or(numeric::Complex{}));
+}
+
+std::vector<calc::sweep::Marker> Sweeps::fullCarriedMarkers() const {
+  return CarriedMarkers(fullLineSweep(), carriedReferenceOhm());
+}
+
+double Sweeps::measuredReferenceOhm() const {
+  const auto& onePort = measurements_.onePort();
+  return onePort ? onePort->data.referenceOhm : calc::tuner::kVnaReferenceOhm;
+}
+
+double Sweeps::carriedReferenceOhm() const {
+  return swept_ ? swept_->panel.rtxZ : calc::tuner::kVnaReferenceOhm;
 }
 
 std::optional<double> Sweeps::chosenMhz() const { return chosenMhz_; }
@@ -127,7 +179,7 @@ std::optional<ChartSource::ChartView> Sweeps::chartView() const {
       first = first.value_or(mark.path.size());
       last = mark.path.size();
       mark.path.push_back(*gamma);
-      if (i == static_cast<std::size_t>(onePort->chosen)) {
+      if (drawn_[i] == static_cast<std::size_t>(onePort->chosen)) {
         mark.chosen = mark.path.size() - 1;
       }
     }
