@@ -16,6 +16,7 @@
 #include <string>
 #include <utility>
 
+#include "app/chart/chart_colours.h"
 #include "app/chart/save_png.h"
 #include "numeric/format.h"
 
@@ -43,15 +44,6 @@ constexpr char kFontFamily[] = "Liberation Sans";
 constexpr double kFontFloorPoints = 8.25;
 constexpr double kFontCeilingPoints = 13;
 constexpr double kPixelsPerPoint = 58;
-
-// The marks' colours, in the order of MarkHue, for a light and a dark
-// background: each stands out from its background and from the others.
-constexpr std::array<QRgb, 9> kLightMarkColours{0xffc62828, 0xff1565c0, 0xff2e7d32,
-                                                0xff8e24aa, 0xffe65100, 0xff00838f,
-                                                0xffad1457, 0xff827717, 0xff6d4c41};
-constexpr std::array<QRgb, 9> kDarkMarkColours{0xffff7070, 0xff64b5f6, 0xff81c784,
-                                               0xffce93d8, 0xffffb74d, 0xff4dd0e1,
-                                               0xfff48fb1, 0xffdce775, 0xffbcaaa4};
 
 // Gamma components beyond this are far outside any window; the raster engine
 // works in fixed point and misdraws coordinates of astronomic size.
@@ -86,43 +78,6 @@ QString ImaginaryPart(const QString& digits) {
 QString OhmText(Complex z) {
   return Compact(z.re) + (z.im == 0 ? QString() : QLatin1Char(' ') + ImaginaryPart(Compact(z.im))) +
          QStringLiteral(" ohm");
-}
-
-QColor Mix(const QColor& a, const QColor& b, float shareOfA) {
-  const float rest = 1 - shareOfA;
-  return QColor::fromRgbF(a.redF() * shareOfA + b.redF() * rest,
-                          a.greenF() * shareOfA + b.greenF() * rest,
-                          a.blueF() * shareOfA + b.blueF() * rest);
-}
-
-// Relative luminance of an sRGB colour, 0 for black to 1 for white.
-double Luminance(const QColor& colour) {
-  const auto linear = [](float channel) {
-    return channel <= 0.04045f ? channel / 12.92 : std::pow((channel + 0.055) / 1.055, 2.4);
-  };
-  return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) +
-         0.0722 * linear(colour.blueF());
-}
-
-double Contrast(const QColor& a, const QColor& b) {
-  const double first = Luminance(a);
-  const double second = Luminance(b);
-  return (std::max(first, second) + 0.05) / (std::min(first, second) + 0.05);
-}
-
-// Darker than a mid grey (#7c7c7c): a dark palette's background.
-bool IsDark(const QColor& background) { return Luminance(background) < 0.2; }
-
-// A mark's colour made lighter or darker, its hue kept, until it has the 3:1
-// contrast asked of graphics against the background: a caller's dark blue
-// still shows on a dark palette, a yellow on a light one.
-QColor Readable(QColor colour, const QColor& background) {
-  const int step = IsDark(background) ? 12 : -12;
-  for (int i = 0; i < 22 && Contrast(colour, background) < 3; ++i) {
-    colour = QColor::fromHsl(colour.hslHue(), colour.hslSaturation(),
-                             std::clamp(colour.lightness() + step, 0, 255));
-  }
-  return colour;
 }
 
 QPointF ToPoint(Complex gamma, const ChartFrame& frame) {
@@ -506,12 +461,9 @@ void SmithChart::saveWithDialog() {
 }
 
 std::vector<QColor> SmithChart::markColours() const {
-  const QColor background = palette().color(QPalette::Base);
-  const auto& set = IsDark(background) ? kDarkMarkColours : kLightMarkColours;
   std::vector<QColor> colours;
   for (const ChartMark& mark : marks_) {
-    colours.push_back(
-        Readable(QColor::fromRgb(set.at(static_cast<std::size_t>(mark.hue))), background));
+    colours.push_back(MarkColour(mark.hue, palette()));
   }
   return colours;
 }

@@ -17,16 +17,13 @@
 #include <utility>
 #include <vector>
 
+#include "app/chart/chart_colours.h"
 #include "numeric/smith.h"
 
 class QAction;
 class QFontMetricsF;
 
 namespace tolvar::app {
-
-// The hues marks come in. The chart picks each one's shade from a set for
-// light palettes or one for dark ones, so that it stands out from the disc.
-enum class MarkHue { Red, Blue, Green, Purple, Orange, Teal, Pink, Olive, Brown };
 
 struct ChartMark {
   QString legend;       // the legend's line, e.g. "Load (SWR panel)"; empty: not in the legend
