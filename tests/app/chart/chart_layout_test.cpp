@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -72,6 +73,8 @@ const Sizing kSizings[] = {
     {"NoMarks", {480, 480}, {}, true, false},
     {"LowWithNoMarks", {400, 360}, {}, true, true},
 };
+
+void PrintTo(const Sizing& row, std::ostream* out) { *out << row.name; }
 
 class ChartLayoutTest : public testing::TestWithParam<Sizing> {};
 
