@@ -6,8 +6,10 @@
 // pixel ratio and, on each paint, only the marks, the legend and the texts over
 // it. Pointing at the disc shows Z, Gamma and SWR in the status line; the
 // context menu toggles the admittance grid and saves the chart as a PNG.
+// Where the disc and the texts go is worked out without a window in
+// chart_layout.h; the colours live in chart_colours.h, the drawing in
+// chart_painting.h.
 
-#include <QColor>
 #include <QFont>
 #include <QPixmap>
 #include <QRectF>
@@ -17,16 +19,13 @@
 #include <utility>
 #include <vector>
 
+#include "app/chart/chart_colours.h"
+#include "app/chart/chart_layout.h"
 #include "numeric/smith.h"
 
 class QAction;
-class QFontMetricsF;
 
 namespace tolvar::app {
-
-// The hues marks come in. The chart picks each one's shade from a set for
-// light palettes or one for dark ones, so that it stands out from the disc.
-enum class MarkHue { Red, Blue, Green, Purple, Orange, Teal, Pink, Olive, Brown };
 
 struct ChartMark {
   QString legend;       // the legend's line, e.g. "Load (SWR panel)"; empty: not in the legend
@@ -70,12 +69,8 @@ class SmithChart : public QWidget {
   // The square the unit circle fills [widget pixels].
   QRectF discRect() const;
 
-  enum class TextRole { GridLabel, Legend, Reference, StatusLine };
-  struct PlacedText {
-    TextRole role;
-    QString text;
-    QRectF rect;  // where it is drawn; for the status line, the whole line kept for it
-  };
+  using TextRole = ChartTextRole;
+  using PlacedText = ChartText;
   // Every text the chart draws at its present size and marks.
   std::vector<PlacedText> placedTexts() const;
 
@@ -89,41 +84,25 @@ class SmithChart : public QWidget {
   void leaveEvent(QEvent* event) override;
 
  private:
-  struct Layout {
-    QFont font;
-    numeric::ChartFrame frame{0, 0, 1};
-    std::vector<PlacedText> texts;  // grid labels first, then the legend, reference, status
-    QRectF legend;                  // the legend's box, swatches included
-    QRectF status;
-  };
-  Layout computeLayout() const;
-  std::vector<PlacedText> placeCorners(Layout& layout, const QFontMetricsF& metrics,
-                                       double margin) const;
   void relayout();
   void saveWithDialog();
   void refreshReadout();
   QString referenceText() const;
   QStringList legendLines() const;
-  std::vector<QColor> markColours() const;
-
-  void paintChart(QPainter& painter, const QString& readout) const;
-  const QPixmap& grid() const;
-  void drawGrid(QPainter& painter) const;
-  void drawGridLabels(QPainter& painter) const;
-  void drawMarks(QPainter& painter, const std::vector<QColor>& colours) const;
-  void drawPoints(QPainter& painter, const std::vector<QColor>& colours) const;
   bool marksDifferInReference() const;
   // The mark and point nearest to `position` within a dot's reach, if any.
   std::optional<std::pair<std::size_t, std::size_t>> markAt(QPointF position) const;
-  double dotRadius() const;
-  void drawLegend(QPainter& painter, const std::vector<QColor>& colours) const;
+
+  void paintChart(QPainter& painter, const QString& readout) const;
+  const QPixmap& grid() const;
 
   std::vector<ChartMark> marks_;
   numeric::Complex reference_{50, 0};
   bool admittance_ = false;
   std::optional<QPointF> pointer_;  // over the widget, or none
   QString readout_;
-  Layout layout_;
+  QFont font_;
+  ChartLayout layout_;
   mutable QPixmap grid_;  // the static grid, rebuilt when it no longer matches
   mutable bool gridStale_ = true;
   QAction* admittanceAction_;

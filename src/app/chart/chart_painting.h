@@ -1,0 +1,44 @@
+#pragma once
+
+// The chart's parts drawn with a painter from its layout, font and palette:
+// the grid (the widget keeps it in a cached pixmap), the marks over it, and
+// the legend's lines with their swatches.
+
+#include <QColor>
+#include <QFont>
+#include <QRect>
+#include <vector>
+
+#include "app/chart/chart_layout.h"
+
+class QFontMetricsF;
+class QPainter;
+class QPalette;
+
+namespace tolvar::app {
+
+struct ChartMark;
+
+// Texts measured as `metrics` draws them.
+TextMeasure MeasureWith(const QFontMetricsF& metrics);
+
+// A mark's dot: a third of a line of `font` [pixels].
+double DotRadius(const QFont& font);
+
+// The window's background over `area`, the disc, its circles (with
+// `admittance`, the conductance and susceptance ones too) and the grid's labels.
+void DrawGrid(QPainter& painter, QRect area, const ChartLayout& layout, const QFont& font,
+              const QPalette& palette, bool admittance);
+
+// Each mark in its colour (`colours` runs beside `marks`): its SWR circle, its
+// line, its dot or, for a trace, its chosen point and its ends' texts.
+void DrawMarks(QPainter& painter, const std::vector<ChartMark>& marks,
+               const std::vector<QColor>& colours, const numeric::ChartFrame& frame,
+               const QFont& font, const QPalette& palette);
+
+// Each of the legend's lines beside a swatch in its mark's colour.
+void DrawLegend(QPainter& painter, const std::vector<ChartMark>& marks,
+                const std::vector<QColor>& colours, const ChartLayout& layout, const QFont& font,
+                const QPalette& palette);
+
+}  // namespace tolvar::app
