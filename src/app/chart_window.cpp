@@ -5,6 +5,7 @@
 #include "app/chart/chart_source.h"
 #include "app/chart/smith_chart.h"
 #include "app/companion.h"
+#include "app/controls/save_png.h"
 
 namespace tolvar::app {
 
@@ -35,6 +36,10 @@ void ChartWindow::sourceChanged(const ChartSource* source) {
 void ChartWindow::openChart() {
   if (chart_ == nullptr) {
     chart_ = new SmithChart(window_);
+    connect(chart_, &SmithChart::saveRequested, this, [this] {
+      SavePngWithDialog(chart_, QStringLiteral("the Smith chart"), QStringLiteral("smith-chart.png"),
+                        [this](const QString& path) { return chart_->savePng(path); });
+    });
     emit chartMade(chart_);
   }
   ShowBeside(chart_, window_);

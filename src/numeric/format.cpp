@@ -45,15 +45,32 @@ std::string IncrementLastDigit(std::string digits) {
 const char* SignText(double value) { return value < 0 ? "-" : "+"; }
 
 std::string Digits(double value, const ComplexNotation& notation) {
-  return notation.decimals ? FormatFixed(value, *notation.decimals) : ShortestText(value);
+  if (!notation.decimals) {
+    return ShortestText(value);
+  }
+  std::string text = FormatFixed(value, *notation.decimals);
+  if (!notation.trailingZeros && text.find('.') != std::string::npos) {
+    text.erase(text.find_last_not_of('0') + 1);
+    if (text.back() == '.') {
+      text.pop_back();
+    }
+  }
+  return text;
 }
 
 // One part with its sign as `sign` says, `unit` between the sign and the digits.
 std::string PartText(double value, SignShown sign, std::string_view unit,
                      const ComplexNotation& notation) {
-  const std::string signText = sign == SignShown::Always ? SignText(value) : "";
   const double shown = sign == SignShown::AsNumber ? value : std::fabs(value);
-  return signText + std::string(unit) + Digits(shown, notation);
+  const std::string digits = Digits(shown, notation);
+  std::string signText;
+  if (sign == SignShown::Always) {
+    signText = SignText(value);
+  } else if (sign == SignShown::AsShown) {
+    const bool digitShows = digits.find_first_not_of("0.") != std::string::npos;
+    signText = value < 0 && digitShows ? "-" : "+";
+  }
+  return signText + std::string(unit) + digits;
 }
 
 }  // namespace
@@ -94,6 +111,10 @@ std::string ShortestText(double value) {
 }
 
 std::string ComplexText(Complex value, const ComplexNotation& notation) {
+  if (!notation.zeroImaginaryShown && value.im == 0) {
+    return std::string(notation.beforeReal) + PartText(value.re, notation.realSign, {}, notation) +
+           std::string(notation.afterImaginary);
+  }
   return std::string(notation.beforeReal) + PartText(value.re, notation.realSign, {}, notation) +
          std::string(notation.betweenParts) +
          PartText(value.im, notation.imaginarySign, notation.imaginaryUnit, notation) +

@@ -28,6 +28,7 @@ enum class SignShown {
   Always,    // "+" or "-" before its magnitude; "-" for any value below 0
   AsNumber,  // as FormatFixed ("-" only if a digit shows) or ShortestText ("-0") writes it
   Never,     // its magnitude alone
+  AsShown,   // "+" or "-" before its magnitude, "-" only if a digit of it shows
 };
 
 // How a complex value reads as text: beforeReal, the real part, betweenParts,
@@ -42,6 +43,8 @@ struct ComplexNotation {
   std::string_view imaginaryUnit{};  // " i", "i", " J", " j"
   std::string_view afterImaginary{};
   std::optional<int> decimals{};
+  bool trailingZeros = true;         // false: "52.5", not "52.500"
+  bool zeroImaginaryShown = true;    // false: a value with no imaginary part reads as its real part
 };
 
 // A value in a notation: "+0.1961 - i0.2745", "73.08 + J15.38". A part that
@@ -68,6 +71,15 @@ inline constexpr ComplexNotation kLabelledImpedanceNotation{.beforeReal = "R = "
                                                             .imaginarySign = SignShown::AsNumber,
                                                             .afterImaginary = " ohm",
                                                             .decimals = 2};
+// The chart's readout of an impedance [ohm]: "20.36 - j9.93", "50.00 + j0.00".
+inline constexpr ComplexNotation kChartImpedanceNotation{
+    .imaginarySign = SignShown::AsShown, .imaginaryUnit = " j", .decimals = 2};
+// A reference impedance [ohm] as the chart names it: "50", "75 - j25", "52.5".
+inline constexpr ComplexNotation kChartReferenceNotation{.imaginarySign = SignShown::AsShown,
+                                                         .imaginaryUnit = " j",
+                                                         .decimals = 3,
+                                                         .trailingZeros = false,
+                                                         .zeroImaginaryShown = false};
 // A measured value as the file gives it, every digit: "0.1905 - j0.00112".
 inline constexpr ComplexNotation kMeasuredNotation{.imaginaryUnit = " j"};
 // A measured value in the measurement window, to `decimals`: "0.1905 + j0.0011".

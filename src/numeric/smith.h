@@ -68,15 +68,4 @@ struct PixelPoint {
 PixelPoint PointFromReflection(Complex gamma, ChartFrame frame);
 Complex ReflectionFromPoint(PixelPoint point, ChartFrame frame);
 
-// Kept until app/chart moves to the names above.
-inline std::optional<Complex> ReflectionFromImpedance(Complex z, Complex ref) {
-  return ReflectionOf(z, ref);
-}
-// Kept until app/chart moves to the names above.
-inline std::optional<Complex> ImpedanceFromReflection(Complex gamma, Complex ref) {
-  return ImpedanceOf(gamma, ref);
-}
-// Kept until app/chart moves to the names above.
-inline std::optional<double> SwrFromMagnitude(double magnitude) { return SwrOf(magnitude); }
-
 }  // namespace tolvar::numeric

@@ -142,13 +142,13 @@ std::vector<ChartText> GridLabels(const ChartFrame& frame, const TextMeasure& me
     // Above the axis where the resistance circle crosses it, clear of the dot
     // of a resistive load there.
     const QPointF crossing =
-        PointOnChart(*numeric::ReflectionFromImpedance({value, 0}, unit), frame);
+        PointOnChart(*numeric::ReflectionOf({value, 0}, unit), frame);
     const double aboveAxis = measure.lineHeight / 2 + measure.lineHeight / 3 + 2;
     add(Compact(value), TextBox(measure, Compact(value), crossing - QPointF(0, aboveAxis)));
     for (const double x : {value, -value}) {
       // Outside the rim where the reactance arc meets it, pushed outwards by
       // its own size so that no corner dips into the disc.
-      const Complex rim = *numeric::ReflectionFromImpedance({0, x}, unit);
+      const Complex rim = *numeric::ReflectionOf({0, x}, unit);
       const QPointF anchor =
           PointOnChart({rim.re * (1 + gap / radius), rim.im * (1 + gap / radius)}, frame);
       const QString text =

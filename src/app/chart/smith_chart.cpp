@@ -13,8 +13,8 @@
 #include <utility>
 
 #include "app/chart/chart_painting.h"
-#include "app/chart/save_png.h"
 #include "numeric/format.h"
+#include "numeric/rf.h"
 
 namespace tolvar::app {
 
@@ -37,18 +37,9 @@ QString Fixed(double value, int decimals) {
   return QString::fromStdString(numeric::FormatFixed(value, decimals));
 }
 
-// "+ j15.38" or "- j9.93"; the sign is that of the shown digits, so a value
-// that rounds to zero shows as "+ j0.00".
-QString ImaginaryPart(const QString& digits) {
-  if (digits.startsWith(QLatin1Char('-'))) {
-    return QStringLiteral("- j") + digits.mid(1);
-  }
-  return QStringLiteral("+ j") + digits;
-}
-
 // A reference impedance as the chart names it: "50 ohm", "75 - j25 ohm".
 QString OhmText(Complex z) {
-  return Compact(z.re) + (z.im == 0 ? QString() : QLatin1Char(' ') + ImaginaryPart(Compact(z.im))) +
+  return QString::fromStdString(numeric::ComplexText(z, numeric::kChartReferenceNotation)) +
          QStringLiteral(" ohm");
 }
 
@@ -69,7 +60,7 @@ SmithChart::SmithChart(QWidget* parent) : QWidget(parent, Qt::Window) {
   connect(admittanceAction_, &QAction::toggled, this, &SmithChart::setAdmittanceGrid);
   auto* save = new QAction(QStringLiteral("Save as PNG\u2026"), this);
   save->setShortcut(QKeySequence::Save);
-  connect(save, &QAction::triggered, this, &SmithChart::saveWithDialog);
+  connect(save, &QAction::triggered, this, &SmithChart::saveRequested);
   auto* copy = new QAction(QStringLiteral("Copy marks"), this);
   copy->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), QKeySequence::Copy});
   connect(copy, &QAction::triggered, this, &SmithChart::copyMarks);
@@ -166,13 +157,16 @@ QString SmithChart::readoutAt(QPointF position) const {
     return {};
   }
   QStringList parts;
-  if (const auto z = numeric::ImpedanceFromReflection(gamma, reference)) {
-    parts << which + QStringLiteral("Z = ") + Fixed(z->re, 2) + QLatin1Char(' ') +
-                 ImaginaryPart(Fixed(z->im, 2)) + QStringLiteral(" ohm");
+  // The sign of an imaginary part is that of its shown digits: one that
+  // rounds to zero shows as "+ j0.00".
+  if (const auto z = numeric::ImpedanceOf(gamma, reference)) {
+    parts << which + QStringLiteral("Z = ") +
+                 QString::fromStdString(numeric::ComplexText(*z, numeric::kChartImpedanceNotation)) +
+                 QStringLiteral(" ohm");
   }
   parts << QStringLiteral("|\u0393| = ") + Fixed(magnitude, 3) + QStringLiteral(" at ") +
                Fixed(numeric::ReflectionAngleDegrees(gamma), 1) + QStringLiteral("\u00b0");
-  if (const auto swr = numeric::SwrFromMagnitude(magnitude)) {
+  if (const auto swr = numeric::SwrOf(magnitude)) {
     parts << QStringLiteral("SWR = ") + Fixed(*swr, 2);
   }
   return parts.join(kReadoutSeparator);
@@ -266,11 +260,6 @@ void SmithChart::relayout() {
   // A new reference or disc changes what lies under a pointer that stays put.
   refreshReadout();
   update();
-}
-
-void SmithChart::saveWithDialog() {
-  SavePngWithDialog(this, QStringLiteral("the Smith chart"), QStringLiteral("smith-chart.png"),
-                    [this](const QString& path) { return savePng(path); });
 }
 
 void SmithChart::paintChart(QPainter& painter, const QString& readout) const {

@@ -76,6 +76,10 @@ class SmithChart : public QWidget {
 
   QSize sizeHint() const override;
 
+ signals:
+  // "Save as PNG…" was chosen: whoever shows the chart asks where (savePng).
+  void saveRequested();
+
  protected:
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
@@ -85,7 +89,6 @@ class SmithChart : public QWidget {
 
  private:
   void relayout();
-  void saveWithDialog();
   void refreshReadout();
   QString referenceText() const;
   QStringList legendLines() const;

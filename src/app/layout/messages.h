@@ -78,6 +78,9 @@ inline constexpr Message kSweepPointsLeftOut{
 inline constexpr Message kNoMarkers{
     "No markers yet: open a 1-port measurement whose SWR has a lowest point.", "Markers"};
 
+// Saving a picture: %1 what ("The plot"), %2 where.
+inline constexpr Message kPngNotSaved{"%1 could not be written to %2.", "Save as PNG"};
+
 // What replaces an entry of exactly 0 that a calculator would divide by.
 inline constexpr std::string_view kZeroReplacement = "0.001";
 

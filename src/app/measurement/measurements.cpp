@@ -22,7 +22,7 @@
 #include "app/measurement/measurement_reading.h"
 #include "app/measurement/measurement_window.h"
 #include "app/panels/line_panel.h"
-#include "app/recent_folder.h"
+#include "app/controls/recent_folder.h"
 #include "calc/tuner/tuner.h"
 
 namespace tolvar::app {

@@ -12,7 +12,7 @@
 #include "app/controls/warning.h"
 #include "app/layout/messages.h"
 #include "app/panel_menus.h"
-#include "app/recent_folder.h"
+#include "app/controls/recent_folder.h"
 #include "app/sweep/sweep_points.h"
 #include "app/sweep/sweeps.h"
 #include "numeric/format.h"

@@ -15,7 +15,7 @@
 #include <cmath>
 #include <limits>
 
-#include "app/chart/save_png.h"
+#include "app/controls/save_png.h"
 #include "app/controls/controls.h"
 #include "app/measurement/measurement_window.h"
 #include "numeric/format.h"

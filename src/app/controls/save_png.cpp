@@ -1,14 +1,18 @@
-#include "app/chart/save_png.h"
+#include "app/controls/save_png.h"
 
 #include <QDir>
 #include <QFileDialog>
-#include <QMessageBox>
+
+#include "app/controls/recent_folder.h"
+#include "app/controls/warning.h"
+#include "app/layout/messages.h"
 
 namespace tolvar::app {
 
 void SavePngWithDialog(QWidget* parent, const QString& what, const QString& suggested,
                        const std::function<bool(const QString&)>& save) {
-  QString path = QFileDialog::getSaveFileName(parent, QStringLiteral("Save ") + what, suggested,
+  QString path = QFileDialog::getSaveFileName(parent, QStringLiteral("Save ") + what,
+                                              InRecentFolder(suggested),
                                               QStringLiteral("PNG images (*.png)"));
   if (path.isEmpty()) {
     return;
@@ -17,11 +21,11 @@ void SavePngWithDialog(QWidget* parent, const QString& what, const QString& sugg
     path += QStringLiteral(".png");
   }
   if (!save(path)) {
-    QMessageBox::warning(
-        parent, QStringLiteral("Save as PNG"),
-        QStringLiteral("%1 could not be written to %2.")
-            .arg(what.left(1).toUpper() + what.mid(1), QDir::toNativeSeparators(path)));
+    ShowWarning(parent, kPngNotSaved,
+                {what.left(1).toUpper() + what.mid(1), QDir::toNativeSeparators(path)});
+    return;
   }
+  RememberFolderOf(path);
 }
 
 }  // namespace tolvar::app

@@ -1,4 +1,4 @@
-#include "app/recent_folder.h"
+#include "app/controls/recent_folder.h"
 
 #include <QDir>
 #include <QFileInfo>
