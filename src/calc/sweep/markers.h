@@ -45,7 +45,7 @@ std::string_view MarkerName(MarkerKind kind);
 // The curve's markers, in this order:
 // - SWR minimum: the point with the lowest SWR (the first of a tie), its
 //   values as sampled. None on a curve without an SWR.
-// - resonance, in the points' order: wherever X goes from one sign to 0 or
+// - resonance, in frequency order: wherever X goes from one sign to 0 or
 //   the other sign between two neighbouring points, X[i] < 0 <= X[i+1] or
 //   X[i] > 0 >= X[i+1]. A sampled X of exactly 0 closes a run of one sign and
 //   opens none, so a curve that touches 0 (or passes through it on a point)
@@ -59,7 +59,8 @@ std::string_view MarkerName(MarkerKind kind);
 //   level. None where the band ends first or a point without an SWR comes
 //   first, and neither edge of a level the minimum already reaches.
 // A value between two points needs both of them to have one.
-// Each point is read a fixed number of times: the time grows with the points.
+// Each point is read a few times at most and nothing but the result is
+// allocated: the time grows linearly with the points.
 std::vector<Marker> FindMarkers(const SweepCurve& curve);
 
 // The markers of two curves as CSV for the clipboard: the header
