@@ -11,11 +11,11 @@ namespace {
 
 using measurement::kHertzPerMegahertz;
 
-std::string Cell(const std::optional<double>& value) {
+}  // namespace
+
+std::string CsvCell(const std::optional<double>& value) {
   return value ? numeric::ShortestText(*value) : std::string();
 }
-
-}  // namespace
 
 std::string LineSweepCsv(const std::vector<LinePoint>& points) {
   std::string csv =
@@ -25,9 +25,10 @@ std::string LineSweepCsv(const std::vector<LinePoint>& points) {
     const auto part = [&p](double Complex::*which) {
       return p.carried ? std::optional((*p.carried).*which) : std::nullopt;
     };
-    csv += Cell(p.mhz) + ',' + Cell(p.measured.re) + ',' + Cell(p.measured.im) + ',' +
-           Cell(p.measuredSwr) + ',' + Cell(part(&Complex::re)) + ',' + Cell(part(&Complex::im)) +
-           ',' + Cell(p.carriedSwr) + ',' + Cell(p.lineLossDb) + '\n';
+    csv += CsvCell(p.mhz) + ',' + CsvCell(p.measured.re) + ',' + CsvCell(p.measured.im) + ',' +
+           CsvCell(p.measuredSwr) + ',' + CsvCell(part(&Complex::re)) + ',' +
+           CsvCell(part(&Complex::im)) + ',' + CsvCell(p.carriedSwr) + ',' + CsvCell(p.lineLossDb) +
+           '\n';
   }
   return csv;
 }
@@ -38,8 +39,8 @@ std::string TunerSweepCsv(const std::vector<TunerPoint>& points) {
     const auto part = [&p](double Complex::*which) {
       return p.antenna ? std::optional((*p.antenna).*which) : std::nullopt;
     };
-    csv += Cell(p.mhz) + ',' + Cell(part(&Complex::re)) + ',' + Cell(part(&Complex::im)) + ',' +
-           Cell(p.lossDb) + '\n';
+    csv += CsvCell(p.mhz) + ',' + CsvCell(part(&Complex::re)) + ',' + CsvCell(part(&Complex::im)) +
+           ',' + CsvCell(p.lossDb) + '\n';
   }
   return csv;
 }
