@@ -1,6 +1,6 @@
 // Matching networks: the L designs worked by hand, the lossy evaluation
 // against an independent cascade, the laws every design keeps, the T's
-// refusals and the tuner panel's loss.
+// refusals, the tuner panel's loss, and the band sweep through the line.
 #include "calc/match/match.h"
 
 #include <gtest/gtest.h>
@@ -9,10 +9,12 @@
 #include <limits>
 #include <regex>
 
+#include "calc/match/band.h"
 #include "calc/messages.h"
 #include "calc/tuner/tuner.h"
 #include "numeric/format.h"
 #include "numeric/smith.h"
+#include "support/worked_line_run.h"
 
 namespace {
 
@@ -229,6 +231,40 @@ TEST(HighPassT, SaysWhyAnOutputCapacitorGivesNone) {
   // Above the reference, any output capacitor gives a T.
   EXPECT_FALSE(LargestOutputPf({{200, 80}, 50, 7}));
   EXPECT_TRUE(std::holds_alternative<Network>(DesignHighPassT({{200, 80}, 50, 7}, 1e6)));
+}
+
+TEST(BandSweep, CarriesTheChainTowardsTheRadio) {
+  measurement::Measurement antenna;  // the same at 7.0 and 7.1 MHz, active at 7.3 MHz
+  antenna.frequencyHz = {7.0e6, 7.1e6, 7.3e6};
+  antenna.s11 = {{0.2, 0.3}, {0.2, 0.3}, {-1.25, 0}};
+  const sweep::SweptLine line{
+      tolvar::testing::LineRun(line::Direction::TowardsTransmitter, 50, 0, 2, 0, 1, 50, 7.1), 20};
+  // At the antenna, lossless and matched there: the 50-ohm line loses its matched loss only.
+  const Network atAntenna =
+      DesignLNetworks({measurement::ImpedanceOhm({0.2, 0.3}, 50), 50, 7.1})[0];
+  const Qualities lossless{kLossless, kLossless};
+  Chain chain{atAntenna, lossless, Placement::AtAntenna, line, 50, 100};
+  auto points = SweepBand(antenna, chain);
+  EXPECT_NEAR(*points[1].radioSwr, 1, 1e-9);
+  EXPECT_NEAR(*points[1].totalLossDb, 0.4, 1e-9);  // 2 dB / 100 m over 20 m
+  // At the radio: matched to what the line brings, which loses as the line sweep says.
+  const auto lineSweep = sweep::SweepLine(antenna, line);
+  chain.network = DesignLNetworks({*lineSweep[1].carried, 50, 7.1})[0];
+  chain.placement = Placement::AtRadio;
+  chain.qualities = {150, 800};
+  points = SweepBand(antenna, chain);
+  EXPECT_LT(*points[1].radioSwr, 1.01);
+  EXPECT_EQ(points[1].lineLossDb, lineSweep[1].lineLossDb);
+  EXPECT_EQ(*points[1].totalLossDb, *points[1].networkLossDb + *points[1].lineLossDb);
+  // An active antenna gives nothing but its frequency, or what the network sees.
+  const std::string csv = BandSweepCsv(points);
+  EXPECT_EQ(csv.substr(0, csv.find('\n') + 1),
+            "MHz,R_load,X_load,SWR_radio,network_loss_dB,line_loss_dB,total_loss_dB\n");
+  EXPECT_EQ(csv.substr(csv.rfind("7.3")), "7.3,,,,,,\n");
+  chain.line.reset();
+  const BandPoint active = SweepBand(antenna, chain)[2];
+  EXPECT_NEAR(active.loadOhm->re, -50.0 / 9, 1e-12);  // 50 (1 - 1.25) / (1 + 1.25)
+  EXPECT_FALSE(active.radioSwr || active.networkLossDb || active.totalLossDb);
 }
 
 }  // namespace
