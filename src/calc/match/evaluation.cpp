@@ -1,5 +1,6 @@
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "calc/match/match.h"
 #include "calc/measurement/touchstone.h"

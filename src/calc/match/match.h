@@ -114,7 +114,8 @@ std::optional<Evaluation> Evaluate(const Network& network, const Qualities& qual
                                    const Termination& at, double inputW);
 
 // The chain matrix of the network, port 1 at the radio, and its S-parameters
-// on a real reference [ohm].
+// on a real reference [ohm], for a 2-port Touchstone file. Neither checks its
+// entries: a frequency, a value or a Q of 0 gives numbers that are not finite.
 struct Abcd {
   Complex a{1, 0};
   Complex b{};
