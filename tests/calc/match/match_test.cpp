@@ -138,6 +138,11 @@ TEST(Evaluation, AgreesWithAnIndependentCascade) {
       EXPECT_LT(tolvar::numeric::Abs(ours - theirs), 1e-12);
     }
   }
+  // No reference, a Q of 0 or a power below 0 gives no figures.
+  const Row& l = kRows[0];
+  EXPECT_FALSE(Evaluate(l.network, l.qualities, {l.at.loadOhm, 0, l.at.mhz}, 100) ||
+               Evaluate(l.network, {0, 1}, l.at, 100) ||
+               Evaluate(l.network, l.qualities, l.at, -1));
 }
 
 // Every design at its own frequency, on references of 50 and 75 ohm.
@@ -228,8 +233,8 @@ TEST(HighPassT, SaysWhyAnOutputCapacitorGivesNone) {
       ExpectRelative(*LargestOutputPf(row.design), row.boundPf, 1e-5);
     }
   }
-  // Above the reference, any output capacitor gives a T.
-  EXPECT_FALSE(LargestOutputPf({{200, 80}, 50, 7}));
+  // Above the reference, or capacitive enough (-20 ohm here), any output capacitor gives a T.
+  EXPECT_FALSE(LargestOutputPf({{200, 80}, 50, 7}) || LargestOutputPf({{10, -20}, 50, 7}));
   EXPECT_TRUE(std::holds_alternative<Network>(DesignHighPassT({{200, 80}, 50, 7}, 1e6)));
 }
 
@@ -256,6 +261,15 @@ TEST(BandSweep, CarriesTheChainTowardsTheRadio) {
   EXPECT_LT(*points[1].radioSwr, 1.01);
   EXPECT_EQ(points[1].lineLossDb, lineSweep[1].lineLossDb);
   EXPECT_EQ(*points[1].totalLossDb, *points[1].networkLossDb + *points[1].lineLossDb);
+  // At the antenna the network's parts take their share of what the line leaves.
+  chain.placement = Placement::AtAntenna;
+  const BandPoint fed = SweepBand(antenna, chain)[1];
+  double dissipatedW = 0;
+  for (const ElementFigures& part : fed.elements) dissipatedW += part.dissipatedW;
+  EXPECT_NEAR(
+      dissipatedW,
+      100 * std::pow(10, -*fed.lineLossDb / 10) * (1 - std::pow(10, -*fed.networkLossDb / 10)),
+      1e-9);
   // An active antenna gives nothing but its frequency, or what the network sees.
   const std::string csv = BandSweepCsv(points);
   EXPECT_EQ(csv.substr(0, csv.find('\n') + 1),
