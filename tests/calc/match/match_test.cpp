@@ -81,12 +81,10 @@ TEST(LNetworks, MatchTheFiguresWorkedByHand) {
   EXPECT_TRUE(DesignLNetworks({{0, 10}, 50, 14}).empty());
 }
 
-// Figures made once with Debian's python3-scikit-rf 0.15.4: each part a
-// scikit-rf resistor (|X| / Q) in series with its inductor or capacitor, the
-// shunt ones through media.shunt(... ** short), cascaded with **; the load on
-// the result gives Z in and the loss, 10 log10((1 - |G in|²) / (|b2|² (1 - |G L|²))).
-// The parts' stresses from a numpy chain-matrix walk from the load back to the
-// input, scaled to 100 W in (its Z in agrees with scikit-rf's to 1e-13).
+// Figures made once with Debian's python3-scikit-rf 0.15.4: each part a resistor
+// (|X| / Q) and its inductor or capacitor, shunt ones through media.shunt, cascaded
+// with **; with the load, Z in and 10 log10((1 - |G in|²) / (|b2|² (1 - |G L|²))).
+// The stresses from a numpy chain-matrix walk from the load back, at 100 W in.
 TEST(Evaluation, AgreesWithAnIndependentCascade) {
   struct Row {
     const char* name;
@@ -165,8 +163,7 @@ std::vector<std::pair<Termination, Network>> Designs() {
 
 TEST(MatchLaws, HoldForEveryDesign) {
   for (const auto& [t, network] : Designs()) {
-    SCOPED_TRACE(testing::Message() << t.loadOhm.re << " " << t.loadOhm.im << " on "
-                                    << t.referenceOhm << ", " << network.elements.size());
+    SCOPED_TRACE(Parts(network));
     // Lossless, it matches exactly at its frequency.
     const auto lossless = Evaluate(network, {kLossless, kLossless}, t, 100);
     ASSERT_TRUE(lossless && lossless->inputSwr);
