@@ -8,6 +8,7 @@ set(rules
   "src/numeric/"          "numeric/"
   "src/calc/[a-z]+\\.h"   "numeric/"
   "src/calc/sweep/"       "numeric/|calc/[a-z]+\\.h|calc/(sweep|line|tuner|measurement)/"
+  "src/calc/match/"       "numeric/|calc/[a-z]+\\.h|calc/(match|sweep|line|measurement|tuner)/"
   "src/calc/([a-z]+)/"    "numeric/|calc/[a-z]+\\.h|calc/\\1/"
   "src/app/layout/"       "app/layout/"
   "src/app/chart/"        "app/chart/|numeric/"

@@ -38,4 +38,14 @@ inline constexpr std::string_view kEntrySwrTooHigh =
     "INVALID DATA: ENTRY SWR TOO HIGH (Reflected Power from the Antenna would be higher than "
     "Forward Power to the Antenna)!";
 
+// Matching network, the high-pass T: entries it cannot design with. Why an
+// output capacitor gives no T is a sentence of its own, with the figures.
+inline constexpr std::string_view kTNeedsFrequency = "A T network needs a frequency above 0 MHz.";
+inline constexpr std::string_view kTNeedsOutputCapacitor =
+    "A T network needs an output capacitor above 0 pF.";
+inline constexpr std::string_view kTNeedsReference =
+    "A T network needs a reference impedance above 0 ohm.";
+inline constexpr std::string_view kTNeedsLoadResistance =
+    "A T network needs a load whose resistance is above 0 ohm.";
+
 }  // namespace tolvar::calc

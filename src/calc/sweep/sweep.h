@@ -47,6 +47,22 @@ struct LinePoint {
 // frequency, as a cable's conductor loss grows.
 double LossDbPer100m(const SweptLine& swept, double mhz);
 
+// One impedance carried along the line at one frequency.
+struct Carried {
+  std::optional<double> startSwr;     // at the start, against the line's impedance
+  double matchedLossDb = 0;           // the line's loss at this frequency, matched
+  std::optional<Complex> z;           // at the line's other end [ohm]
+  std::optional<double> swr;          // there, against the line's impedance
+  std::optional<double> totalLossDb;  // matched loss plus the loss due to the SWR
+};
+
+// `startOhm` at `mhz` carried over the line's length towards `direction` (from
+// the antenna's end towards the transmitter, or back), as the line computation
+// carries the panel's start point. What it cannot compute stays empty: a start
+// that is not finite, an active load, a loss model below 0, an entry SWR no
+// antenna could give, or an arithmetic fault on the way.
+Carried CarryAlong(const SweptLine& swept, line::Direction direction, Complex startOhm, double mhz);
+
 // Every point of the 1-port carried along the line, in the panel's direction:
 // towards the transmitter the measurement is at the antenna, towards the
 // antenna it is at the transmitter.
