@@ -11,12 +11,12 @@ namespace {
 
 // The marks' colours, in the order of MarkHue, for a light and a dark
 // background: each stands out from its background and from the others.
-constexpr std::array<QRgb, 9> kLightMarkColours{0xffc62828, 0xff1565c0, 0xff2e7d32,
-                                                0xff8e24aa, 0xffe65100, 0xff00838f,
-                                                0xffad1457, 0xff827717, 0xff6d4c41};
-constexpr std::array<QRgb, 9> kDarkMarkColours{0xffff7070, 0xff64b5f6, 0xff81c784,
-                                               0xffce93d8, 0xffffb74d, 0xff4dd0e1,
-                                               0xfff48fb1, 0xffdce775, 0xffbcaaa4};
+constexpr std::array<QRgb, 11> kLightMarkColours{
+    0xffc62828, 0xff1565c0, 0xff2e7d32, 0xff8e24aa, 0xffe65100, 0xff00838f,
+    0xffad1457, 0xff827717, 0xff6d4c41, 0xff283593, 0xffb28704};
+constexpr std::array<QRgb, 11> kDarkMarkColours{
+    0xffff7070, 0xff64b5f6, 0xff81c784, 0xffce93d8, 0xffffb74d, 0xff4dd0e1,
+    0xfff48fb1, 0xffdce775, 0xffbcaaa4, 0xff9fa8da, 0xffffe082};
 
 }  // namespace
 

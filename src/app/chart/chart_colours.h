@@ -12,7 +12,7 @@ namespace tolvar::app {
 
 // The hues marks come in. The chart picks each one's shade from a set for
 // light palettes or one for dark ones, so that it stands out from the disc.
-enum class MarkHue { Red, Blue, Green, Purple, Orange, Teal, Pink, Olive, Brown };
+enum class MarkHue { Red, Blue, Green, Purple, Orange, Teal, Pink, Olive, Brown, Indigo, Gold };
 
 // Relative luminance of an sRGB colour, 0 for black to 1 for white.
 double Luminance(const QColor& colour);

@@ -45,7 +45,7 @@ TEST_P(PaletteTest, DarknessAndMarksReadableOnTheDisc) {
   palette.setColor(QPalette::Window, colours.window);
   palette.setColor(QPalette::Base, colours.base);
   EXPECT_EQ(IsDarkPalette(palette), colours.dark);
-  for (int hue = 0; hue <= static_cast<int>(MarkHue::Brown); ++hue) {
+  for (int hue = 0; hue <= static_cast<int>(MarkHue::Gold); ++hue) {
     const QColor mark = MarkColour(static_cast<MarkHue>(hue), palette);
     EXPECT_GE(Contrast(mark, colours.base), 3) << hue << ' ' << mark.name().toStdString();
   }
