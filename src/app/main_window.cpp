@@ -14,6 +14,9 @@
 #include "app/guide.h"
 #include "app/layout/layout.h"
 #include "app/layout/messages.h"
+#include "app/match/match_design.h"
+#include "app/match/match_sweep.h"
+#include "app/match/matching.h"
 #include "app/measurement/measurements.h"
 #include "app/panel_menus.h"
 #include "app/panels/comparison_panel.h"
@@ -51,7 +54,9 @@ void MainWindow::createRooms() {
   auto* line = new app::LinePanel(this, controls_);
   measurements_ = new app::Measurements(this, {*swr, *comparison, *line});
   auto* sweeps = new app::Sweeps(this, *measurements_, *line, *comparison);
-  auto* plots = new app::SweepPlots(this, *sweeps);
+  auto* design = new app::MatchDesign(this);
+  auto* matchSweep = new app::MatchSweep(this, *measurements_, *line, *design);
+  auto* plots = new app::SweepPlots(this, *sweeps, *matchSweep);
 
   // The tuner is a panel of its own for the menu and the copy, inside the
   // comparison panel's frame.
@@ -67,7 +72,14 @@ void MainWindow::createRooms() {
                           plots->action(), sweepExport->copyAction(), sweepExport->saveAction()}) {
     menus->addAction(action);
   }
-  measurements_->addMenuAction(sweepExport->copyMarkersAction());
+  auto* matching =
+      new app::Matching(this, *design, *matchSweep, {*swr, *line, *measurements_, *menus});
+  menus->addAction(matching->designAction());
+  menus->addAction(matching->matchThisAction(), {Control::SwrFrame, Control::LineFrame});
+  for (QAction* action : {sweepExport->copyMarkersAction(), matching->designAction(),
+                          matching->matchThisAction()}) {
+    measurements_->addMenuAction(action);
+  }
 
   // What a sweep reads: the measurements, the line's entries, the typed antenna.
   connect(measurements_, &app::Measurements::changed, sweeps, &app::Sweeps::scheduleUpdate);
@@ -75,6 +87,12 @@ void MainWindow::createRooms() {
   connect(comparison, &app::ComparisonPanel::antennaChanged, sweeps,
           &app::Sweeps::scheduleUpdate);
   connect(sweeps, &app::Sweeps::updated, plots, &app::SweepPlots::update);
+  // What the matched band reads: the measurements, the line, the chosen network.
+  connect(measurements_, &app::Measurements::changed, matchSweep,
+          &app::MatchSweep::scheduleUpdate);
+  connect(line, &app::LinePanel::lineChanged, matchSweep, &app::MatchSweep::scheduleUpdate);
+  connect(design, &app::MatchDesign::changed, matchSweep, &app::MatchSweep::scheduleUpdate);
+  connect(matchSweep, &app::MatchSweep::updated, plots, &app::SweepPlots::update);
   connect(sweeps, &app::Sweeps::updated, measurements_,
           [this, sweeps] { measurements_->showMarkers(app::MarkersText(*sweeps)); });
   // What the sweep actions can apply to: the panel asked, the sweeps at hand.
@@ -84,7 +102,8 @@ void MainWindow::createRooms() {
 
   // The chart shows the panels' results, then the measurements and the sweeps.
   for (app::ChartSource* source :
-       std::initializer_list<app::ChartSource*>{swr, comparison, line, measurements_, sweeps}) {
+       std::initializer_list<app::ChartSource*>{swr, comparison, line, measurements_, sweeps,
+                                                design, matchSweep}) {
     chart->addSource(source);
   }
   connect(chart, &app::ChartWindow::chartMade, measurements_, &app::Measurements::watchDrops);

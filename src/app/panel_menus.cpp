@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <algorithm>
 
 #include "app/controls/controls.h"
 #include "app/panels/panel.h"
@@ -27,7 +28,9 @@ PanelMenus::PanelMenus(QWidget* window, const Controls& controls, std::vector<Pa
       ->installEventFilter(this);
 }
 
-void PanelMenus::addAction(QAction* action) { actions_ << action; }
+void PanelMenus::addAction(QAction* action, std::vector<Control> onlyFor) {
+  actions_.push_back({action, std::move(onlyFor)});
+}
 
 bool PanelMenus::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() != QEvent::ContextMenu) {
@@ -59,7 +62,12 @@ void PanelMenus::showMenu(const PanelFrames& panel, const QPoint& where, QMenu* 
   }
   menuPanel_ = &panel;
   emit aboutToShow();
-  menu->addActions(actions_);
+  for (const MenuAction& item : actions_) {
+    const auto& only = item.onlyFor;
+    if (only.empty() || std::find(only.begin(), only.end(), panel.frames.front()) != only.end()) {
+      menu->addAction(item.action);
+    }
+  }
   menu->exec(where);
   menuPanel_ = nullptr;
   delete menu;

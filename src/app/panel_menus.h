@@ -33,8 +33,9 @@ class PanelMenus : public QObject {
   };
   PanelMenus(QWidget* window, const Controls& controls, std::vector<PanelFrames> panels);
 
-  // Adds an action to every panel's menu, after those added before.
-  void addAction(QAction* action);
+  // Adds an action to the menus of the panels whose own frames are listed
+  // (every panel's when none is), after those added before.
+  void addAction(QAction* action, std::vector<Control> onlyFor = {});
   // The panel an action is for, if any (the help button lies outside them all).
   const PanelFrames* currentPanel() const;
   // Its own frame.
@@ -54,7 +55,11 @@ class PanelMenus : public QObject {
   QWidget* window_;
   const Controls& controls_;
   std::vector<PanelFrames> panels_;
-  QList<QAction*> actions_;
+  struct MenuAction {
+    QAction* action;
+    std::vector<Control> onlyFor;
+  };
+  std::vector<MenuAction> actions_;
   const PanelFrames* menuPanel_ = nullptr;  // the panel whose menu is open
 };
 

@@ -78,6 +78,11 @@ inline constexpr Message kSweepPointsLeftOut{
 inline constexpr Message kNoMarkers{
     "No markers yet: open a 1-port measurement whose SWR has a lowest point.", "Markers"};
 
+// The Match window's file: none chosen, or not written (%1 where).
+inline constexpr Message kNoMatchNetwork{
+    "No network to save: enter a load the window can match and choose a network.", "Match"};
+inline constexpr Message kMatchNotSaved{"The network could not be written to %1.", "Match"};
+
 // Saving a picture: %1 what ("The plot"), %2 where.
 inline constexpr Message kPngNotSaved{"%1 could not be written to %2.", "Save as PNG"};
 

@@ -243,6 +243,13 @@ std::optional<Panel::ChartView> LinePanel::chartView() const {
   return ChartView{{charted_.lineZ, 0}, {start, far}};
 }
 
+std::optional<LinePanel::FarPoint> LinePanel::farPoint() const {
+  if (!chartedResultOnScreen()) {
+    return std::nullopt;
+  }
+  return FarPoint{chartedFigures_.far.z, charted_.mhz};
+}
+
 void LinePanel::swapPower() {
   run(C::LineResult, [&] {
     const double entered = controls_.value(C::LinePower);

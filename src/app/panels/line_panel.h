@@ -28,6 +28,12 @@ class LinePanel : public Panel {
   void setLineStart(numeric::Complex z, double mhz);
   // The frequency entry's value [MHz]; none while it is too large to read.
   std::optional<double> frequencyMhz() const;
+  // The far point of the result on screen [ohm] and its frequency [MHz].
+  struct FarPoint {
+    numeric::Complex z;
+    double mhz;
+  };
+  std::optional<FarPoint> farPoint() const;
 
   // The line the panel's entries describe now, for a sweep along it: its
   // impedance, velocity factor, loss (the cable's model, or the typed loss at

@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 
 #include "calc/swr/conversions.h"
+#include "numeric/fault.h"
 #include "numeric/format.h"
 
 namespace tolvar::app {
@@ -41,6 +42,14 @@ std::optional<Panel::ChartView> SwrPanel::chartView() const {
 
 void SwrPanel::setLoad(numeric::Complex z) {
   writeEntries(C::MeasuredR, C::MeasuredX, z);
+}
+
+std::optional<numeric::Complex> SwrPanel::typedLoad() const {
+  try {
+    return controls_.value(C::MeasuredR, C::MeasuredX);
+  } catch (const numeric::ArithmeticFault&) {
+    return std::nullopt;
+  }
 }
 
 numeric::Complex SwrPanel::readLoad() const {

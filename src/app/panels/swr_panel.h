@@ -19,6 +19,8 @@ class SwrPanel : public Panel {
   std::optional<ChartView> chartView() const override;
   // Puts a load [ohm] into the R and X entries, as typed.
   void setLoad(numeric::Complex z);
+  // The load as typed [ohm]; none while a part is too large to read.
+  std::optional<numeric::Complex> typedLoad() const;
 
  private:
   void computeSwr();

@@ -102,10 +102,11 @@ SweepPlot::Plot TunerPlot(const std::vector<calc::sweep::TunerPoint>& tuner) {
 
 }  // namespace
 
-SweepPlots::SweepPlots(QWidget* window, const Sweeps& sweeps)
+SweepPlots::SweepPlots(QWidget* window, const Sweeps& sweeps, const MatchSweep& match)
     : QObject(window),
       window_(window),
       sweeps_(sweeps),
+      match_(match),
       action_(new QAction(QStringLiteral("Sweep plot"), window)) {
   action_->setObjectName(QStringLiteral("actionSweepPlot"));
   action_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));

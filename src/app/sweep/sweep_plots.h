@@ -7,6 +7,7 @@ class QWidget;
 
 namespace tolvar::app {
 
+class MatchSweep;
 class SweepPlot;
 class Sweeps;
 
@@ -17,7 +18,7 @@ class SweepPlots : public QObject {
   Q_OBJECT
 
  public:
-  SweepPlots(QWidget* window, const Sweeps& sweeps);
+  SweepPlots(QWidget* window, const Sweeps& sweeps, const MatchSweep& match);
   QAction* action() const { return action_; }
   // Draws the sweeps as they are now, when the window shows.
   void update();
@@ -27,6 +28,7 @@ class SweepPlots : public QObject {
 
   QWidget* window_;
   const Sweeps& sweeps_;
+  const MatchSweep& match_;
   QAction* action_;
   SweepPlot* plot_ = nullptr;
 };

@@ -32,7 +32,8 @@ struct Chain {
 struct BandPoint {
   double mhz = 0;
   std::optional<Complex> loadOhm;  // what the network sees
-  std::optional<double> radioSwr;  // on R0, at the radio's end of the chain
+  std::optional<Complex> radioOhm;  // what the radio sees at its end of the chain
+  std::optional<double> radioSwr;   // on R0, at the radio's end of the chain
   std::optional<double> networkLossDb;
   std::optional<double> lineLossDb;      // as the chain loads it; 0 without a line
   std::optional<double> totalLossDb;     // the two together

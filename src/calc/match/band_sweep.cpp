@@ -41,6 +41,7 @@ void NetworkAtRadio(const Chain& chain, Complex antennaOhm, BandPoint& point) {
   const auto network = Evaluate(chain.network, chain.qualities,
                                 {carried->first, chain.referenceOhm, point.mhz}, chain.radioW);
   if (network) {
+    point.radioOhm = network->inputOhm;
     point.radioSwr = network->inputSwr;
     SetLosses(point, network->lossDb, carried->second);
     point.elements = network->elements;
@@ -64,6 +65,7 @@ void NetworkAtAntenna(const Chain& chain, Complex antennaOhm, BandPoint& point) 
   if (!carried) {
     return;
   }
+  point.radioOhm = carried->first;
   point.radioSwr = SwrOnReference(carried->first, chain.referenceOhm);
   SetLosses(point, network->lossDb, carried->second);
   const double fedW = chain.radioW / numeric::PowerRatioOfDecibels(carried->second);

@@ -1,0 +1,173 @@
+#include "app/match/matching.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QDir>
+#include <QFileDialog>
+#include <QSaveFile>
+
+#include "app/companion.h"
+#include "app/controls/recent_folder.h"
+#include "app/controls/warning.h"
+#include "app/layout/messages.h"
+#include "app/match/match_design.h"
+#include "app/match/match_sweep.h"
+#include "app/match/match_window.h"
+#include "app/measurement/measurements.h"
+#include "app/panel_menus.h"
+#include "app/panels/line_panel.h"
+#include "app/panels/swr_panel.h"
+#include "calc/measurement/touchstone_writer.h"
+#include "numeric/rf.h"
+
+namespace tolvar::app {
+
+namespace {
+
+using calc::measurement::kHertzPerMegahertz;
+using numeric::Complex;
+
+QAction* MakeAction(QWidget* window, const char* name, const QString& text) {
+  auto* action = new QAction(text, window);
+  action->setObjectName(QString::fromLatin1(name));
+  return action;
+}
+
+// The chosen measured point: its impedance and frequency, carried through
+// the line panel's line to the radio's end when `toRadio` and there is a line.
+std::optional<std::pair<Complex, double>> MeasuredPoint(const Measurements& measurements,
+                                                        const LinePanel& line, bool toRadio) {
+  const auto& onePort = measurements.onePort();
+  if (!onePort) {
+    return std::nullopt;
+  }
+  const auto i = static_cast<std::size_t>(onePort->chosen);
+  const double mhz = onePort->data.frequencyHz[i] / kHertzPerMegahertz;
+  auto z = numeric::ImpedanceOf(onePort->data.s11[i], {onePort->data.referenceOhm, 0});
+  const auto swept = line.sweptLine();
+  if (z && toRadio && swept) {
+    z = calc::sweep::CarryAlong(*swept, calc::line::Direction::TowardsTransmitter, *z, mhz).z;
+  }
+  return z ? std::optional(std::pair(*z, mhz)) : std::nullopt;
+}
+
+}  // namespace
+
+Matching::Matching(QWidget* window, MatchDesign& design, const MatchSweep& sweep, Places places)
+    : QObject(window),
+      window_(window),
+      design_(design),
+      sweep_(sweep),
+      places_(places),
+      designAction_(MakeAction(window, "actionDesignMatch", QStringLiteral("Design match\u2026"))),
+      matchThisAction_(MakeAction(window, "actionMatchThis", QStringLiteral("Match this"))),
+      copyAction_(MakeAction(window, "actionCopyMatch", QStringLiteral("Copy match"))),
+      copySweepAction_(
+          MakeAction(window, "actionCopyMatchSweep", QStringLiteral("Copy match sweep"))),
+      saveAction_(MakeAction(window, "actionSaveMatchNetwork",
+                             QStringLiteral("Save match network\u2026"))) {
+  designAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_M));
+  designAction_->setShortcutVisibleInContextMenu(true);
+  window->addAction(designAction_);
+  connect(designAction_, &QAction::triggered, this, &Matching::openWindow);
+  connect(matchThisAction_, &QAction::triggered, this, &Matching::matchThis);
+  connect(copyAction_, &QAction::triggered, this, &Matching::copyMatch);
+  connect(copySweepAction_, &QAction::triggered, this, &Matching::copyMatchSweep);
+  connect(saveAction_, &QAction::triggered, this, &Matching::saveNetworkWithDialog);
+}
+
+void Matching::openWindow() {
+  if (view_ == nullptr) {
+    view_ = new MatchWindow(window_, design_, {copyAction_, copySweepAction_, saveAction_});
+  }
+  ShowBeside(view_, window_);
+  view_->raise();
+  view_->activateWindow();
+}
+
+void Matching::matchThis() {
+  openWindow();
+  const auto frame = places_.menus.currentFrame();
+  if (frame == Control::SwrFrame) {
+    if (const auto load = places_.swr.typedLoad()) {
+      view_->setLoad(*load, std::nullopt);
+    }
+  } else if (frame == Control::LineFrame) {
+    if (const auto far = places_.line.farPoint()) {
+      view_->setLoad(far->z, far->mhz);
+    }
+  } else {
+    const bool toRadio =
+        !design_.inputs() || design_.inputs()->placement == calc::match::Placement::AtRadio;
+    if (const auto point = MeasuredPoint(places_.measurements, places_.line, toRadio)) {
+      view_->setLoad(point->first, point->second);
+    }
+  }
+}
+
+void Matching::copyMatch() {
+  QApplication::clipboard()->setText(
+      QString::fromStdString(calc::match::SolutionsCsv(design_.solutions())));
+}
+
+void Matching::copyMatchSweep() {
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  QApplication::clipboard()->setText(
+      QString::fromStdString(calc::match::BandSweepCsv(sweep_.fullPoints())));
+  QApplication::restoreOverrideCursor();
+}
+
+bool Matching::saveNetwork(const QString& path) const {
+  const calc::match::Solution* chosen = design_.chosenSolution();
+  if (chosen == nullptr || !design_.inputs()) {
+    return false;
+  }
+  const MatchInputs& inputs = *design_.inputs();
+  calc::measurement::Measurement network;
+  network.ports = 2;
+  network.referenceOhm = 50;
+  const auto& onePort = places_.measurements.onePort();
+  network.frequencyHz = onePort ? onePort->data.frequencyHz
+                                : std::vector{inputs.design.mhz * kHertzPerMegahertz};
+  for (const double hz : network.frequencyHz) {
+    const auto s = calc::match::SParametersOn(
+        calc::match::NetworkAbcd(chosen->network, inputs.qualities, hz / kHertzPerMegahertz),
+        network.referenceOhm);
+    network.s11.push_back(s.s11);
+    network.s21.push_back(s.s21);
+    network.s12.push_back(s.s12);
+    network.s22.push_back(s.s22);
+  }
+  const std::string text = calc::measurement::WriteTouchstone(
+      network, "Tolvar matching network, port 1 the radio side: " +
+                   NetworkText(chosen->network).toStdString());
+  QSaveFile file(path);
+  return file.open(QIODevice::WriteOnly) &&
+         file.write(text.data(), static_cast<qint64>(text.size())) ==
+             static_cast<qint64>(text.size()) &&
+         file.commit();
+}
+
+void Matching::saveNetworkWithDialog() {
+  if (design_.chosenSolution() == nullptr) {
+    ShowWarning(view_, kNoMatchNetwork);
+    return;
+  }
+  const QString path = QFileDialog::getSaveFileName(
+      view_, QStringLiteral("Save match network"),
+      InRecentFolder(QStringLiteral("match-network.s2p")),
+      QStringLiteral("Touchstone 2-port (*.s2p)"));
+  if (path.isEmpty()) {
+    return;
+  }
+  if (!saveNetwork(path)) {
+    ShowWarning(view_, kMatchNotSaved, {QDir::toNativeSeparators(path)});
+    return;
+  }
+  RememberFolderOf(path);
+}
+
+}  // namespace tolvar::app
+
+#include "moc_matching.cpp"

@@ -1,0 +1,90 @@
+// The Match window: its designs follow the entries, its chosen network saved
+// as a Touchstone 2-port is a tuner like any other, and its texts go out.
+#include "app/match/matching.h"
+#include "numeric/format.h"
+#include "numeric/rf.h"
+#include "window_fixture.h"
+
+namespace {
+
+using namespace tolvar;
+using namespace tolvar::app;
+using C = Control;
+
+QString Shortest(double value) { return ToQString(numeric::ShortestText(value)); }
+
+}  // namespace
+
+class MatchWindowTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void theSavedNetworkIsATunerWithTheWindowsLoss();
+  void matchThisTakesThePanelsLoad();
+};
+
+void MatchWindowTest::theSavedNetworkIsATunerWithTheWindowsLoss() {
+  WindowFixture f;
+  f.window.findChild<QAction*>(QStringLiteral("actionDesignMatch"))->trigger();
+  auto* match = f.window.findChild<QWidget*>(QStringLiteral("Match"));
+  QVERIFY(match != nullptr && match->isVisible());
+  const auto entry = [&](const char* name) { return match->findChild<QLineEdit*>(name); };
+  // 12.5 - j30 ohm at 7.1 MHz on 50 ohm: below the reference, two L networks
+  // with the series part at the load, two with the shunt part there, and the T.
+  QTest::keyClicks(entry("MatchLoadR"), QStringLiteral("12,5"));  // the comma is refused
+  QCOMPARE(f.watcher.boxes, QStringList(BoxOf(kUseDot)));
+  QCOMPARE(entry("MatchLoadR")->text(), QStringLiteral("125"));
+  entry("MatchLoadR")->setText(QStringLiteral("12.5"));
+  entry("MatchLoadX")->setText(QStringLiteral("-30"));
+  entry("MatchMHz")->setText(QStringLiteral("7.1"));
+  auto* solutions = match->findChild<QTreeWidget*>(QStringLiteral("MatchSolutions"));
+  QCOMPARE(solutions->topLevelItemCount(), 5);
+  QStringList losses;
+  for (int i = 0; i < solutions->topLevelItemCount(); ++i) {
+    const QString text = solutions->topLevelItem(i)->text(0);
+    losses << text.section(QStringLiteral("loss "), 1).section(QLatin1Char(' '), 0, 0);
+  }
+  QStringList sorted = losses;
+  std::sort(sorted.begin(), sorted.end(),
+            [](const QString& a, const QString& b) { return a.toDouble() < b.toDouble(); });
+  QCOMPARE(losses, sorted);  // lowest loss first
+  // The second network, saved and opened as the tuner, with the load as its antenna.
+  QTest::mouseClick(solutions->viewport(), Qt::LeftButton, {},
+                    solutions->visualItemRect(solutions->topLevelItem(1)).center());
+  QVERIFY(solutions->topLevelItem(1)->font(0).bold());
+  QTemporaryDir dir;
+  const QString path = dir.filePath("network.s2p");
+  QVERIFY(f.window.findChild<Matching*>()->saveNetwork(path));
+  f.activate();
+  QVERIFY(f.window.openMeasurement(path));
+  f.window.findChild<QAction*>(QStringLiteral("actionUseAsTuner"))->trigger();
+  const numeric::Complex antenna = *numeric::ReflectionOf({12.5, -30}, {50, 0});
+  f.setText(C::AntennaRe, Shortest(antenna.re));
+  f.setText(C::AntennaIm, Shortest(antenna.im));
+  f.click(C::TunerLossButton);
+  const QString tunerLoss = f.text(C::ComparisonResult).section(QLatin1Char('='), 1).section(' ', 1, 1);
+  QVERIFY2(losses[1].toDouble() > 0, qPrintable(losses.join(' ')));
+  QCOMPARE(tunerLoss, losses[1]);
+  // The networks and the matched band out as CSV.
+  QApplication::clipboard()->clear();
+  f.window.findChild<QAction*>(QStringLiteral("actionCopyMatch"))->trigger();
+  QCOMPARE(QApplication::clipboard()->text().section('\n', 0, 0),
+           QStringLiteral("solution,topology,order,connection,kind,value,unit,reactance_ohm,"
+                          "dissipated_W,peak_V,rms_A,network_loss_dB,input_SWR"));
+}
+
+void MatchWindowTest::matchThisTakesThePanelsLoad() {
+  WindowFixture f;
+  f.setText(C::MeasuredR, QStringLiteral("200"));
+  f.setText(C::MeasuredX, QStringLiteral("-15.5"));
+  f.focus(C::MeasuredR);
+  f.window.findChild<QAction*>(QStringLiteral("actionMatchThis"))->trigger();
+  auto* match = f.window.findChild<QWidget*>(QStringLiteral("Match"));
+  QVERIFY(match != nullptr && match->isVisible());
+  QCOMPARE(match->findChild<QLineEdit*>("MatchLoadR")->text() + ' ' +
+               match->findChild<QLineEdit*>("MatchLoadX")->text(),
+           QStringLiteral("200 -15.5"));
+}
+
+QTEST_MAIN(MatchWindowTest)
+#include "match_window_test.moc"
