@@ -105,8 +105,7 @@ AxisScale FitAxis(AxisKind kind, std::vector<double> values, int mostTicks) {
     const double min =
         fromStart ? bottom : std::floor(bottom / interval + kTickTolerance) * interval;
     const double max = std::ceil(top / interval - kTickTolerance) * interval;
-    if ((max - min) / interval <= mostTicks * (1 + kTickTolerance) ||
-        widening == kMostWidenings) {
+    if ((max - min) / interval <= mostTicks * (1 + kTickTolerance) || widening == kMostWidenings) {
       return Scale(min, max, interval);
     }
     interval = NextInterval(interval);
@@ -119,9 +118,9 @@ namespace {
 constexpr std::array kFineSteps{1.0, 1.5, 2.0, 3.0, 5.0};
 constexpr std::array kMediumSteps{1.0, 2.0, 5.0};
 constexpr std::array kCoarseSteps{1.0};
-constexpr std::array<std::span<const double>, 3> kLogSteps{
-    std::span<const double>(kFineSteps), std::span<const double>(kMediumSteps),
-    std::span<const double>(kCoarseSteps)};
+constexpr std::array<std::span<const double>, 3> kLogSteps{std::span<const double>(kFineSteps),
+                                                           std::span<const double>(kMediumSteps),
+                                                           std::span<const double>(kCoarseSteps)};
 
 }  // namespace
 

@@ -13,6 +13,15 @@ namespace {
 using calc::sweep::LinePoint;
 using Curve = SweepPlot::Curve;
 using Values = std::vector<std::optional<double>>;
+using Role = CurveRole;
+
+// Which file a plot's frequencies come from: the 1-port's or the 2-port's.
+constexpr int kLineSource = 1;
+constexpr int kTunerSource = 2;
+const QString kNoValue = QStringLiteral("No point of this band has a value here.");
+const QString kSwr = QStringLiteral("SWR");
+const QString kDb = QStringLiteral("dB");
+const QString kOhm = QStringLiteral("ohm");
 
 // Return loss [dB] of an SWR: -20 log10 of its |Gamma|.
 std::optional<double> ReturnLoss(const std::optional<double>& swr) {
@@ -56,41 +65,51 @@ std::vector<SweepPlot::Plot> LinePlots(const std::vector<LinePoint>& line,
     return z ? std::optional((*z).*which) : std::nullopt;
   };
   const Values loss = column([](const LinePoint& p) { return p.lineLossDb; });
+  // Each on the 1-port's frequencies, the right-hand axis (if any) a loss in dB.
+  const auto plot = [&](const QString& title, const QString& unit, AxisKind axis,
+                        std::vector<Curve> curves) {
+    return SweepPlot::Plot{title, unit,           mhz,         std::move(curves), kDb,
+                           axis,  AxisKind::Loss, kLineSource, kNoValue};
+  };
   return {
-      {QStringLiteral("SWR"),
-       QStringLiteral("SWR"),
-       mhz,
-       {Curve{measured, column([](const LinePoint& p) { return p.measuredSwr; })},
-        Curve{carried, column([](const LinePoint& p) { return p.carriedSwr; })},
-        Curve{QStringLiteral("line loss") + scaled, loss, true}},
-       QStringLiteral("dB")},
-      {QStringLiteral("Return loss"),
-       QStringLiteral("dB"),
-       mhz,
-       {Curve{measured, column([](const LinePoint& p) { return ReturnLoss(p.measuredSwr); })},
-        Curve{carried, column([](const LinePoint& p) { return ReturnLoss(p.carriedSwr); })}}},
-      {QStringLiteral("R and X"),
-       QStringLiteral("ohm"),
-       mhz,
-       {Curve{QStringLiteral("R ") + measured,
-              column([](const LinePoint& p) { return std::optional(p.measured.re); })},
-        Curve{QStringLiteral("X ") + measured,
-              column([](const LinePoint& p) { return std::optional(p.measured.im); })},
-        Curve{QStringLiteral("R ") + carried,
-              column([&](const LinePoint& p) { return part(p.carried, &numeric::Complex::re); })},
-        Curve{QStringLiteral("X ") + carried,
-              column([&](const LinePoint& p) { return part(p.carried, &numeric::Complex::im); })}}},
-      {QStringLiteral("Line loss"),
-       QStringLiteral("dB"),
-       mhz,
-       {Curve{QStringLiteral("matched") + scaled,
-              column([](const LinePoint& p) { return std::optional(p.matchedLossDb); })},
-        Curve{QStringLiteral("with the SWR") + scaled, loss}}}};
+      plot(kSwr, kSwr, AxisKind::Swr,
+           {Curve{measured, column([](const LinePoint& p) { return p.measuredSwr; }), false, kSwr,
+                  Role::Measured},
+            Curve{carried, column([](const LinePoint& p) { return p.carriedSwr; }), false, kSwr,
+                  Role::Carried},
+            Curve{QStringLiteral("line loss") + scaled, loss, true, kDb, Role::LineLoss}}),
+      plot(QStringLiteral("Return loss"), kDb, AxisKind::Loss,
+           {Curve{measured, column([](const LinePoint& p) { return ReturnLoss(p.measuredSwr); }),
+                  false, kDb, Role::Measured},
+            Curve{carried, column([](const LinePoint& p) { return ReturnLoss(p.carriedSwr); }),
+                  false, kDb, Role::Carried}}),
+      plot(
+          QStringLiteral("R and X"), kOhm, AxisKind::Free,
+          {Curve{QStringLiteral("R ") + measured,
+                 column([](const LinePoint& p) { return std::optional(p.measured.re); }), false,
+                 kOhm, Role::MeasuredResistance},
+           Curve{QStringLiteral("X ") + measured,
+                 column([](const LinePoint& p) { return std::optional(p.measured.im); }), false,
+                 kOhm, Role::MeasuredReactance},
+           Curve{QStringLiteral("R ") + carried,
+                 column([&](const LinePoint& p) { return part(p.carried, &numeric::Complex::re); }),
+                 false, kOhm, Role::CarriedResistance},
+           Curve{QStringLiteral("X ") + carried,
+                 column([&](const LinePoint& p) { return part(p.carried, &numeric::Complex::im); }),
+                 false, kOhm, Role::CarriedReactance}}),
+      plot(QStringLiteral("Line loss"), kDb, AxisKind::Loss,
+           {Curve{QStringLiteral("matched") + scaled,
+                  column([](const LinePoint& p) { return std::optional(p.matchedLossDb); }), false,
+                  kDb, Role::MatchedLoss},
+            Curve{QStringLiteral("with the SWR") + scaled, loss, false, kDb, Role::LineLoss}})};
 }
 
 SweepPlot::Plot TunerPlot(const std::vector<calc::sweep::TunerPoint>& tuner) {
-  SweepPlot::Plot plot{QStringLiteral("Tuner loss"), QStringLiteral("dB"), {}, {}};
-  Curve loss{QStringLiteral("insertion loss"), {}};
+  SweepPlot::Plot plot{QStringLiteral("Tuner loss"), kDb, {}, {}};
+  plot.leftAxis = AxisKind::Loss;
+  plot.source = kTunerSource;
+  plot.emptyReason = kNoValue;
+  Curve loss{QStringLiteral("insertion loss"), {}, false, kDb, Role::TunerLoss};
   for (const auto& p : tuner) {
     plot.mhz.push_back(p.mhz);
     loss.values.push_back(p.lossDb);

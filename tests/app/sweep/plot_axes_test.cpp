@@ -124,9 +124,9 @@ INSTANTIATE_TEST_SUITE_P(Axes, LogRows, ::testing::ValuesIn(kLogs),
                          [](const auto& row) { return std::string(row.param.name); });
 
 TEST(LogSwrTop, IsTheFirstLabelAtOrAboveTheHighest) {
-  const std::pair<double, double> rows[] = {{3.7, 5},       {1, 1.5},    {12, 15},
-                                            {4000, 5000},   {5, 5},      {1000, 1000},
-                                            {kInf, 1.5},    {kNan, 1.5}, {1.6, 2}};
+  const std::pair<double, double> rows[] = {{3.7, 5},     {1, 1.5},    {12, 15},
+                                            {4000, 5000}, {5, 5},      {1000, 1000},
+                                            {kInf, 1.5},  {kNan, 1.5}, {1.6, 2}};
   for (const auto& [highest, top] : rows) {
     EXPECT_NEAR(tolvar::app::LogSwrTop(highest), top, top * 1e-12) << highest;
   }
