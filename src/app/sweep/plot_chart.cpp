@@ -10,11 +10,9 @@
 #include <array>
 #include <cmath>
 
-#include "app/controls/controls.h"
 #include "app/sweep/plot_colours.h"
 #include "app/sweep/plot_scale.h"
 #include "app/sweep/plot_view.h"
-#include "numeric/format.h"
 
 namespace tolvar::app {
 
@@ -134,6 +132,7 @@ void ClearChart(PlotView* view, const FrameColours& colours) {
   chart->setBackgroundBrush(colours.background);
   chart->legend()->setLabelColor(colours.text);
   chart->legend()->setAlignment(Qt::AlignBottom);
+  chart->legend()->setShowToolTips(true);  // the whole name of a curve the row cuts short
   view->setBackgroundBrush(colours.background);
 }
 
@@ -154,8 +153,8 @@ void Rebuild(PlotView* view, const PlotData& plot, const DrawOptions& options) {
       const bool log = options.logSwr && (right ? plot.rightAxis : plot.leftAxis) == AxisKind::Swr;
       axis = log ? new QCategoryAxis : new QValueAxis;
       axis->setTitleText(right ? plot.rightUnit : plot.unit);
-      StyleAxis(axis, colours,
-                !right);  // one grid: the right axis's ticks need not meet the left's
+      // One grid: the right axis's ticks need not meet the left's.
+      StyleAxis(axis, colours, !right);
       chart->addAxis(axis, right ? Qt::AlignRight : Qt::AlignLeft);
     }
     return axis;
