@@ -22,8 +22,10 @@ class PlotView;
 // readout gives the frequency under it and every curve's value there in the
 // curve's unit. A click chooses the nearest sampled frequency (the owner
 // moves the dashed chosen line with setChosen); a rectangle dragged with the
-// left button zooms, Escape or "Reset zoom" goes back. The window follows
-// the palette and saves the open tab's plot as a PNG.
+// left button zooms, Escape or "Reset zoom" goes back; the context menu can
+// also make the SWR axis logarithmic. Markers ("min", "2") sit on their
+// curves. The window follows the palette and saves the open tab's plot as a
+// PNG.
 class SweepPlot : public QWidget {
   Q_OBJECT
 
