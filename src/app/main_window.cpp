@@ -56,7 +56,7 @@ void MainWindow::createRooms() {
   auto* sweeps = new app::Sweeps(this, *measurements_, *line, *comparison);
   auto* design = new app::MatchDesign(this);
   auto* matchSweep = new app::MatchSweep(this, *measurements_, *line, *design);
-  auto* plots = new app::SweepPlots(this, *sweeps, *matchSweep);
+  auto* plots = new app::SweepPlots(this, *sweeps, *matchSweep, *measurements_);
 
   // The tuner is a panel of its own for the menu and the copy, inside the
   // comparison panel's frame.
@@ -93,6 +93,9 @@ void MainWindow::createRooms() {
   connect(line, &app::LinePanel::lineChanged, matchSweep, &app::MatchSweep::scheduleUpdate);
   connect(design, &app::MatchDesign::changed, matchSweep, &app::MatchSweep::scheduleUpdate);
   connect(matchSweep, &app::MatchSweep::updated, plots, &app::SweepPlots::update);
+  // A click on a plot chooses that point; the measurement window follows.
+  connect(plots, &app::SweepPlots::frequencyClicked, measurements_,
+          &app::Measurements::chooseNearest);
   connect(sweeps, &app::Sweeps::updated, measurements_,
           [this, sweeps] { measurements_->showMarkers(app::MarkersText(*sweeps)); });
   // What the sweep actions can apply to: the panel asked, the sweeps at hand.

@@ -1,79 +1,67 @@
 #include "app/sweep/sweep_plot.h"
 
 #include <QAction>
-#include <QChart>
-#include <QChartView>
 #include <QLabel>
-#include <QLegendMarker>
-#include <QLineSeries>
-#include <QMouseEvent>
 #include <QTabWidget>
 #include <QVBoxLayout>
-#include <QValueAxis>
 #include <algorithm>
-#include <array>
 #include <cmath>
-#include <limits>
 
 #include "app/controls/save_png.h"
 #include "app/controls/controls.h"
 #include "app/measurement/measurement_window.h"
+#include "app/sweep/plot_view.h"
 #include "numeric/format.h"
 
 namespace tolvar::app {
 
 namespace {
 
-// More points than the plot has pixels only cost time: a long sweep keeps,
-// of each run of points, the lowest and the highest.
-constexpr qsizetype kMostShown = 1000;
-
-QList<QPointF> Points(const std::vector<double>& mhz,
-                      const std::vector<std::optional<double>>& values) {
-  QList<QPointF> all;
-  for (std::size_t i = 0; i < mhz.size() && i < values.size(); ++i) {
-    if (values[i] && std::isfinite(*values[i])) {
-      all << QPointF(mhz[i], *values[i]);
-    }
-  }
-  if (all.size() <= kMostShown) {
-    return all;
-  }
-  const qsizetype run = (all.size() + kMostShown / 2 - 1) / (kMostShown / 2);
-  QList<QPointF> kept;
-  for (qsizetype start = 0; start < all.size(); start += run) {
-    const auto begin = all.begin() + start;
-    const auto end = all.begin() + std::min(start + run, all.size());
-    const auto [low, high] = std::minmax_element(
-        begin, end, [](const QPointF& a, const QPointF& b) { return a.y() < b.y(); });
-    kept << (low < high ? *low : *high) << (low < high ? *high : *low);
-  }
-  return kept;
-}
-
-bool IsDark(const QPalette& palette) { return palette.color(QPalette::Window).lightness() < 128; }
-
-QValueAxis* Axis(QChart* chart, Qt::Orientation orientation) {
-  const auto axes = chart->axes(orientation);
-  return axes.isEmpty() ? nullptr : qobject_cast<QValueAxis*>(axes.front());
+// The index of the sampled frequency nearest to `mhz`; the frequencies are
+// not empty.
+std::size_t Nearest(const std::vector<double>& frequencies, double mhz) {
+  const auto nearest = std::min_element(
+      frequencies.begin(), frequencies.end(),
+      [mhz](double a, double b) { return std::fabs(a - mhz) < std::fabs(b - mhz); });
+  return static_cast<std::size_t>(nearest - frequencies.begin());
 }
 
 }  // namespace
 
 SweepPlot::SweepPlot(QWidget* parent)
-    : QWidget(parent, Qt::Window), tabs_(new QTabWidget(this)), readout_(new QLabel(this)) {
+    : QWidget(parent, Qt::Window),
+      tabs_(new QTabWidget(this)),
+      readout_(new QLabel(this)),
+      resetZoom_(new QAction(QStringLiteral("Reset zoom"), this)),
+      logSwr_(new QAction(QStringLiteral("Logarithmic SWR axis"), this)) {
   setObjectName(QStringLiteral("SweepPlot"));
   setWindowTitle(QStringLiteral("Tolvar 3.1 \u2013 sweep"));
   constexpr QSize kDefaultSize(720, 480);
   resize(kDefaultSize);
+  // The readout wraps within the window's width, on two lines it always
+  // keeps, so that neither a long readout nor the pointer's moves resize
+  // the window or the plot.
+  readout_->setObjectName(QStringLiteral("SweepPlotReadout"));
   readout_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  readout_->setWordWrap(true);
+  readout_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+  readout_->setFixedHeight(2 * readout_->fontMetrics().lineSpacing());
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(tabs_);
   layout->addWidget(readout_);
   auto* save = new QAction(QStringLiteral("Save as PNG\u2026"), this);
   save->setShortcut(QKeySequence::Save);
   connect(save, &QAction::triggered, this, &SweepPlot::saveWithDialog);
-  addAction(save);
+  resetZoom_->setShortcut(QKeySequence(Qt::Key_Escape));
+  resetZoom_->setEnabled(false);
+  connect(resetZoom_, &QAction::triggered, this, [this] { zoomShown(std::nullopt); });
+  logSwr_->setCheckable(true);
+  connect(logSwr_, &QAction::toggled, this, [this] {
+    // A zoom's ranges are the old axes' numbers.
+    std::fill(zoom_.begin(), zoom_.end(), std::nullopt);
+    redrawAll();
+  });
+  addActions({save, resetZoom_, logSwr_});
   setContextMenuPolicy(Qt::ActionsContextMenu);
   connect(tabs_, &QTabWidget::currentChanged, this, [this] {
     readout_->clear();
@@ -81,17 +69,30 @@ SweepPlot::SweepPlot(QWidget* parent)
   });
 }
 
-QChartView* SweepPlot::viewOf(const QString& title) {
+PlotView* SweepPlot::viewOf(const QString& title) {
   for (int i = 0; i < tabs_->count(); ++i) {
     if (tabs_->tabText(i) == title) {
-      return static_cast<QChartView*>(tabs_->widget(i));
+      return static_cast<PlotView*>(tabs_->widget(i));
     }
   }
-  auto* view = new QChartView(new QChart);
-  view->setRenderHint(QPainter::Antialiasing);
-  view->chart()->legend()->setAlignment(Qt::AlignBottom);
-  view->setMouseTracking(true);
-  view->viewport()->installEventFilter(this);
+  auto* view = new PlotView;
+  connect(view, &PlotView::pointerMoved, this, [this, view](double mhz) {
+    if (view == shownView()) {
+      readout_->setText(readoutAt(mhz));
+    }
+  });
+  connect(view, &PlotView::pointerLeft, readout_, &QLabel::clear);
+  connect(view, &PlotView::clicked, this, &SweepPlot::choose);
+  connect(view, &PlotView::zoomDragged, this,
+          [this, view](QRectF area) { zoomShown(ZoomInto(view->chart(), area)); });
+  connect(view, &PlotView::resized, this, [this, view] {
+    // Ticks as many as the new size has room for.
+    const int index = tabs_->indexOf(view);
+    if (index >= 0 && static_cast<std::size_t>(index) < stale_.size()) {
+      stale_[static_cast<std::size_t>(index)] = true;
+      fillShown();
+    }
+  });
   tabs_->addTab(view, title);
   return view;
 }
@@ -108,14 +109,24 @@ void SweepPlot::setPlots(const std::vector<Plot>& plots) {
       delete tabs_->widget(i);
     }
   }
-  shown_.clear();
+  std::vector<Plot> shown;
+  std::vector<std::optional<PlotZoom>> zoom;
   for (int i = 0; i < tabs_->count(); ++i) {
-    for (const Plot& plot : plots) {
-      if (plot.title == tabs_->tabText(i)) {
-        shown_.push_back(plot);
-      }
-    }
+    const auto given = std::find_if(plots.begin(), plots.end(),
+                                    [&](const Plot& p) { return p.title == tabs_->tabText(i); });
+    const auto before = std::find_if(shown_.begin(), shown_.end(),
+                                     [&](const Plot& p) { return p.title == given->title; });
+    // A zoom stays on the same frequencies: the shift bar moves the curves
+    // under it. Another file's frequencies show whole.
+    const bool sameBand =
+        before != shown_.end() && before->mhz == given->mhz && before->source == given->source;
+    shown.push_back(*given);
+    zoom.push_back(sameBand ? zoom_[static_cast<std::size_t>(before - shown_.begin())]
+                            : std::nullopt);
   }
+  shown_ = std::move(shown);
+  zoom_ = std::move(zoom);
+  readout_->clear();
   // Only the plot on show is drawn anew: a chart lays out its curves whether
   // it shows or not, and the shift bar's drag asks for a new sweep each step.
   stale_.assign(shown_.size(), true);
@@ -124,147 +135,41 @@ void SweepPlot::setPlots(const std::vector<Plot>& plots) {
 
 void SweepPlot::fillShown() {
   const auto index = static_cast<std::size_t>(tabs_->currentIndex());
+  resetZoom_->setEnabled(index < zoom_.size() && zoom_[index].has_value());
   if (index < shown_.size() && stale_[index]) {
     stale_[index] = false;
-    fill(static_cast<QChartView*>(tabs_->widget(static_cast<int>(index))), shown_[index]);
+    DrawPlot(shownView(), shown_[index],
+             DrawOptions{palette(), logSwr_->isChecked(), zoom_[index], chosen_});
   }
 }
 
-namespace {
-
-// The curves and axes of a plot anew: MHz along the bottom, the plot's unit on
-// the left, the unit of its right-hand curves (if any) on the right, and the
-// dashed line of the chosen frequency last.
-void Rebuild(QChartView* view, const SweepPlot::Plot& plot) {
-  QChart* chart = view->chart();
-  chart->removeAllSeries();
-  for (QAbstractAxis* axis : chart->axes()) {
-    chart->removeAxis(axis);
-    delete axis;
+void SweepPlot::redrawAll() {
+  for (int i = 0; i < tabs_->count(); ++i) {
+    static_cast<PlotView*>(tabs_->widget(i))->setShape({});
   }
-  auto* x = new QValueAxis;
-  x->setTitleText(QStringLiteral("MHz"));
-  chart->addAxis(x, Qt::AlignBottom);
-  std::array<QValueAxis*, 2> y{new QValueAxis, nullptr};
-  y[0]->setTitleText(plot.unit);
-  chart->addAxis(y[0], Qt::AlignLeft);
-  for (const SweepPlot::Curve& curve : plot.curves) {
-    if (curve.right && y[1] == nullptr) {
-      y[1] = new QValueAxis;
-      y[1]->setTitleText(plot.rightUnit);
-      chart->addAxis(y[1], Qt::AlignRight);
-    }
-    auto* line = new QLineSeries;
-    line->setName(curve.name);
-    chart->addSeries(line);
-    line->attachAxis(x);
-    line->attachAxis(y[curve.right ? 1 : 0]);
-  }
-  auto* chosen = new QLineSeries;
-  chosen->setName(QStringLiteral("chosen"));
-  chosen->setPen(QPen(view->palette().color(QPalette::WindowText), 1, Qt::DashLine));
-  chart->addSeries(chosen);
-  chosen->attachAxis(x);
-  chosen->attachAxis(y[0]);
-  chart->legend()->markers(chosen).front()->setVisible(false);
+  stale_.assign(shown_.size(), true);
+  fillShown();
 }
 
-// Sets the axis to hold the points, with a margin and round numbers; only when
-// the range changes, since each change lays every curve out again.
-void FitAxis(QValueAxis* axis, double low, double high) {
-  if (axis == nullptr) {
-    return;
+void SweepPlot::zoomShown(const std::optional<PlotZoom>& zoom) {
+  const auto index = static_cast<std::size_t>(tabs_->currentIndex());
+  if (index < shown_.size()) {
+    zoom_[index] = zoom;
+    stale_[index] = true;
+    fillShown();
   }
-  if (!(low <= high)) {
-    low = 0;
-    high = 1;
-  }
-  const double margin = std::max((high - low) * 0.05, 1e-3);
-  QValueAxis nice;
-  nice.setRange(low - margin, high + margin);
-  nice.applyNiceNumbers();
-  if (axis->min() != nice.min() || axis->max() != nice.max()) {
-    axis->setRange(nice.min(), nice.max());
-    axis->setTickCount(nice.tickCount());
-  }
-}
-
-}  // namespace
-
-void SweepPlot::fill(QChartView* view, const Plot& plot) {
-  QChart* chart = view->chart();
-  const auto series = chart->series();
-  bool same = series.size() == static_cast<qsizetype>(plot.curves.size()) + 1;
-  for (std::size_t i = 0; same && i < plot.curves.size(); ++i) {
-    same = series[static_cast<qsizetype>(i)]->name() == plot.curves[i].name;
-  }
-  if (!same) {
-    applyPalette(view);
-    Rebuild(view, plot);
-  }
-  std::vector<QList<QPointF>> points;
-  constexpr double kNone = std::numeric_limits<double>::infinity();
-  std::array<double, 2> low{kNone, kNone};
-  std::array<double, 2> high{-kNone, -kNone};
-  for (const Curve& curve : plot.curves) {
-    points.push_back(Points(plot.mhz, curve.values));
-    const std::size_t side = curve.right ? 1 : 0;
-    for (const QPointF& p : points.back()) {
-      low[side] = std::min(low[side], p.y());
-      high[side] = std::max(high[side], p.y());
-    }
-  }
-  QValueAxis* x = Axis(chart, Qt::Horizontal);
-  if (x->min() != plot.mhz.front() || x->max() != plot.mhz.back()) {
-    x->setRange(plot.mhz.front(), plot.mhz.back());
-  }
-  const auto vertical = chart->axes(Qt::Vertical);
-  for (qsizetype side = 0; side < vertical.size(); ++side) {
-    FitAxis(qobject_cast<QValueAxis*>(vertical[side]), low[static_cast<std::size_t>(side)],
-            high[static_cast<std::size_t>(side)]);
-  }
-  for (std::size_t i = 0; i < points.size(); ++i) {
-    static_cast<QLineSeries*>(chart->series()[static_cast<qsizetype>(i)])->replace(points[i]);
-  }
-  markChosen(view);
-}
-
-void SweepPlot::markChosen(QChartView* view) const {
-  auto* chosen = static_cast<QLineSeries*>(view->chart()->series().back());
-  const QValueAxis* y = Axis(view->chart(), Qt::Vertical);  // the left one
-  QList<QPointF> line;
-  if (chosen_) {
-    line << QPointF(*chosen_, y->min()) << QPointF(*chosen_, y->max());
-  }
-  chosen->replace(line);
 }
 
 void SweepPlot::setChosen(std::optional<double> mhz) {
   chosen_ = mhz;
   for (int i = 0; i < tabs_->count(); ++i) {
-    auto* view = static_cast<QChartView*>(tabs_->widget(i));
-    if (!view->chart()->series().isEmpty()) {
-      markChosen(view);
-    }
+    DrawChosen(static_cast<PlotView*>(tabs_->widget(i))->chart(), chosen_);
   }
-}
-
-void SweepPlot::applyPalette(QChartView* view) {
-  const QPalette colours = palette();
-  view->chart()->setTheme(IsDark(colours) ? QChart::ChartThemeDark : QChart::ChartThemeLight);
-  view->chart()->setBackgroundBrush(colours.brush(QPalette::Window));
-  view->chart()->legend()->setLabelColor(colours.color(QPalette::WindowText));
-  view->setBackgroundBrush(colours.brush(QPalette::Window));
 }
 
 void SweepPlot::changeEvent(QEvent* event) {
   if (event->type() == QEvent::PaletteChange) {
-    for (int i = 0; i < tabs_->count(); ++i) {
-      // The next fill draws them in the new colours.
-      static_cast<QChartView*>(tabs_->widget(i))->chart()->removeAllSeries();
-    }
-    stale_.assign(shown_.size(), true);
-    fillShown();
+    redrawAll();  // in the new colours
   }
   QWidget::changeEvent(event);
 }
@@ -274,40 +179,42 @@ const SweepPlot::Plot* SweepPlot::shownPlot() const {
   return index < shown_.size() ? &shown_[index] : nullptr;
 }
 
+PlotView* SweepPlot::shownView() const { return qobject_cast<PlotView*>(tabs_->currentWidget()); }
+
 QString SweepPlot::readoutAt(double mhz) const {
   const Plot* shown = shownPlot();
   if (shown == nullptr || shown->mhz.empty()) {
     return {};
   }
-  const auto nearest = std::min_element(
-      shown->mhz.begin(), shown->mhz.end(),
-      [mhz](double a, double b) { return std::fabs(a - mhz) < std::fabs(b - mhz); });
-  const auto i = static_cast<std::size_t>(nearest - shown->mhz.begin());
-  QStringList parts{MegahertzText(*nearest * calc::measurement::kHertzPerMegahertz)};
+  const std::size_t i = Nearest(shown->mhz, mhz);
+  QStringList parts{MegahertzText(shown->mhz[i] * calc::measurement::kHertzPerMegahertz)};
   for (const Curve& curve : shown->curves) {
     if (i < curve.values.size() && curve.values[i] && std::isfinite(*curve.values[i])) {
-      parts << curve.name + QLatin1Char(' ') +
-                   ToQString(numeric::FormatFixed(*curve.values[i], 2)) + QLatin1Char(' ') +
-                   shown->unit;
+      QString part =
+          curve.name + QLatin1Char(' ') + ToQString(numeric::FormatFixed(*curve.values[i], 2));
+      if (!curve.unit.isEmpty()) {
+        part += QLatin1Char(' ') + curve.unit;
+      }
+      parts << part;
     }
   }
   return parts.join(QStringLiteral("   "));
 }
 
-bool SweepPlot::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::MouseMove) {
-    auto* view = qobject_cast<QChartView*>(static_cast<QWidget*>(watched)->parentWidget());
-    if (view != nullptr && view == tabs_->currentWidget()) {
-      const QPointF at = static_cast<QMouseEvent*>(event)->position();
-      const QPointF value = view->chart()->mapToValue(view->mapToScene(at.toPoint()));
-      readout_->setText(readoutAt(value.x()));
-    }
+void SweepPlot::choose(double mhz) {
+  const Plot* shown = shownPlot();
+  if (shown != nullptr && !shown->mhz.empty()) {
+    emit frequencyClicked(shown->source, shown->mhz[Nearest(shown->mhz, mhz)]);
   }
-  return false;
+}
+
+std::vector<MarkerSpot> SweepPlot::markerSpots() const {
+  const PlotView* view = shownView();
+  return view == nullptr ? std::vector<MarkerSpot>{} : MarkerSpots(view);
 }
 
 bool SweepPlot::savePng(const QString& path) const {
-  auto* view = qobject_cast<QChartView*>(tabs_->currentWidget());
+  QWidget* view = tabs_->currentWidget();
   return view != nullptr && view->grab().save(path, "PNG");
 }
 

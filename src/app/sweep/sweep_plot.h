@@ -1,70 +1,77 @@
 #pragma once
 
 #include <QString>
-#include <QStringList>
 #include <QWidget>
 #include <optional>
 #include <vector>
 
-class QChartView;
+#include "app/sweep/plot_chart.h"
+#include "app/sweep/plot_data.h"
+
+class QAction;
 class QLabel;
 class QTabWidget;
 
 namespace tolvar::app {
 
+class PlotView;
+
 // Quantities against frequency, one plot a tab, in a window of its own
 // (objectName "SweepPlot"): the line sweep's SWR, return loss, R and X and
 // line loss at both ends, and the tuner's insertion loss. The pointer's
-// readout gives the frequency under it and every curve's value there; the
-// chosen frequency is a dashed line; the window follows the palette and saves
-// the open tab's plot as a PNG.
+// readout gives the frequency under it and every curve's value there in the
+// curve's unit. A click chooses the nearest sampled frequency (the owner
+// moves the dashed chosen line with setChosen); a rectangle dragged with the
+// left button zooms, Escape or "Reset zoom" goes back; the context menu can
+// also make the SWR axis logarithmic. Markers ("min", "2") sit on their
+// curves. The window follows the palette and saves the open tab's plot as a
+// PNG.
 class SweepPlot : public QWidget {
   Q_OBJECT
 
  public:
-  // One curve: its name, a value per frequency (none where it has none), and
-  // whether it stands against the right-hand axis.
-  struct Curve {
-    QString name;
-    std::vector<std::optional<double>> values;
-    bool right = false;
-  };
-  // One plot: its tab's title, the unit of its values, its frequencies [MHz]
-  // and its curves.
-  struct Plot {
-    QString title;
-    QString unit;
-    std::vector<double> mhz;
-    std::vector<Curve> curves;
-    QString rightUnit{};  // of the right-hand curves
-  };
+  using Curve = PlotCurve;
+  using Marker = PlotMarker;
+  using Plot = PlotData;
 
   explicit SweepPlot(QWidget* parent);
 
-  // Shows the plots; a plot keeps its tab, a tab whose plot is not given goes.
+  // Shows the plots; a plot keeps its tab, a tab whose plot is not given
+  // goes. A zoom stays while a plot keeps its frequencies.
   void setPlots(const std::vector<Plot>& plots);
   void setChosen(std::optional<double> mhz);
   // What the readout says with the pointer at `mhz` on the shown plot.
   QString readoutAt(double mhz) const;
   bool savePng(const QString& path) const;
+  // Where the shown plot draws its markers, in its view's pixels.
+  std::vector<MarkerSpot> markerSpots() const;
+
+ signals:
+  // A click on the shown plot chose its sampled frequency nearest to the
+  // pointer [MHz], of the plot's source.
+  void frequencyClicked(int /*source*/, double /*mhz*/);
 
  protected:
   void changeEvent(QEvent* event) override;
-  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  QChartView* viewOf(const QString& title);
-  void fill(QChartView* view, const Plot& plot);
+  PlotView* viewOf(const QString& title);
   void fillShown();
-  void markChosen(QChartView* view) const;
-  void applyPalette(QChartView* view);
+  // Draws every plot anew when it next shows (new colours or axes).
+  void redrawAll();
+  void zoomShown(const std::optional<PlotZoom>& zoom);
+  void choose(double mhz);
   void saveWithDialog();
   const Plot* shownPlot() const;
+  PlotView* shownView() const;
 
   QTabWidget* tabs_;
   QLabel* readout_;
-  std::vector<Plot> shown_;  // in the order of the tabs
-  std::vector<bool> stale_;  // not drawn since it last changed
+  QAction* resetZoom_;
+  QAction* logSwr_;
+  std::vector<Plot> shown_;                    // in the order of the tabs
+  std::vector<std::optional<PlotZoom>> zoom_;  // of each tab
+  std::vector<bool> stale_;                    // not drawn since it last changed
   std::optional<double> chosen_;
 };
 

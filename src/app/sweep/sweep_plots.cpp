@@ -1,9 +1,12 @@
 #include "app/sweep/sweep_plots.h"
 
 #include <QAction>
-#include <cmath>
 
 #include "app/companion.h"
+#include "app/match/match_sweep.h"
+#include "app/measurement/measurement_window.h"
+#include "app/measurement/measurements.h"
+#include "app/sweep/plots_of.h"
 #include "app/sweep/sweep_plot.h"
 #include "app/sweep/sweeps.h"
 
@@ -11,102 +14,27 @@ namespace tolvar::app {
 
 namespace {
 
-using calc::sweep::LinePoint;
-using Curve = SweepPlot::Curve;
-using Values = std::vector<std::optional<double>>;
-
-// Return loss [dB] of an SWR: -20 log10 of its |Gamma|.
-std::optional<double> ReturnLoss(const std::optional<double>& swr) {
-  if (!swr || !(*swr > 1)) {
-    return std::nullopt;
+// Why the tuner sweep has no value anywhere.
+QString WhyNoTunerLoss(const Measurements& measurements) {
+  const auto& onePort = measurements.onePort();
+  if (onePort) {
+    return QStringLiteral("No frequency of the tuner's file lies in the antenna's band (") +
+           MegahertzText(onePort->data.frequencyHz.front()) + QStringLiteral(" to ") +
+           MegahertzText(onePort->data.frequencyHz.back()) + QStringLiteral(").");
   }
-  return -20 * std::log10((*swr - 1) / (*swr + 1));
-}
-
-template <typename Take>
-Values Column(const std::vector<LinePoint>& points, Take take) {
-  Values values;
-  values.reserve(points.size());
-  for (const LinePoint& p : points) {
-    values.push_back(take(p));
-  }
-  return values;
-}
-
-// The line sweep's plots: the SWR at both ends with the line's loss beside it,
-// the return loss, R and X at both ends, and the loss matched and with the SWR.
-std::vector<SweepPlot::Plot> LinePlots(const std::vector<LinePoint>& line,
-                                       const calc::sweep::SweptLine& swept) {
-  const bool towardsAntenna = swept.panel.shift.direction == calc::line::Direction::TowardsAntenna;
-  const QString measured =
-      (towardsAntenna ? QStringLiteral("at the radio") : QStringLiteral("at the antenna")) +
-      QStringLiteral(" (measured)");
-  const QString carried =
-      (towardsAntenna ? QStringLiteral("at the antenna") : QStringLiteral("at the radio")) +
-      QStringLiteral(" (through the line)");
-  // A typed loss is given for the panel's MHz: say how it goes elsewhere.
-  const QString scaled =
-      swept.cable == nullptr ? QStringLiteral(", typed loss scaled with \u221af") : QString();
-  std::vector<double> mhz;
-  mhz.reserve(line.size());
-  for (const LinePoint& p : line) {
-    mhz.push_back(p.mhz);
-  }
-  const auto column = [&line](auto take) { return Column(line, take); };
-  const auto part = [](const std::optional<numeric::Complex>& z, double numeric::Complex::*which) {
-    return z ? std::optional((*z).*which) : std::nullopt;
-  };
-  const Values loss = column([](const LinePoint& p) { return p.lineLossDb; });
-  return {
-      {QStringLiteral("SWR"),
-       QStringLiteral("SWR"),
-       mhz,
-       {Curve{measured, column([](const LinePoint& p) { return p.measuredSwr; })},
-        Curve{carried, column([](const LinePoint& p) { return p.carriedSwr; })},
-        Curve{QStringLiteral("line loss") + scaled, loss, true}},
-       QStringLiteral("dB")},
-      {QStringLiteral("Return loss"),
-       QStringLiteral("dB"),
-       mhz,
-       {Curve{measured, column([](const LinePoint& p) { return ReturnLoss(p.measuredSwr); })},
-        Curve{carried, column([](const LinePoint& p) { return ReturnLoss(p.carriedSwr); })}}},
-      {QStringLiteral("R and X"),
-       QStringLiteral("ohm"),
-       mhz,
-       {Curve{QStringLiteral("R ") + measured,
-              column([&](const LinePoint& p) { return part(p.measured, &numeric::Complex::re); })},
-        Curve{QStringLiteral("X ") + measured,
-              column([&](const LinePoint& p) { return part(p.measured, &numeric::Complex::im); })},
-        Curve{QStringLiteral("R ") + carried,
-              column([&](const LinePoint& p) { return part(p.carried, &numeric::Complex::re); })},
-        Curve{QStringLiteral("X ") + carried,
-              column([&](const LinePoint& p) { return part(p.carried, &numeric::Complex::im); })}}},
-      {QStringLiteral("Line loss"),
-       QStringLiteral("dB"),
-       mhz,
-       {Curve{QStringLiteral("matched") + scaled,
-              column([](const LinePoint& p) { return std::optional(p.matchedLossDb); })},
-        Curve{QStringLiteral("with the SWR") + scaled, loss}}}};
-}
-
-SweepPlot::Plot TunerPlot(const std::vector<calc::sweep::TunerPoint>& tuner) {
-  SweepPlot::Plot plot{QStringLiteral("Tuner loss"), QStringLiteral("dB"), {}, {}};
-  Curve loss{QStringLiteral("insertion loss"), {}};
-  for (const auto& p : tuner) {
-    plot.mhz.push_back(p.mhz);
-    loss.values.push_back(p.lossDb);
-  }
-  plot.curves.push_back(loss);
-  return plot;
+  return QStringLiteral(
+      "The tuner's S-parameters with the typed S Ant. give no loss at any frequency.");
 }
 
 }  // namespace
 
-SweepPlots::SweepPlots(QWidget* window, const Sweeps& sweeps, const MatchSweep& match)
+SweepPlots::SweepPlots(QWidget* window, const Sweeps& sweeps, const MatchSweep& match,
+                       const Measurements& measurements)
     : QObject(window),
       window_(window),
       sweeps_(sweeps),
       match_(match),
+      measurements_(measurements),
       action_(new QAction(QStringLiteral("Sweep plot"), window)) {
   action_->setObjectName(QStringLiteral("actionSweepPlot"));
   action_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
@@ -118,6 +46,8 @@ SweepPlots::SweepPlots(QWidget* window, const Sweeps& sweeps, const MatchSweep& 
 void SweepPlots::showPlot() {
   if (plot_ == nullptr) {
     plot_ = new SweepPlot(window_);
+    plot_->addActions(menuActions_);
+    connect(plot_, &SweepPlot::frequencyClicked, this, &SweepPlots::frequencyClicked);
   }
   ShowBeside(plot_, window_);
   plot_->raise();
@@ -130,10 +60,14 @@ void SweepPlots::update() {
   }
   std::vector<SweepPlot::Plot> plots;
   if (sweeps_.sweptLine() && !sweeps_.lineSweep().empty()) {
-    plots = LinePlots(sweeps_.lineSweep(), *sweeps_.sweptLine());
+    plots = LinePlots({sweeps_.lineSweep(), *sweeps_.sweptLine(), sweeps_.measuredReferenceOhm(),
+                       sweeps_.measuredMarkers(), sweeps_.carriedMarkers()});
   }
   if (!sweeps_.tunerSweep().empty()) {
-    plots.push_back(TunerPlot(sweeps_.tunerSweep()));
+    plots.push_back(TunerPlot(sweeps_.tunerSweep(), WhyNoTunerLoss(measurements_)));
+  }
+  if (!match_.points().empty()) {
+    plots.push_back(MatchPlot(match_.points(), match_.referenceOhm(), match_.markers()));
   }
   plot_->setPlots(plots);
   plot_->setChosen(sweeps_.chosenMhz());
