@@ -51,13 +51,23 @@ std::optional<QRect> FirstFree(QPoint start, QSize size, bool downwards, const Q
 
 std::optional<QRect> Place(QSize size, const QRect& main, const QRect& screen,
                            const std::vector<QRect>& taken) {
-  const int top = std::max(screen.top(), main.top());
-  const int left = std::max(screen.left(), main.left());
-  const std::array<std::pair<QPoint, bool>, 4> starts{{
-      {{main.right() + 1 + kGap, top}, true},                   // right
-      {{main.left() - kGap - size.width(), top}, true},         // left
-      {{left, main.bottom() + 1 + kGap}, false},                // below
-      {{left, main.top() - kGap - size.height()}, false},       // above
+  const int right = main.right() + 1 + kGap;
+  const int left = main.left() - kGap - size.width();
+  const int below = main.bottom() + 1 + kGap;
+  const int above = main.top() - kGap - size.height();
+  const int level = std::max(screen.top(), main.top());
+  const int aligned = std::max(screen.left(), main.left());
+  // A column beside it from the screen's top, where it holds the most
+  // companions, then level with the calculator.
+  const std::array<std::pair<QPoint, bool>, 8> starts{{
+      {{right, screen.top()}, true},
+      {{right, level}, true},
+      {{left, screen.top()}, true},
+      {{left, level}, true},
+      {{aligned, below}, false},
+      {{screen.left(), below}, false},
+      {{aligned, above}, false},
+      {{screen.left(), above}, false},
   }};
   for (const auto& [start, downwards] : starts) {
     if (auto place = FirstFree(start, size, downwards, screen, main, taken)) {
@@ -65,6 +75,41 @@ std::optional<QRect> Place(QSize size, const QRect& main, const QRect& screen,
     }
   }
   return std::nullopt;
+}
+
+// How much of the calculator (counted twice) and of the other companions a
+// place covers [square pixels].
+long long Covered(const QRect& place, const QRect& main, const std::vector<QRect>& taken) {
+  const auto area = [](const QRect& r) { return static_cast<long long>(r.width()) * r.height(); };
+  long long covered = 2 * area(place.intersected(main));
+  for (const QRect& other : taken) {
+    covered += area(place.intersected(other));
+  }
+  return covered;
+}
+
+// No free place: the one inside the screen that covers least.
+QRect LeastCovering(QSize size, const QRect& main, const QRect& screen,
+                    const std::vector<QRect>& taken) {
+  const int xs[] = {screen.left(), main.right() + 1 + kGap, main.left() - kGap - size.width(),
+                    screen.right() + 1 - size.width()};
+  const int ys[] = {screen.top(), main.top(), main.bottom() + 1 + kGap,
+                    screen.bottom() + 1 - size.height()};
+  QRect best;
+  long long least = -1;
+  for (const int x : xs) {
+    for (const int y : ys) {
+      const QRect place(QPoint(std::clamp(x, screen.left(), screen.right() + 1 - size.width()),
+                               std::clamp(y, screen.top(), screen.bottom() + 1 - size.height())),
+                        size);
+      const long long covered = Covered(place, main, taken);
+      if (least < 0 || covered < least) {
+        least = covered;
+        best = place;
+      }
+    }
+  }
+  return best;
 }
 
 }  // namespace
@@ -83,8 +128,7 @@ QRect PlaceBeside(const QRect& main, QSize wanted, QSize smallest, const QRect& 
   if (auto place = Place(shrunk, main, screen, taken)) {
     return *place;
   }
-  // Nowhere free: at the screen's right edge, over as little of the calculator as may be.
-  return {QPoint(screen.right() + 1 - fitted.width(), screen.top()), fitted};
+  return LeastCovering(fitted, main, screen, taken);
 }
 
 void ShowBeside(QWidget* companion, QWidget* main) {

@@ -14,9 +14,10 @@ namespace tolvar::app {
 // frames on the screen, `wanted` the companion's size with its frame,
 // `smallest` the least it can be shrunk to. Tried in turn: right of the
 // calculator, left of it, below, above, each column from the top down past
-// the companions already there; a companion too large for every place is
-// shrunk to the largest free place it fits at its smallest, and where none is
-// left it overlaps the calculator least by going to the screen's right edge.
+// the companions already there, from the screen's top and then level with
+// the calculator; a companion too large for every place is shrunk to the room
+// beside the calculator (not below its smallest), and where no place is left
+// it goes where it covers least of the calculator and the others.
 QRect PlaceBeside(const QRect& main, QSize wanted, QSize smallest, const QRect& screen,
                   const std::vector<QRect>& taken);
 

@@ -1,7 +1,11 @@
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QElapsedTimer>
 #include <QStyleFactory>
+#include <QTimer>
+#include <QWindow>
 #include <cstdio>
+#include <functional>
 
 #include "app/main_window.h"
 
@@ -38,9 +42,25 @@ int main(int argc, char* argv[]) {
   parser.process(app);
   tolvar::MainWindow window;
   window.show();
-  // A file that cannot be read gets its box over the window, which stays.
-  for (const QString& file : parser.positionalArguments()) {
-    window.openMeasurement(file);
+  // The files open once the window manager has put the window on the screen,
+  // so that the measurement window goes beside it. A file that cannot be read
+  // gets its box over the window, which stays.
+  const QStringList files = parser.positionalArguments();
+  QElapsedTimer waited;
+  waited.start();
+  std::function<void()> openFiles = [&] {
+    constexpr int kLookAgainMs = 20;
+    constexpr int kMostWaitMs = 2000;
+    if (!window.windowHandle()->isExposed() && waited.elapsed() < kMostWaitMs) {
+      QTimer::singleShot(kLookAgainMs, &window, openFiles);
+      return;
+    }
+    for (const QString& file : files) {
+      window.openMeasurement(file);
+    }
+  };
+  if (!files.isEmpty()) {
+    QTimer::singleShot(0, &window, openFiles);
   }
   return QApplication::exec();
 }

@@ -7,6 +7,7 @@
 #include "calc/tuner/tuner.h"
 #include "numeric/format.h"
 #include "numeric/rf.h"
+#include "numeric/significant.h"
 #include "numeric/smith.h"
 
 namespace tolvar::app {
@@ -73,7 +74,7 @@ QString TwoPortValues(const Measurement& on50, std::size_t i, SForm form) {
         !numeric::IsFinite(s) ? QStringLiteral("-")
         : form == SForm::DecibelsAngle
             ? DecibelsAngle(s)
-            : ToQString(numeric::ComplexText(s, numeric::kMeasuredNotation));
+            : ToQString(numeric::ComplexText(numeric::AsEntered(s), numeric::kMeasuredNotation));
     lines << QString::fromLatin1(name) + QStringLiteral(" = ") + shown;
   }
   return lines.join(QLatin1Char('\n')) + QStringLiteral("\n(on 50 ohm)");

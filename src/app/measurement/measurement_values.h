@@ -14,8 +14,8 @@ namespace tolvar::app {
 // and on the VNA's 50 ohm (what S Ant. takes) where that differs.
 QString OnePortValues(const calc::measurement::Measurement& measurement, std::size_t index);
 
-// A 2-port's four S-parameters on 50 ohm (`on50`), with every digit the
-// values carry, or as magnitude in dB and angle.
+// A 2-port's four S-parameters on 50 ohm (`on50`), with the digits Use as
+// tuner writes (up to 12 significant ones), or as magnitude in dB and angle.
 enum class SForm { RealImaginary, DecibelsAngle };
 QString TwoPortValues(const calc::measurement::Measurement& on50, std::size_t index, SForm form);
 

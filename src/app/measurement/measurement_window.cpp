@@ -79,6 +79,10 @@ MeasurementWindow::MeasurementWindow(QWidget* parent, const QList<QAction*>& but
   form_->addItems({QStringLiteral("re + j im"), QStringLiteral("dB and angle")});
   form_->setAccessibleName(QStringLiteral("How the S-parameters read"));
   notes_->setWordWrap(true);
+  markers_->setWordWrap(true);
+  values_->setWordWrap(true);
+  constexpr QSize kDefaultSize(560, 440);
+  resize(kDefaultSize);
 
   auto* chooser = new QFormLayout;
   chooser->addRow(QStringLiteral("F&ile:"), file_);
