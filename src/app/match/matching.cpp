@@ -87,8 +87,10 @@ void Matching::openWindow() {
 }
 
 void Matching::matchThis() {
+  // From the measurement window's menu, its chosen point; else the panel's.
+  const auto frame = places_.measurements.viewIsActive() ? std::nullopt
+                                                          : places_.menus.currentFrame();
   openWindow();
-  const auto frame = places_.menus.currentFrame();
   if (frame == Control::SwrFrame) {
     if (const auto load = places_.swr.typedLoad()) {
       view_->setLoad(*load, std::nullopt);

@@ -211,6 +211,8 @@ void Measurements::showMarkers(const QString& text) {
   }
 }
 
+bool Measurements::viewIsActive() const { return view_ != nullptr && view_->isActiveWindow(); }
+
 void Measurements::watchDrops(QWidget* widget) {
   widget->installEventFilter(this);
   for (QWidget* child : widget->findChildren<QWidget*>()) {

@@ -69,6 +69,9 @@ class Measurements : public ChartSource {
   void chooseNearest(int ports, double mhz);
   // The markers' lines for the measurement window.
   void showMarkers(const QString& text);
+  // True while the measurement window is the active one (an action from its
+  // menu is for its chosen point).
+  bool viewIsActive() const;
 
   // The 1-port's trace and the 2-port's S11 and S22 traces, each of at most
   // as many points as the chart draws.
