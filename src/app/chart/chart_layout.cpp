@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <string>
 
 #include "numeric/format.h"
@@ -66,6 +67,52 @@ std::pair<ChartFrame, std::vector<ChartText>> LargestDisc(const QRectF& within, 
     (fits(candidate.first, candidate.second) ? fitting : failing) = middle;
   }
   return disc(fitting);
+}
+
+// Where an end's text may go, nearest first: above its point (where it has
+// always stood, so that a chart with room looks as before), below, right,
+// left, then the diagonals; the gap between the point and the text grows a
+// quarter of a line a ring, out to about four lines [lines].
+constexpr std::array<std::array<double, 2>, 8> kSides{
+    {{0, -1}, {0, 1}, {1, 0}, {-1, 0}, {1, -1}, {-1, -1}, {1, 1}, {-1, 1}}};
+constexpr double kNearestGap = 0.3;
+constexpr double kGapStep = 0.25;
+constexpr int kRings = 16;
+
+// How much of `box` lies over the obstacles or outside `bounds` [square pixels].
+double Crowding(const QRectF& box, const std::vector<QRectF>& obstacles, const QRectF& bounds) {
+  const auto area = [](const QRectF& rect) { return rect.width() * rect.height(); };
+  double crowding = area(box) - area(box.intersected(bounds));
+  for (const QRectF& obstacle : obstacles) {
+    if (box.intersects(obstacle)) {
+      crowding += area(box.intersected(obstacle));
+    }
+  }
+  return crowding;
+}
+
+// A box of `size` beside `point`: the first clear place, else the least crowded.
+QRectF PlaceBeside(QPointF point, QSizeF size, double line, const std::vector<QRectF>& obstacles,
+                   const QRectF& bounds) {
+  QRectF best;
+  double least = std::numeric_limits<double>::infinity();
+  for (int ring = 0; ring < kRings; ++ring) {
+    const double gap = (kNearestGap + kGapStep * ring) * line;
+    for (const auto& [across, down] : kSides) {
+      const QPointF centre =
+          point + QPointF(across * (size.width() / 2 + gap), down * (size.height() / 2 + gap));
+      const QRectF box(centre - QPointF(size.width() / 2, size.height() / 2), size);
+      const double crowding = Crowding(box, obstacles, bounds);
+      if (crowding <= 0) {
+        return box;
+      }
+      if (crowding < least) {
+        best = box;
+        least = crowding;
+      }
+    }
+  }
+  return best;
 }
 
 struct Corners {
@@ -193,6 +240,25 @@ ChartLayout LayOutChart(QSizeF size, const QStringList& legend, const QString& r
   layout.texts.insert(layout.texts.end(), corners.texts.begin(), corners.texts.end());
   layout.texts.push_back({ChartTextRole::StatusLine, QString(), layout.status});
   return layout;
+}
+
+std::vector<TraceEnd> PlaceTraceEnds(std::vector<TraceEnd> ends, const ChartLayout& layout,
+                                     QSizeF size, const TextMeasure& measure) {
+  const QRectF bounds(QPointF(0, 0), size);
+  std::vector<QRectF> obstacles{layout.legend};
+  for (const ChartText& text : layout.texts) {
+    obstacles.push_back(text.rect);
+  }
+  for (TraceEnd& end : ends) {
+    // A point beyond the edges (a trace far outside the disc) has its text
+    // at the nearest edge.
+    const QPointF point(std::clamp(end.point.x(), 0.0, size.width()),
+                        std::clamp(end.point.y(), 0.0, size.height()));
+    const QSizeF textSize(measure.width(end.text) + 2, measure.lineHeight);
+    end.rect = PlaceBeside(point, textSize, measure.lineHeight, obstacles, bounds);
+    obstacles.push_back(end.rect);
+  }
+  return ends;
 }
 
 }  // namespace tolvar::app

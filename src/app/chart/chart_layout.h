@@ -2,10 +2,10 @@
 
 // Where the chart puts its disc and its texts, on plain geometry: the grid's
 // labels around the disc, the legend and the reference in the top corners,
-// the status line along the bottom, and the largest disc that leaves them all
-// readable. Texts are measured by the caller (the widget with its font's
-// metrics, a test with a fixed width per character), so nothing here needs a
-// window.
+// the status line along the bottom, the largest disc that leaves them all
+// readable, and the texts at the traces' ends beside their points. Texts are
+// measured by the caller (the widget with its font's metrics, a test with a
+// fixed width per character), so nothing here needs a window.
 
 #include <QPointF>
 #include <QRectF>
@@ -13,6 +13,7 @@
 #include <QString>
 #include <QStringList>
 #include <array>
+#include <cstddef>
 #include <functional>
 #include <utility>
 #include <vector>
@@ -33,11 +34,20 @@ struct TextMeasure {
   std::function<QString(const QString& text, double room)> elided;
 };
 
-enum class ChartTextRole { GridLabel, Legend, Reference, StatusLine };
+enum class ChartTextRole { GridLabel, Legend, Reference, StatusLine, TraceEnd };
 struct ChartText {
   ChartTextRole role;
   QString text;
   QRectF rect;  // where it is drawn; for the status line, the whole line kept for it
+};
+
+// A trace's end: its text (the frequency there) and the point it names
+// [pixels]; `mark` is the trace's place among the chart's marks.
+struct TraceEnd {
+  std::size_t mark = 0;
+  QString text;
+  QPointF point;
+  QRectF rect{};  // where the text is drawn, once placed
 };
 
 struct ChartLayout {
@@ -68,5 +78,13 @@ std::vector<ChartText> GridLabels(const numeric::ChartFrame& frame, const TextMe
 // lines and reference text.
 ChartLayout LayOutChart(QSizeF size, const QStringList& legend, const QString& reference,
                         const TextMeasure& measure);
+
+// The ends of a chart of `size` [pixels] laid out as `layout`, each text
+// placed beside its point, in order: right above it where that is clear of
+// the layout's texts, the legend's box, the ends placed before and the
+// chart's edges; else the nearest clear place around it; else the one that
+// covers the least.
+std::vector<TraceEnd> PlaceTraceEnds(std::vector<TraceEnd> ends, const ChartLayout& layout,
+                                     QSizeF size, const TextMeasure& measure);
 
 }  // namespace tolvar::app

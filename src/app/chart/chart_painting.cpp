@@ -86,42 +86,27 @@ void DrawPolylineInPieces(QPainter& painter, const QPolygonF& points) {
   }
 }
 
-// A dot on each mark's last point or, for a trace, a ring on its chosen point
-// and its ends' texts.
+// A dot on each mark's last point or, for a trace, a ring on its chosen point.
 void DrawPoints(QPainter& painter, const std::vector<ChartMark>& marks,
                 const std::vector<QColor>& colours, const ChartFrame& frame, const QFont& font,
                 const QColor& base) {
   const double dot = DotRadius(font);
-  painter.setFont(font);
   for (std::size_t i = 0; i < marks.size(); ++i) {
     const ChartMark& mark = marks[i];
-    const QPolygonF points = PointsOf(mark, frame);
-    if (points.isEmpty()) {
+    if (mark.trace) {
+      if (mark.chosen && *mark.chosen < mark.path.size() &&
+          numeric::IsFinite(mark.path[*mark.chosen])) {
+        painter.setPen(QPen(colours[i], 2));
+        painter.setBrush(base);
+        painter.drawEllipse(PointOnChart(mark.path[*mark.chosen], frame), dot, dot);
+      }
       continue;
     }
-    if (!mark.trace) {
+    const QPolygonF points = PointsOf(mark, frame);
+    if (!points.isEmpty()) {
       painter.setPen(QPen(base, 1.5));
       painter.setBrush(colours[i]);
       painter.drawEllipse(points.back(), dot, dot);
-      continue;
-    }
-    if (mark.chosen && *mark.chosen < mark.path.size() &&
-        numeric::IsFinite(mark.path[*mark.chosen])) {
-      painter.setPen(QPen(colours[i], 2));
-      painter.setBrush(base);
-      painter.drawEllipse(PointOnChart(mark.path[*mark.chosen], frame), dot, dot);
-    }
-    // The ends' texts beside their points, on a patch of the background.
-    painter.setPen(colours[i]);
-    const QFontMetricsF metrics(font);
-    const TextMeasure measure = MeasureWith(metrics);
-    for (const auto& [text, at] :
-         {std::pair{mark.ends.first, points.front()}, std::pair{mark.ends.second, points.back()}}) {
-      if (!text.isEmpty()) {
-        const QRectF box = TextBox(measure, text, at + QPointF(0, -metrics.height() * 0.8));
-        painter.fillRect(box, base);
-        painter.drawText(box, Qt::AlignCenter, text);
-      }
     }
   }
 }
@@ -134,6 +119,26 @@ TextMeasure MeasureWith(const QFontMetricsF& metrics) {
           [metrics](const QString& text, double room) {
             return metrics.elidedText(text, Qt::ElideRight, room);
           }};
+}
+
+std::vector<TraceEnd> TraceEndsOf(const std::vector<ChartMark>& marks, const ChartFrame& frame) {
+  std::vector<TraceEnd> ends;
+  const auto finite = [](const numeric::Complex& gamma) { return numeric::IsFinite(gamma); };
+  for (std::size_t i = 0; i < marks.size(); ++i) {
+    const std::vector<numeric::Complex>& path = marks[i].path;
+    const auto first = std::find_if(path.begin(), path.end(), finite);
+    if (!marks[i].trace || first == path.end()) {
+      continue;
+    }
+    const auto last = std::find_if(path.rbegin(), path.rend(), finite);
+    for (const auto& [text, gamma] :
+         {std::pair{marks[i].ends.first, *first}, std::pair{marks[i].ends.second, *last}}) {
+      if (!text.isEmpty()) {
+        ends.push_back({i, text, PointOnChart(gamma, frame)});
+      }
+    }
+  }
+  return ends;
 }
 
 double DotRadius(const QFont& font) { return QFontMetricsF(font).height() / 3; }
@@ -225,6 +230,17 @@ void DrawMarks(QPainter& painter, const std::vector<ChartMark>& marks,
     }
   }
   DrawPoints(painter, marks, colours, frame, font, base);
+}
+
+void DrawTraceEnds(QPainter& painter, const std::vector<TraceEnd>& ends,
+                   const std::vector<QColor>& colours, const QFont& font, const QPalette& palette) {
+  const QColor base = palette.color(QPalette::Base);
+  painter.setFont(font);
+  for (const TraceEnd& end : ends) {
+    painter.fillRect(end.rect, base);
+    painter.setPen(colours[end.mark]);
+    painter.drawText(end.rect, Qt::AlignCenter, end.text);
+  }
 }
 
 void DrawLegend(QPainter& painter, const std::vector<ChartMark>& marks,

@@ -89,9 +89,12 @@ void SmithChart::setMarks(std::vector<ChartMark> marks) {
     descriptions << mark.description;
   }
   setAccessibleDescription(descriptions.join(QLatin1Char('\n')));
-  // Only a changed legend can move the disc; new positions just repaint.
+  // Only a changed legend can move the disc; new positions just move the
+  // ends' texts and repaint.
   if (legendLines() != legend) {
     relayout();
+  } else {
+    placeTraceEnds();
   }
   update();
 }
@@ -182,7 +185,15 @@ QRectF SmithChart::discRect() const {
           layout_.frame.side};
 }
 
-std::vector<SmithChart::PlacedText> SmithChart::placedTexts() const { return layout_.texts; }
+std::vector<SmithChart::PlacedText> SmithChart::placedTexts() const {
+  std::vector<PlacedText> texts = layout_.texts;
+  std::vector<PlacedText> ends;
+  for (const TraceEnd& end : traceEnds_) {
+    ends.push_back({TextRole::TraceEnd, end.text, end.rect});
+  }
+  texts.insert(texts.end() - 1, ends.begin(), ends.end());  // before the status line
+  return texts;
+}
 
 QSize SmithChart::sizeHint() const { return kDefaultSize; }
 
@@ -257,9 +268,15 @@ void SmithChart::relayout() {
   }
   font_ = font;
   layout_ = std::move(next);
+  placeTraceEnds();
   // A new reference or disc changes what lies under a pointer that stays put.
   refreshReadout();
   update();
+}
+
+void SmithChart::placeTraceEnds() {
+  traceEnds_ = PlaceTraceEnds(TraceEndsOf(marks_, layout_.frame), layout_, QSizeF(size()),
+                              MeasureWith(QFontMetricsF(font_, this)));
 }
 
 void SmithChart::paintChart(QPainter& painter, const QString& readout) const {
@@ -269,6 +286,7 @@ void SmithChart::paintChart(QPainter& painter, const QString& readout) const {
     colours.push_back(MarkColour(mark.hue, palette()));
   }
   DrawMarks(painter, marks_, colours, layout_.frame, font_, palette());
+  DrawTraceEnds(painter, traceEnds_, colours, font_, palette());
   DrawLegend(painter, marks_, colours, layout_, font_, palette());
   painter.setFont(font_);
   painter.setPen(palette().color(QPalette::WindowText));

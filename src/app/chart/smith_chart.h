@@ -71,7 +71,8 @@ class SmithChart : public QWidget {
 
   using TextRole = ChartTextRole;
   using PlacedText = ChartText;
-  // Every text the chart draws at its present size and marks.
+  // Every text the chart draws at its present size and marks, the status
+  // line last.
   std::vector<PlacedText> placedTexts() const;
 
   QSize sizeHint() const override;
@@ -89,6 +90,7 @@ class SmithChart : public QWidget {
 
  private:
   void relayout();
+  void placeTraceEnds();
   void refreshReadout();
   QString referenceText() const;
   QStringList legendLines() const;
@@ -106,7 +108,8 @@ class SmithChart : public QWidget {
   QString readout_;
   QFont font_;
   ChartLayout layout_;
-  mutable QPixmap grid_;  // the static grid, rebuilt when it no longer matches
+  std::vector<TraceEnd> traceEnds_;  // placed for layout_ and marks_
+  mutable QPixmap grid_;             // the static grid, rebuilt when it no longer matches
   mutable bool gridStale_ = true;
   QAction* admittanceAction_;
 };

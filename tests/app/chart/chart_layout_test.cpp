@@ -1,7 +1,8 @@
 // The chart's geometry without a window, texts measured at a fixed width per
 // character: at every size the grid's labels, the legend, the reference and
 // the status line stay inside the chart and apart, the corners keep off the
-// disc, and the disc grows until the texts leave no room.
+// disc, and the disc grows until the texts leave no room; the texts at the
+// traces' ends keep clear of them all and of each other, near their points.
 #include "app/chart/chart_layout.h"
 
 #include <gtest/gtest.h>
@@ -18,7 +19,10 @@ using tolvar::app::ChartLayout;
 using tolvar::app::ChartText;
 using tolvar::app::ChartTextRole;
 using tolvar::app::LayOutChart;
+using tolvar::app::PlaceTraceEnds;
+using tolvar::app::PointOnChart;
 using tolvar::app::TextMeasure;
+using tolvar::app::TraceEnd;
 
 // About the chart's 8.25 pt font at the default size.
 constexpr double kCharWidth = 7;
@@ -151,6 +155,89 @@ TEST_P(ChartLayoutTest, TextsFitApartAndTheDiscTakesTheRoomLeft) {
 
 INSTANTIATE_TEST_SUITE_P(Sizes, ChartLayoutTest, testing::ValuesIn(kSizings),
                          [](const testing::TestParamInfo<Sizing>& row) {
+                           return std::string(row.param.name);
+                         });
+
+// Traces' ends on a chart of the default size with three legend lines.
+struct EndAt {
+  const char* text;
+  tolvar::numeric::Complex gamma;
+  bool staysAbove;  // the place right above its point is free: the text stands there
+};
+
+struct Ends {
+  const char* name;
+  std::vector<EndAt> ends;
+  double reach;  // how far from its point [lines] an end's text may stand
+};
+
+const Ends kEnds[] = {
+    // A dipole's sweep ending at SWR 2 straight below the centre, on the label.
+    {"DipoleEndingOnTheSwr2Label",
+     {{"7.4 MHz", {0.45, 0.35}, true}, {"6.8 MHz", {0, -1.0 / 3}, false}},
+     1},
+    // The measured trace and the one carried to the feed, or a 2-port's S11 and S22.
+    {"TwoTracesEndingTogether",
+     {{"6.8 MHz", {-0.3, -0.6}, true},
+      {"6.8 MHz", {-0.3, -0.6}, false},
+      {"14.35 MHz", {-0.3, -0.6}, false}},
+     1.5},
+    {"EndJustUnderTheRimLabelPlusJ1", {{"14.35 MHz", {0, 0.95}, false}}, 1},
+    {"EndInTheTopLeftCornerUnderTheLegend", {{"3.8 MHz", {-1.07, 0.87}, false}}, 1},
+    // Its point lies beyond the chart's top right corner, behind the reference.
+    {"EndFarOutsideTheDisc", {{"30 MHz", {5, 5}, false}}, 2.5},
+};
+
+void PrintTo(const Ends& row, std::ostream* out) { *out << row.name; }
+
+class TraceEndsTest : public testing::TestWithParam<Ends> {};
+
+TEST_P(TraceEndsTest, KeepClearOfEveryTextInsideTheChartNearTheirPoints) {
+  const Ends& row = GetParam();
+  const QSizeF size(480, 480);
+  const QRectF chart(QPointF(0, 0), size);
+  const ChartLayout layout =
+      LayOutChart(size, {kLoad, kLoad, kLoad}, QStringLiteral("Reference 50 ohm"), FixedWidth());
+  std::vector<TraceEnd> ends;
+  for (std::size_t i = 0; i < row.ends.size(); ++i) {
+    ends.push_back({i, row.ends[i].text, PointOnChart(row.ends[i].gamma, layout.frame)});
+  }
+  const std::vector<TraceEnd> placed = PlaceTraceEnds(ends, layout, size, FixedWidth());
+  ASSERT_EQ(placed.size(), ends.size());
+
+  std::vector<std::string> misfits;
+  for (std::size_t i = 0; i < placed.size(); ++i) {
+    const QRectF& rect = placed[i].rect;
+    const std::string name = std::to_string(i) + " " + row.ends[i].text;
+    EXPECT_EQ(placed[i].mark, i);
+    EXPECT_EQ(placed[i].text, QString(row.ends[i].text));
+    EXPECT_GE(rect.width(), FixedWidth().width(placed[i].text)) << name;
+    EXPECT_GE(rect.height(), kLineHeight) << name;
+    if (!chart.contains(rect)) misfits.push_back(name + " leaves the chart");
+    if (rect.intersects(layout.legend)) misfits.push_back(name + " over the legend");
+    for (const ChartText& text : layout.texts) {
+      if (rect.intersects(text.rect)) misfits.push_back(name + " over " + text.text.toStdString());
+    }
+    for (std::size_t j = 0; j < i; ++j) {
+      if (rect.intersects(placed[j].rect))
+        misfits.push_back(name + " over end " + std::to_string(j));
+    }
+    // Where the trace leaves the chart, its text stands at the nearest edge.
+    const QPointF point(std::clamp(ends[i].point.x(), 0.0, size.width()),
+                        std::clamp(ends[i].point.y(), 0.0, size.height()));
+    const double fromPoint = Gap(rect, QRectF(point, QSizeF(0, 0)));
+    EXPECT_GT(fromPoint, 0) << name << " covers its point";
+    EXPECT_LE(fromPoint, row.reach * kLineHeight) << name;
+    const bool rightAbove = std::abs(rect.center().x() - point.x()) < 1e-9 &&
+                            rect.bottom() < point.y() &&
+                            point.y() - rect.bottom() < kLineHeight / 2;
+    EXPECT_EQ(rightAbove, row.ends[i].staysAbove) << name;
+  }
+  EXPECT_EQ(misfits, std::vector<std::string>{});
+}
+
+INSTANTIATE_TEST_SUITE_P(Chart, TraceEndsTest, testing::ValuesIn(kEnds),
+                         [](const testing::TestParamInfo<Ends>& row) {
                            return std::string(row.param.name);
                          });
 

@@ -70,6 +70,14 @@ void SmithChartTest::labelsFitAndKeepApart() {
   chart.resize(asked);
   std::vector<tolvar::app::ChartMark> marks;
   for (const QString& legend : legends) marks.push_back({legend, legend + '.', {}, {{0.3, -0.2}}});
+  // The first two as sweeps ending together on the "SWR 2" label: a measured
+  // trace and the one carried to the feed point.
+  const std::size_t traces = std::min<std::size_t>(2, marks.size());
+  for (std::size_t i = 0; i < traces; ++i) {
+    marks[i].path.push_back({0, -1.0 / 3});
+    marks[i].trace = true;
+    marks[i].ends = {"7.4 MHz", "6.8 MHz"};
+  }
   chart.setMarks(marks);
   QCOMPARE(chart.accessibleDescription(), legends.join(".\n") + '.');  // a line per mark
   QCOMPARE(chart.devicePixelRatioF(), Scale());  // the suite runs it at 150 and 200 % too
@@ -81,6 +89,9 @@ void SmithChartTest::labelsFitAndKeepApart() {
   QVERIFY(disc.width() > share * std::min(size.width(), size.height()));
   QStringList misfits;
   const auto texts = chart.placedTexts();
+  QCOMPARE(std::count_if(texts.begin(), texts.end(),
+                         [](const auto& text) { return text.role == SmithChart::TextRole::TraceEnd; }),
+           static_cast<std::ptrdiff_t>(2 * traces));
   for (const auto& text : texts) {
     if (!QRectF(chart.rect()).contains(text.rect)) misfits << text.text + " leaves the widget";
     if (text.role == SmithChart::TextRole::Legend && !legends.contains(text.text) &&
