@@ -5,6 +5,7 @@
 #include "app/chart/chart_source.h"
 #include "app/chart/smith_chart.h"
 #include "app/companion.h"
+#include "app/controls/named_action.h"
 #include "app/controls/save_png.h"
 
 namespace tolvar::app {
@@ -12,13 +13,9 @@ namespace tolvar::app {
 ChartWindow::ChartWindow(QWidget* window)
     : QObject(window),
       window_(window),
-      openAction_(new QAction(QStringLiteral("Smith chart"), window)) {
-  openAction_->setObjectName(QStringLiteral("actionSmithChart"));
-  // No access key (Alt) and no editing key of the fields uses it.
-  openAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_G));
-  openAction_->setShortcutVisibleInContextMenu(true);
+      openAction_(NamedAction(window, "actionSmithChart", QStringLiteral("Smith chart"),
+                              QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_G))) {
   connect(openAction_, &QAction::triggered, this, &ChartWindow::openChart);
-  window->addAction(openAction_);
 }
 
 void ChartWindow::addSource(ChartSource* source) {

@@ -31,4 +31,26 @@ class ChartSource : public QObject {
   explicit ChartSource(QObject* parent) : QObject(parent) {}
 };
 
+// A source computed from others, brought up to date once when control returns
+// to the event loop however many changes one user action makes.
+class DeferredChartSource : public ChartSource {
+  Q_OBJECT
+
+ public:
+  // Something it reads may have changed.
+  void scheduleUpdate();
+
+ signals:
+  // It has been brought up to date.
+  void updated();
+
+ protected:
+  explicit DeferredChartSource(QObject* parent) : ChartSource(parent) {}
+  // Computes anew and announces what changed (chartChanged, updated).
+  virtual void update() = 0;
+
+ private:
+  bool updatePending_ = false;
+};
+
 }  // namespace tolvar::app

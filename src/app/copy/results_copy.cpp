@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QClipboard>
 
+#include "app/controls/named_action.h"
 #include "app/copy/results_text.h"
 #include "app/panel_menus.h"
 #include "app/panels/panel.h"
@@ -14,13 +15,9 @@ ResultsCopy::ResultsCopy(QWidget* window, const Controls& controls, const PanelM
     : QObject(window),
       controls_(controls),
       menus_(menus),
-      action_(new QAction(QStringLiteral("Copy results"), window)) {
-  action_->setObjectName(QStringLiteral("actionCopyResults"));
-  // No access key (Alt) and no editing key of the fields uses it.
-  action_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
-  action_->setShortcutVisibleInContextMenu(true);
+      action_(NamedAction(window, "actionCopyResults", QStringLiteral("Copy results"),
+                          QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C))) {
   connect(action_, &QAction::triggered, this, &ResultsCopy::copy);
-  window->addAction(action_);
 }
 
 void ResultsCopy::copy() {

@@ -1,7 +1,5 @@
 #include "app/match/match_sweep.h"
 
-#include <QTimer>
-
 #include "app/match/match_design.h"
 #include "app/measurement/drawn_points.h"
 #include "app/measurement/measurement_window.h"
@@ -34,14 +32,7 @@ std::vector<calc::sweep::Marker> RadioMarkers(const std::vector<calc::match::Ban
 
 MatchSweep::MatchSweep(QObject* parent, const Measurements& measurements, const LinePanel& line,
                        const MatchDesign& design)
-    : ChartSource(parent), measurements_(measurements), line_(line), design_(design) {}
-
-void MatchSweep::scheduleUpdate() {
-  if (!updatePending_) {
-    updatePending_ = true;
-    QTimer::singleShot(0, this, &MatchSweep::update);
-  }
-}
+    : DeferredChartSource(parent), measurements_(measurements), line_(line), design_(design) {}
 
 std::optional<calc::match::Chain> MatchSweep::chain() const {
   const calc::match::Solution* chosen = design_.chosenSolution();
@@ -55,7 +46,6 @@ std::optional<calc::match::Chain> MatchSweep::chain() const {
 }
 
 void MatchSweep::update() {
-  updatePending_ = false;
   chain_ = chain();
   points_.clear();
   markers_.clear();

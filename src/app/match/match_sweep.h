@@ -18,7 +18,7 @@ class Measurements;
 // and the network (at the radio or at the feed point), the SWR the radio sees
 // on R0 with its markers, and the losses. The input trace shows on the Smith
 // chart; the plot's Match tab and the CSV read it from here.
-class MatchSweep : public ChartSource {
+class MatchSweep : public DeferredChartSource {
   Q_OBJECT
 
  public:
@@ -32,21 +32,15 @@ class MatchSweep : public ChartSource {
   std::vector<calc::match::BandPoint> fullPoints() const;
   std::optional<ChartView> chartView() const override;
 
-  // Something the band reads may have changed: brought up to date once, when
-  // control returns to the event loop.
-  void scheduleUpdate();
-
- signals:
-  void updated();
+ protected:
+  void update() override;
 
  private:
-  void update();
   std::optional<calc::match::Chain> chain() const;
 
   const Measurements& measurements_;
   const LinePanel& line_;
   const MatchDesign& design_;
-  bool updatePending_ = false;
   std::optional<calc::match::Chain> chain_;
   std::vector<calc::match::BandPoint> points_;
   std::vector<calc::sweep::Marker> markers_;

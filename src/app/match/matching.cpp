@@ -8,6 +8,7 @@
 #include <QSaveFile>
 
 #include "app/companion.h"
+#include "app/controls/named_action.h"
 #include "app/controls/recent_folder.h"
 #include "app/controls/warning.h"
 #include "app/layout/messages.h"
@@ -27,12 +28,6 @@ namespace {
 
 using calc::measurement::kHertzPerMegahertz;
 using numeric::Complex;
-
-QAction* MakeAction(QWidget* window, const char* name, const QString& text) {
-  auto* action = new QAction(text, window);
-  action->setObjectName(QString::fromLatin1(name));
-  return action;
-}
 
 // The chosen measured point: its impedance and frequency, carried through
 // the line panel's line to the radio's end when `toRadio` and there is a line.
@@ -60,16 +55,14 @@ Matching::Matching(QWidget* window, MatchDesign& design, const MatchSweep& sweep
       design_(design),
       sweep_(sweep),
       places_(places),
-      designAction_(MakeAction(window, "actionDesignMatch", QStringLiteral("Design match\u2026"))),
-      matchThisAction_(MakeAction(window, "actionMatchThis", QStringLiteral("Match this"))),
-      copyAction_(MakeAction(window, "actionCopyMatch", QStringLiteral("Copy match"))),
+      designAction_(NamedAction(window, "actionDesignMatch", QStringLiteral("Design match\u2026"),
+                                QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_M))),
+      matchThisAction_(NamedAction(window, "actionMatchThis", QStringLiteral("Match this"))),
+      copyAction_(NamedAction(window, "actionCopyMatch", QStringLiteral("Copy match"))),
       copySweepAction_(
-          MakeAction(window, "actionCopyMatchSweep", QStringLiteral("Copy match sweep"))),
-      saveAction_(MakeAction(window, "actionSaveMatchNetwork",
-                             QStringLiteral("Save match network\u2026"))) {
-  designAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_M));
-  designAction_->setShortcutVisibleInContextMenu(true);
-  window->addAction(designAction_);
+          NamedAction(window, "actionCopyMatchSweep", QStringLiteral("Copy match sweep"))),
+      saveAction_(NamedAction(window, "actionSaveMatchNetwork",
+                              QStringLiteral("Save match network\u2026"))) {
   connect(designAction_, &QAction::triggered, this, &Matching::openWindow);
   connect(matchThisAction_, &QAction::triggered, this, &Matching::matchThis);
   connect(copyAction_, &QAction::triggered, this, &Matching::copyMatch);

@@ -17,6 +17,7 @@
 
 #include "app/companion.h"
 #include "app/controls/controls.h"
+#include "app/controls/named_action.h"
 #include "app/controls/warning.h"
 #include "app/layout/messages.h"
 #include "app/measurement/measurement_reading.h"
@@ -53,11 +54,9 @@ const calc::measurement::Measurement* Measurements::Opened::onVna() const {
 
 Measurements::Measurements(QWidget* window, Panels panels)
     : ChartSource(window), window_(window), panels_(panels) {
-  openAction_ = addAction("actionOpenMeasurement", QStringLiteral("Open measurement\u2026"),
-                          &Measurements::openWithDialog);
-  openAction_->setShortcut(QKeySequence::Open);
-  openAction_->setShortcutVisibleInContextMenu(true);
-  window->addAction(openAction_);
+  openAction_ = NamedAction(window, "actionOpenMeasurement",
+                            QStringLiteral("Open measurement\u2026"), QKeySequence::Open);
+  connect(openAction_, &QAction::triggered, this, &Measurements::openWithDialog);
   useActions_ = {
       addAction("actionUseAsLoad", QStringLiteral("Use as &load"), &Measurements::useAsLoad),
       addAction("actionUseAtLine", QStringLiteral("Use at the &line"), &Measurements::useAtLine),
@@ -69,8 +68,7 @@ Measurements::Measurements(QWidget* window, Panels panels)
 
 QAction* Measurements::addAction(const char* name, const QString& text,
                                  void (Measurements::*slot)()) {
-  auto* action = new QAction(text, window_);
-  action->setObjectName(QString::fromLatin1(name));
+  QAction* action = NamedAction(window_, name, text);
   connect(action, &QAction::triggered, this, slot);
   return action;
 }

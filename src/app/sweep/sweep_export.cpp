@@ -9,6 +9,7 @@
 #include <QSaveFile>
 
 #include "app/controls/controls.h"
+#include "app/controls/named_action.h"
 #include "app/controls/warning.h"
 #include "app/layout/messages.h"
 #include "app/panel_menus.h"
@@ -23,12 +24,6 @@ namespace {
 
 using C = Control;
 using calc::sweep::LinePoint;
-
-QAction* MakeAction(QWidget* window, const char* name, const QString& text) {
-  auto* action = new QAction(text, window);
-  action->setObjectName(QString::fromLatin1(name));
-  return action;
-}
 
 // Enabled, or disabled with the reason as its tooltip.
 void Allow(QAction* action, const Message* reason) {
@@ -57,10 +52,10 @@ SweepExport::SweepExport(QWidget* window, const Sweeps& sweeps, const PanelMenus
       window_(window),
       sweeps_(sweeps),
       menus_(menus),
-      copyAction_(MakeAction(window, "actionCopySweep", QStringLiteral("Copy sweep"))),
-      saveAction_(MakeAction(window, "actionSaveSweep", QStringLiteral("Save sweep\u2026"))),
+      copyAction_(NamedAction(window, "actionCopySweep", QStringLiteral("Copy sweep"))),
+      saveAction_(NamedAction(window, "actionSaveSweep", QStringLiteral("Save sweep\u2026"))),
       copyMarkersAction_(
-          MakeAction(window, "actionCopyMarkers", QStringLiteral("Copy markers"))) {
+          NamedAction(window, "actionCopyMarkers", QStringLiteral("Copy markers"))) {
   connect(copyAction_, &QAction::triggered, this, &SweepExport::copySweep);
   connect(saveAction_, &QAction::triggered, this, &SweepExport::saveSweep);
   connect(copyMarkersAction_, &QAction::triggered, this, &SweepExport::copyMarkers);

@@ -3,6 +3,7 @@
 #include <QAction>
 
 #include "app/companion.h"
+#include "app/controls/named_action.h"
 #include "app/match/match_sweep.h"
 #include "app/measurement/measurement_window.h"
 #include "app/measurement/measurements.h"
@@ -35,12 +36,9 @@ SweepPlots::SweepPlots(QWidget* window, const Sweeps& sweeps, const MatchSweep& 
       sweeps_(sweeps),
       match_(match),
       measurements_(measurements),
-      action_(new QAction(QStringLiteral("Sweep plot"), window)) {
-  action_->setObjectName(QStringLiteral("actionSweepPlot"));
-  action_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
-  action_->setShortcutVisibleInContextMenu(true);
+      action_(NamedAction(window, "actionSweepPlot", QStringLiteral("Sweep plot"),
+                          QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P))) {
   connect(action_, &QAction::triggered, this, &SweepPlots::showPlot);
-  window->addAction(action_);
 }
 
 void SweepPlots::showPlot() {

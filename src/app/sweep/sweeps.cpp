@@ -1,7 +1,5 @@
 #include "app/sweep/sweeps.h"
 
-#include <QTimer>
-
 #include "app/controls/controls.h"
 #include "app/measurement/drawn_points.h"
 #include "app/measurement/measurement_window.h"
@@ -36,17 +34,12 @@ bool SameLine(const std::optional<calc::sweep::SweptLine>& a,
 
 Sweeps::Sweeps(QObject* parent, const Measurements& measurements, const LinePanel& line,
                const ComparisonPanel& tuner)
-    : ChartSource(parent), measurements_(measurements), linePanel_(line), tunerPanel_(tuner) {}
-
-void Sweeps::scheduleUpdate() {
-  if (!updatePending_) {
-    updatePending_ = true;
-    QTimer::singleShot(0, this, &Sweeps::update);
-  }
-}
+    : DeferredChartSource(parent),
+      measurements_(measurements),
+      linePanel_(line),
+      tunerPanel_(tuner) {}
 
 void Sweeps::update() {
-  updatePending_ = false;
   const bool lineChanged = recomputeLine();
   const bool tunerChanged = recomputeTuner();
   const auto& onePort = measurements_.onePort();

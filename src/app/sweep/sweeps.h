@@ -22,7 +22,7 @@ class Measurements;
 // measured and the carried curve. The carried impedances are a trace on the
 // Smith chart; the plots and the export read them from here, the export at
 // every point.
-class Sweeps : public ChartSource {
+class Sweeps : public DeferredChartSource {
   Q_OBJECT
 
  public:
@@ -55,17 +55,12 @@ class Sweeps : public ChartSource {
   // The carried impedances as a trace, against the line's impedance.
   std::optional<ChartView> chartView() const override;
 
-  // Something a sweep reads may have changed: they are brought up to date
-  // once, when control returns to the event loop, however many changes one
-  // user action makes.
-  void scheduleUpdate();
+  // updated(): the sweeps or the chosen frequency have changed.
 
- signals:
-  // The sweeps or the chosen frequency have changed.
-  void updated();
+ protected:
+  void update() override;
 
  private:
-  void update();
   // Computes a sweep anew when what it reads has changed; true when it did.
   bool recomputeLine();
   bool recomputeTuner();
@@ -73,7 +68,6 @@ class Sweeps : public ChartSource {
   const Measurements& measurements_;
   const LinePanel& linePanel_;
   const ComparisonPanel& tunerPanel_;
-  bool updatePending_ = false;
   std::optional<calc::sweep::SweptLine> swept_;  // the line of the line sweep
   unsigned sweptOpening_ = 0;                    // and the opening of the 1-port it carried
   std::vector<calc::sweep::LinePoint> line_;
