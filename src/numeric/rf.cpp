@@ -42,4 +42,9 @@ std::optional<double> SwrOf(double magnitude) {
   return (1 + magnitude) / (1 - magnitude);
 }
 
+std::optional<double> SwrOfImpedance(Complex z, double referenceOhm) {
+  const std::optional<Complex> gamma = ReflectionOf(z, {referenceOhm, 0});
+  return gamma ? SwrOf(Abs(*gamma)) : std::nullopt;
+}
+
 }  // namespace tolvar::numeric

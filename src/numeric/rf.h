@@ -27,4 +27,8 @@ std::optional<Complex> ImpedanceOf(Complex gamma, Complex ref);
 // reflects all the power or more sets up no standing-wave ratio.
 std::optional<double> SwrOf(double magnitude);
 
+// The SWR of an impedance on a real reference [ohm]: SwrOf of its reflection's
+// magnitude; none where that has none.
+std::optional<double> SwrOfImpedance(Complex z, double referenceOhm);
+
 }  // namespace tolvar::numeric

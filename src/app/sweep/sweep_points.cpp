@@ -46,8 +46,7 @@ Measurement PointsAt(const Measurement& m, const std::vector<std::size_t>& indic
 }
 
 std::optional<double> SwrOn(const std::optional<Complex>& z, double referenceOhm) {
-  const auto gamma = z ? numeric::ReflectionOf(*z, {referenceOhm, 0}) : std::nullopt;
-  return gamma ? numeric::SwrOf(numeric::Abs(*gamma)) : std::nullopt;
+  return z ? numeric::SwrOfImpedance(*z, referenceOhm) : std::nullopt;
 }
 
 std::vector<calc::sweep::Marker> MeasuredMarkers(const Measurement& onePort) {

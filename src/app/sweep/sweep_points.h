@@ -15,7 +15,8 @@ calc::measurement::Measurement PointsAt(const calc::measurement::Measurement& me
                                         const std::vector<std::size_t>& indices);
 
 // The SWR of an impedance [ohm] on a real reference [ohm]; none for none, or
-// where it has none (an active load).
+// where it has none (an active load): numeric::SwrOfImpedance of a value that
+// may be missing.
 std::optional<double> SwrOn(const std::optional<numeric::Complex>& z, double referenceOhm);
 
 // The markers of a measured 1-port, its SWR on its own reference, at every point.

@@ -66,7 +66,7 @@ void NetworkAtAntenna(const Chain& chain, Complex antennaOhm, BandPoint& point) 
     return;
   }
   point.radioOhm = carried->first;
-  point.radioSwr = SwrOnReference(carried->first, chain.referenceOhm);
+  point.radioSwr = numeric::SwrOfImpedance(carried->first, chain.referenceOhm);
   SetLosses(point, network->lossDb, carried->second);
   const double fedW = chain.radioW / numeric::PowerRatioOfDecibels(carried->second);
   const auto fed = Evaluate(chain.network, chain.qualities, at, fedW);

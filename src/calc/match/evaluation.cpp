@@ -107,11 +107,6 @@ Complex ElementImpedanceOhm(const Element& element, const Qualities& qualities, 
   return {std::fabs(reactance) / q, reactance};
 }
 
-std::optional<double> SwrOnReference(Complex zOhm, double referenceOhm) {
-  const std::optional<Complex> gamma = numeric::ReflectionOf(zOhm, {referenceOhm, 0});
-  return gamma ? numeric::SwrOf(numeric::Abs(*gamma)) : std::nullopt;
-}
-
 // The walk is linear: it runs with 1 A in, and its figures are scaled to the
 // input current I_in = sqrt(P / Re Z_in) (V_in = I_in Z_in), so that the loss
 // has a value for a power of 0 too.
@@ -139,7 +134,7 @@ std::optional<Evaluation> Evaluate(const Network& network, const Qualities& qual
       figures.rmsA *= inputA;
     }
     Evaluation e{z[0],
-                 SwrOnReference(z[0], at.referenceOhm),
+                 numeric::SwrOfImpedance(z[0], at.referenceOhm),
                  numeric::DecibelsOfPowerRatio(inW / loadW),
                  100 * (1 - loadW / inW),
                  loadW * (inputA * inputA),

@@ -67,9 +67,6 @@ Element ShuntElement(double susceptanceS, double mhz);
 // reactance at that frequency.
 Complex ElementImpedanceOhm(const Element& element, const Qualities& qualities, double mhz);
 
-// The SWR of an impedance on a real reference; none when |Gamma| >= 1 (an
-// active load, or a pure reactance) or Gamma has no value.
-std::optional<double> SwrOnReference(Complex zOhm, double referenceOhm);
 
 // Every lossless L network that matches the load to R0: those with the shunt
 // part next to the load, then those with the series part next to the load, up
