@@ -40,11 +40,9 @@ void ShowWarning(QWidget* parent, const Message& message, const QStringList& arg
 bool AskToGoOn(QWidget* parent, const Message& message, const QStringList& args,
                const QString& goOn) {
   QMessageBox box(QMessageBox::Warning, ToQString(message.title), Filled(message, args),
-                  QMessageBox::Cancel, parent);
-  QPushButton* button = box.addButton(goOn, QMessageBox::AcceptRole);
-  box.setDefaultButton(button);
-  box.exec();
-  return box.clickedButton() == button;
+                  QMessageBox::Ok | QMessageBox::Cancel, parent);
+  box.button(QMessageBox::Ok)->setText(goOn);
+  return box.exec() == QMessageBox::Ok;
 }
 
 void ShowSelectableWarning(QWidget* parent, const Message& message, const QStringList& args) {

@@ -132,19 +132,47 @@ void SweepExport::saveSweep() {
   }
 }
 
-void SweepExport::saveLineSweep() {
-  const std::vector<LinePoint> points = sweeps_.fullLineSweep();
+std::optional<std::vector<LinePoint>> SweepExport::lineSweepToSave() {
+  std::vector<LinePoint> points = sweeps_.fullLineSweep();
   const calc::sweep::SweptLine& swept = *sweeps_.sweptLine();
   const auto without = std::count_if(points.begin(), points.end(),
                                      [](const LinePoint& p) { return !p.carried; });
   if (without == static_cast<std::ptrdiff_t>(points.size())) {
     ShowWarning(window_, kNoSweepPoint, {Reasons(points, swept)});
-    return;
+    return std::nullopt;
   }
   if (without > 0 && !AskToGoOn(window_, kSweepPointsLeftOut,
                                 {QString::number(without), QString::number(points.size()),
                                  Reasons(points, swept)},
                                 QStringLiteral("Save"))) {
+    return std::nullopt;
+  }
+  return points;
+}
+
+bool SweepExport::writeLineSweep(const QString& path, const std::vector<LinePoint>& points,
+                                 bool asTouchstone) {
+  if (!asTouchstone) {
+    return write(path, calc::sweep::LineSweepCsv(points));
+  }
+  std::string comment = sweeps_.carriedName().toStdString() + ", carried by Tolvar along " +
+                        numeric::FormatFixed(sweeps_.sweptLine()->lengthM, 2) + " m of line";
+  if (const QString left = RunsWithoutValue(points); !left.isEmpty()) {
+    comment += "\nleft out, no carried value: " + left.toStdString();
+  }
+  return write(path, calc::sweep::CarriedTouchstone(points, comment));
+}
+
+bool SweepExport::saveLineSweepTo(const QString& path) {
+  refresh();
+  const auto points = sweeps_.lineSweep().empty() ? std::nullopt : lineSweepToSave();
+  return points && writeLineSweep(path, *points, path.endsWith(QStringLiteral(".s1p"),
+                                                                Qt::CaseInsensitive));
+}
+
+void SweepExport::saveLineSweep() {
+  const auto points = lineSweepToSave();
+  if (!points) {
     return;
   }
   const QString csv = QStringLiteral("Comma-separated values (*.csv)");
@@ -153,19 +181,11 @@ void SweepExport::saveLineSweep() {
   const QString path = QFileDialog::getSaveFileName(
       window_, QStringLiteral("Save sweep"), InRecentFolder(QStringLiteral("line-sweep.csv")),
       csv + QStringLiteral(";;") + touchstone, &chosenFilter);
-  if (path.isEmpty()) {
-    return;
+  if (!path.isEmpty()) {
+    writeLineSweep(path, *points,
+                   chosenFilter == touchstone ||
+                       path.endsWith(QStringLiteral(".s1p"), Qt::CaseInsensitive));
   }
-  if (chosenFilter != touchstone && !path.endsWith(QStringLiteral(".s1p"), Qt::CaseInsensitive)) {
-    write(path, calc::sweep::LineSweepCsv(points));
-    return;
-  }
-  std::string comment = sweeps_.carriedName().toStdString() + ", carried by Tolvar along " +
-                        numeric::FormatFixed(swept.lengthM, 2) + " m of line";
-  if (without > 0) {
-    comment += "\nleft out, no carried value: " + RunsWithoutValue(points).toStdString();
-  }
-  write(path, calc::sweep::CarriedTouchstone(points, comment));
 }
 
 }  // namespace tolvar::app

@@ -1,6 +1,10 @@
 #pragma once
 
 #include <QObject>
+#include <optional>
+#include <vector>
+
+#include "calc/sweep/sweep.h"
 
 class QAction;
 class QWidget;
@@ -27,11 +31,20 @@ class SweepExport : public QObject {
   QAction* copyMarkersAction() const { return copyMarkersAction_; }
   // Enables each action for the panel now asked and the sweeps now at hand.
   void refresh();
+  // Saves the line sweep as Save sweep does, to `path` instead of asking
+  // where (a Touchstone file for an .s1p ending, else CSV); false when nothing
+  // was written.
+  bool saveLineSweepTo(const QString& path);
 
  private:
   void copySweep();
   void saveSweep();
   void saveLineSweep();
+  // The line sweep at every point, after the boxes that say which points
+  // have no value; none when there is nothing to save or the user cancels.
+  std::optional<std::vector<calc::sweep::LinePoint>> lineSweepToSave();
+  bool writeLineSweep(const QString& path, const std::vector<calc::sweep::LinePoint>& points,
+                      bool asTouchstone);
   void copyMarkers();
   bool write(const QString& path, const std::string& text) const;
 

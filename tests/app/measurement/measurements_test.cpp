@@ -6,6 +6,7 @@
 #include <QValueAxis>
 
 #include "app/chart/smith_chart.h"
+#include "app/sweep/sweep_export.h"
 #include "app/sweep/sweep_plot.h"
 #include "calc/compare/compare.h"
 #include "calc/line/line.h"
@@ -61,6 +62,7 @@ class MeasurementsTest : public QObject {
   void refusedValuesAndBadFilesChangeNothing();
   void aDroppedFileOpens();
   void sweepsFollowTheLineAndGoOut();
+  void saveSweepSaysWhatHasNoValue();
 };
 
 void MeasurementsTest::actionsFillTheEntriesAsTyping() {
@@ -310,6 +312,39 @@ void MeasurementsTest::sweepsFollowTheLineAndGoOut() {
   QVERIFY(!copySweep->isEnabled());
   QCOMPARE(copySweep->toolTip(), ToQString(kNoSweepHere.text));
   QCOMPARE(f.watcher.boxes, QStringList());
+}
+
+void MeasurementsTest::saveSweepSaysWhatHasNoValue() {
+  QTemporaryDir dir;
+  WindowFixture f;
+  auto* sweepExport = f.window.findChild<SweepExport*>();
+  const QString saved = dir.filePath("carried.s1p");
+  // Every point an active load: nothing to save, and a box says why.
+  QVERIFY(f.window.openMeasurement(
+      Written(dir, "active.s1p", "# MHz S RI R 50\n7 -1.5 0\n8 -2 0\n")));
+  QCoreApplication::processEvents();
+  f.focus(C::StartR);
+  f.watcher.boxes.clear();
+  QVERIFY(!sweepExport->saveLineSweepTo(saved));
+  QCOMPARE(f.watcher.boxes, QStringList(BoxOf(kNoSweepPoint).arg(
+                                "an active load (R below 0), which a line does not carry")));
+  QVERIFY(!QFile::exists(saved));
+  // One of three: the box says so first; the file leaves it out and names it.
+  f.activate();
+  QVERIFY(f.window.openMeasurement(
+      Written(dir, "some.s1p", "# MHz S RI R 50\n7 0.2 0\n8 -2 0\n9 0.1 0.1\n")));
+  QCoreApplication::processEvents();
+  f.focus(C::StartR);
+  f.watcher.boxes.clear();
+  QVERIFY(sweepExport->saveLineSweepTo(saved));
+  QCOMPARE(f.watcher.boxes,
+           QStringList(BoxOf(kSweepPointsLeftOut)
+                           .arg("1", "3", "an active load (R below 0), which a line does not carry")));
+  const Measurement back = Read(saved);
+  QCOMPARE(back.frequencyHz, (std::vector<double>{7e6, 9e6}));
+  QFile file(saved);
+  QVERIFY(file.open(QIODevice::ReadOnly));
+  QVERIFY(QString::fromLatin1(file.readAll()).contains("! left out, no carried value: 8 MHz\n"));
 }
 
 QTEST_MAIN(MeasurementsTest)
