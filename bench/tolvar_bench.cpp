@@ -17,6 +17,7 @@
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QStyleFactory>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QWidget>
 #include <cmath>
@@ -299,6 +300,64 @@ void BM_ShiftBarEventWithSweepOnLongLine(benchmark::State& state) {
   DragWithSweepShown(state, window, WriteSweep(dir, 201, 1));
 }
 BENCHMARK(BM_ShiftBarEventWithSweepOnLongLine)->Unit(benchmark::kMillisecond);
+
+// The Match window's designs following one typed entry: the L networks and
+// the T designed and evaluated anew, the list drawn.
+void BM_MatchDesignsFollowAnEntry(benchmark::State& state) {
+  MainWindow window;
+  window.show();
+  window.findChild<QAction*>(QStringLiteral("actionDesignMatch"))->trigger();
+  auto* match = window.findChild<QWidget*>(QStringLiteral("Match"));
+  match->findChild<QLineEdit*>(QStringLiteral("MatchLoadR"))->setText(QStringLiteral("12.5"));
+  match->findChild<QLineEdit*>(QStringLiteral("MatchLoadX"))->setText(QStringLiteral("-30"));
+  auto* mhz = match->findChild<QLineEdit*>(QStringLiteral("MatchMHz"));
+  QCoreApplication::processEvents();
+  int step = 0;
+  for (auto _ : state) {
+    mhz->setText(QString::number(7 + (step++ % 100) * 0.001, 'f', 3));
+    match->repaint();
+  }
+}
+BENCHMARK(BM_MatchDesignsFollowAnEntry)->Unit(benchmark::kMillisecond);
+
+// A shift-bar event with a 1,001-point measurement, a network chosen in the
+// Match window placed at the antenna, and the plot's Match tab shown.
+void BM_ShiftBarEventWithMatchTab(benchmark::State& state) {
+  QTemporaryDir dir;
+  MainWindow window;
+  EnterStartPoint(window);
+  window.findChild<QAction*>(QStringLiteral("actionDesignMatch"))->trigger();
+  auto* match = window.findChild<QWidget*>(QStringLiteral("Match"));
+  match->findChild<QLineEdit*>(QStringLiteral("MatchLoadR"))->setText(QStringLiteral("30"));
+  match->findChild<QLineEdit*>(QStringLiteral("MatchLoadX"))->setText(QStringLiteral("20"));
+  match->findChild<QLineEdit*>(QStringLiteral("MatchMHz"))->setText(QStringLiteral("14"));
+  match->findChild<QComboBox*>(QStringLiteral("MatchPlace"))->setCurrentIndex(1);
+  if (!window.openMeasurement(WriteSweep(dir, 1001, 1))) {
+    state.SkipWithError("the measurement did not open");
+    return;
+  }
+  window.findChild<QAction*>(QStringLiteral("actionSweepPlot"))->trigger();
+  QWidget* chart = OpenChart(window);
+  auto* plot = window.findChild<QWidget*>(QStringLiteral("SweepPlot"));
+  QCoreApplication::processEvents();
+  auto* tabs = plot->findChild<QTabWidget*>();
+  tabs->setCurrentIndex(tabs->count() - 1);  // the Match tab, the last
+  if (tabs->tabText(tabs->currentIndex()) != QStringLiteral("Match")) {
+    state.SkipWithError("no Match tab");
+    return;
+  }
+  auto* bar =
+      window.findChild<QScrollBar*>(tolvar::app::ObjectName(tolvar::app::Control::ShiftBar));
+  int value = 0;
+  for (auto _ : state) {
+    value = value % 720 + 1;
+    bar->setValue(value);
+    QCoreApplication::processEvents();
+    plot->repaint();
+    chart->repaint();
+  }
+}
+BENCHMARK(BM_ShiftBarEventWithMatchTab)->Unit(benchmark::kMillisecond);
 
 // Notes the first paint of the window it watches.
 class FirstPaint : public QObject {

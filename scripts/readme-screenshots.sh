@@ -3,8 +3,9 @@
 # program, as a user gets there: on a virtual display with a window manager,
 # the sample dipole opened from the command line, its 7.1 MHz used at the
 # line, 30 m of RG-58 set with the keyboard and the mouse, the chart and the
-# sweep plot opened. Needs Xvfb, openbox, xdotool and ImageMagick; a dark
-# palette comes from GTK's Adwaita-dark through qt6-gtk-platformtheme.
+# sweep plot opened; then the Match window with the line's load at the radio
+# and the plot's Match tab. Needs Xvfb, openbox, xdotool and ImageMagick; a
+# dark palette comes from GTK's Adwaita-dark through qt6-gtk-platformtheme.
 #   bash scripts/readme-screenshots.sh [build/release/src/app/tolvar]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -30,15 +31,12 @@ shoot() {  # $1: the picture's name; $2: "dark" for the dark palette
   measurement=$(xdotool search --name "measurement" | head -1)
   xdotool windowmove "$main" 0 30 windowmove "$measurement" 0 740
   sleep 0.5
-  # 7.1 MHz, used at the line.
+  # 7.1 MHz, used at the line: the chooser and the button by their access keys.
   xdotool windowactivate --sync "$measurement"
-  eval "$(xdotool getwindowgeometry --shell "$measurement")"
-  xdotool mousemove $((X + 240)) $((Y + 36)) click 1
-  sleep 0.4
-  xdotool type "7.1"
-  xdotool key Return
+  xdotool key alt+f
+  xdotool type "7.100"
   sleep 0.3
-  xdotool mousemove $((X + 143)) $((Y + 113)) click 1  # Use at the line
+  xdotool key alt+n
   sleep 0.3
   # RG-58, three half waves, the bar at 110 quarter degrees: 30.00 m.
   xdotool windowactivate --sync "$main"
@@ -65,9 +63,30 @@ shoot() {  # $1: the picture's name; $2: "dark" for the dark palette
   xdotool windowsize "$plot" 700 400 windowmove "$plot" 700 500
   sleep 1.5
   import -window root -crop 1400x900+0+0 "$1"
+  if [ -n "${3:-}" ]; then
+    # The match: the dipole at 7.1 MHz carried to the radio through the line.
+    xdotool windowactivate --sync "$main" key ctrl+shift+m
+    sleep 1
+    local match
+    match=$(xdotool search --name "match" | head -1)
+    xdotool windowsize "$match" 560 460 windowmove "$match" 0 400
+    xdotool windowactivate --sync "$match"
+    xdotool key alt+r
+    xdotool type "57.25"
+    xdotool key Tab
+    xdotool type -- "-13.85"
+    xdotool key alt+m
+    xdotool type "7.1"
+    sleep 0.5
+    xdotool windowactivate --sync "$plot"
+    eval "$(xdotool getwindowgeometry --shell "$plot")"
+    xdotool mousemove $((X + 325)) $((Y + 35)) click 1  # the Match tab, the last
+    sleep 1.5
+    import -window root -crop 1400x900+0+0 "$3"
+  fi
   kill "$tolvar"
   sleep 1
 }
 
-shoot docs/tolvar-measured.png
+shoot docs/tolvar-measured.png light docs/tolvar-match.png
 shoot docs/tolvar-measured-dark.png dark

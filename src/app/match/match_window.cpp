@@ -76,7 +76,7 @@ MatchWindow::MatchWindow(QWidget* parent, MatchDesign& design, const QList<QActi
   }
   place_->setObjectName(QStringLiteral("MatchPlace"));
   place_->addItems({QStringLiteral("at the radio"), QStringLiteral("at the antenna")});
-  auto* placeCaption = new QLabel(QStringLiteral("Network &placed"), this);
+  auto* placeCaption = new QLabel(QStringLiteral("Network pl&aced"), this);
   placeCaption->setBuddy(place_);
   grid->addWidget(placeCaption, index / 2, 0);
   grid->addWidget(place_, index / 2, 1, 1, 2);

@@ -59,7 +59,7 @@ Measurements::Measurements(QWidget* window, Panels panels)
   connect(openAction_, &QAction::triggered, this, &Measurements::openWithDialog);
   useActions_ = {
       addAction("actionUseAsLoad", QStringLiteral("Use as &load"), &Measurements::useAsLoad),
-      addAction("actionUseAtLine", QStringLiteral("Use at the &line"), &Measurements::useAtLine),
+      addAction("actionUseAtLine", QStringLiteral("Use at the li&ne"), &Measurements::useAtLine),
       addAction("actionUseAsAntenna", QStringLiteral("Use as &antenna"),
                 &Measurements::useAsAntenna),
       addAction("actionUseAsTuner", QStringLiteral("Use as &tuner"), &Measurements::useAsTuner)};
