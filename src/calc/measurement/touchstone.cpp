@@ -77,6 +77,7 @@ Measurement ReadVersion1(LineCursor& lines, Line line, int portsFromName) {
     Fail(0, "the file holds no network data");
   }
   data->finish();
+  data->repair();
   return measurement;
 }
 

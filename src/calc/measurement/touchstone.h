@@ -15,6 +15,9 @@
 // G-parameters, complex references or references that differ between ports,
 // mixed-mode data, other versions, binary content, and files larger than
 // kMaxFileBytes.
+//
+// Repaired, each with a note: points out of frequency order (sorted), a
+// frequency repeated where sweep segments meet (its first point kept).
 
 #include <cstddef>
 #include <optional>
@@ -30,12 +33,16 @@ namespace tolvar::calc::measurement {
 struct Measurement {
   int ports = 1;             // 1 or 2
   double referenceOhm = 50;  // the file's real reference impedance [ohm]
-  // Strictly rising, finite and not negative, in file order [Hz].
+  // Strictly rising, finite and not negative [Hz]: the file's order, or sorted.
   std::vector<double> frequencyHz;
   // S-parameters against referenceOhm, one per frequency, all finite: a 1-port
   // has s11 only (s21, s12 and s22 stay empty), a 2-port all four. Z- and
   // Y-parameter files arrive converted to S-parameters on referenceOhm.
   std::vector<numeric::Complex> s11, s21, s12, s22;
+  // What the reader repaired or noticed, one sentence each for a line of the
+  // measurement window: "2 repeated frequencies kept once". Empty for a file
+  // read as it stands.
+  std::vector<std::string> notes;
 };
 
 // Measurements keep hertz; the panels and plots speak MHz.

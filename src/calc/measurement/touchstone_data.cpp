@@ -5,6 +5,7 @@
 #include <string>
 
 #include "calc/measurement/network.h"
+#include "calc/measurement/touchstone_repair.h"
 #include "numeric/reflection.h"
 
 namespace tolvar::calc::measurement::detail {
@@ -84,6 +85,8 @@ void NetworkDataReader::finish() const {
   }
 }
 
+void NetworkDataReader::repair() { PutInFrequencyOrder(*measurement_); }
+
 void NetworkDataReader::failCount(std::size_t found) const {
   Fail(recordLine_, std::to_string(expected_) + " numbers expected for a " +
                         std::to_string(layout_.ports) + "-port, found " + std::to_string(found));
@@ -139,10 +142,6 @@ Complex NetworkDataReader::normalised(Complex value) const {
 void NetworkDataReader::complete() {
   Measurement& m = *measurement_;
   const double hz = frequencyHz(record_[0], recordLine_);
-  if (!m.frequencyHz.empty() && hz <= m.frequencyHz.back()) {
-    Fail(recordLine_, "frequency " + Quoted(record_[0]) + " is not above the one before (" +
-                          Quoted(previousFrequency_) + ")");
-  }
   std::array<Complex, 4> pairs{};
   for (std::size_t k = 0; 2 * k + 1 < expected_; ++k) {
     pairs.at(k) = pairValue(2 * k + 1);
@@ -174,7 +173,6 @@ void NetworkDataReader::complete() {
     m.s22.push_back(s.v22);
   }
   m.frequencyHz.push_back(hz);
-  previousFrequency_ = record_[0];
 }
 
 }  // namespace tolvar::calc::measurement::detail

@@ -43,6 +43,9 @@ class NetworkDataReader {
   bool take(const Line& line);
   // The data has ended: a record left unfinished is a fault.
   void finish() const;
+  // After finish: puts the points in frequency order, one per frequency, and
+  // notes what was repaired.
+  void repair();
 
  private:
   static constexpr std::size_t kMaxNumbers = 9;  // a 2-port's frequency and four pairs
@@ -61,8 +64,7 @@ class NetworkDataReader {
   std::array<std::string_view, kMaxNumbers> record_{};
   std::array<int, kMaxNumbers> recordLines_{};  // the line of each, for a wrapped record
   std::size_t count_ = 0;
-  int recordLine_ = 0;                  // the line a record began on; 0 while none is open
-  std::string_view previousFrequency_;  // as the file writes it
+  int recordLine_ = 0;  // the line a record began on; 0 while none is open
 };
 
 }  // namespace tolvar::calc::measurement::detail

@@ -252,11 +252,13 @@ bool Version2Reader::networkDataLine(const Line& line) {
 
 void Version2Reader::endNetworkData(const Line& line) {
   data_->finish();
+  // Counted as the file writes them, a repeated frequency too.
   const std::size_t found = measurement_.frequencyHz.size();
   if (found != static_cast<std::size_t>(frequencies_)) {
     Fail(line.number, "[Number of Frequencies] is " + std::to_string(frequencies_) +
                           ", the data has " + std::to_string(found));
   }
+  data_->repair();
 }
 
 }  // namespace

@@ -1,0 +1,110 @@
+#include "calc/measurement/touchstone_repair.h"
+
+#include <algorithm>
+#include <array>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+namespace tolvar::calc::measurement::detail {
+
+namespace {
+
+using numeric::Complex;
+
+// "1 repeated frequency", "2 repeated frequencies".
+std::string Counted(std::size_t count, std::string_view one, std::string_view many) {
+  return std::to_string(count) + " " + std::string(count == 1 ? one : many);
+}
+
+// Each frequency with the place of its point in the file.
+using Placed = std::pair<double, std::size_t>;
+
+// Puts the S-parameters of the point from sorted[i].second at i, every
+// parameter at once, cycle by cycle: nothing is copied but one point at a
+// time. Marks each place done by setting its .second to itself.
+void MoveValues(Measurement& m, std::vector<Placed>& sorted) {
+  const std::array<std::vector<Complex>*, 4> parameters{&m.s11, &m.s21, &m.s12, &m.s22};
+  const std::size_t count = m.ports == 2 ? parameters.size() : 1;
+  std::array<Complex, 4> first{};
+  for (std::size_t start = 0; start < sorted.size(); ++start) {
+    if (sorted[start].second == start) {
+      continue;
+    }
+    for (std::size_t k = 0; k < count; ++k) {
+      first.at(k) = (*parameters.at(k))[start];
+    }
+    std::size_t to = start;
+    for (std::size_t from = sorted[to].second; from != start; from = sorted[to].second) {
+      for (std::size_t k = 0; k < count; ++k) {
+        (*parameters.at(k))[to] = (*parameters.at(k))[from];
+      }
+      sorted[to].second = to;
+      to = from;
+    }
+    for (std::size_t k = 0; k < count; ++k) {
+      (*parameters.at(k))[to] = first.at(k);
+    }
+    sorted[to].second = to;
+  }
+}
+
+// Keeps the first point of each frequency in sorted frequencies, moving the
+// values with them; returns how many frequencies were repeated.
+std::size_t KeepFirstOfEachFrequency(Measurement& m) {
+  std::vector<double>& frequencyHz = m.frequencyHz;
+  std::size_t kept = 0;
+  std::size_t repeated = 0;
+  bool lastRepeated = false;  // whether the last kept frequency was counted
+  for (std::size_t i = 0; i < frequencyHz.size(); ++i) {
+    if (kept > 0 && frequencyHz[i] == frequencyHz[kept - 1]) {
+      repeated += lastRepeated ? 0 : 1;
+      lastRepeated = true;
+      continue;
+    }
+    lastRepeated = false;
+    for (auto* values : {&m.s11, &m.s21, &m.s12, &m.s22}) {
+      if (!values->empty()) {
+        (*values)[kept] = (*values)[i];
+      }
+    }
+    frequencyHz[kept++] = frequencyHz[i];
+  }
+  for (auto* values : {&m.s11, &m.s21, &m.s12, &m.s22}) {
+    values->resize(values->empty() ? 0 : kept);
+  }
+  frequencyHz.resize(kept);
+  return repeated;
+}
+
+}  // namespace
+
+void PutInFrequencyOrder(Measurement& measurement) {
+  std::vector<double>& frequencyHz = measurement.frequencyHz;
+  if (std::adjacent_find(frequencyHz.begin(), frequencyHz.end(), std::greater_equal<>()) ==
+      frequencyHz.end()) {
+    return;  // strictly rising, as nearly every file
+  }
+  if (!std::is_sorted(frequencyHz.begin(), frequencyHz.end())) {
+    // Sorted on the frequency, then on the place: a stable sort of the points.
+    std::vector<Placed> sorted(frequencyHz.size());
+    for (std::size_t i = 0; i < sorted.size(); ++i) {
+      sorted[i] = {frequencyHz[i], i};
+    }
+    std::sort(sorted.begin(), sorted.end());
+    for (std::size_t i = 0; i < sorted.size(); ++i) {
+      frequencyHz[i] = sorted[i].first;
+    }
+    MoveValues(measurement, sorted);
+    measurement.notes.emplace_back("points sorted by frequency");
+  }
+  const std::size_t repeated = KeepFirstOfEachFrequency(measurement);
+  if (repeated > 0) {
+    measurement.notes.push_back(Counted(repeated, "repeated frequency", "repeated frequencies") +
+                                " kept once");
+  }
+}
+
+}  // namespace tolvar::calc::measurement::detail

@@ -1,0 +1,16 @@
+#pragma once
+
+// What the reader repairs in files the format refuses but users expect to
+// open, each with the note the window shows. Internal to the reader.
+
+#include "calc/measurement/touchstone.h"
+
+namespace tolvar::calc::measurement::detail {
+
+// Puts the points in frequency order (a stable sort: equal frequencies keep
+// their file order), then keeps the first point of each frequency, and adds a
+// note for each of the two it had to do. The values move with their
+// frequencies in place: nothing is copied but an order of the points.
+void PutInFrequencyOrder(Measurement& measurement);
+
+}  // namespace tolvar::calc::measurement::detail
