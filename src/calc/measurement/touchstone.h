@@ -17,7 +17,8 @@
 // kMaxFileBytes.
 //
 // Repaired, each with a note: points out of frequency order (sorted), a
-// frequency repeated where sweep segments meet (its first point kept).
+// frequency repeated where sweep segments meet (its first point kept), a
+// magnitude of minus infinity dB (0).
 
 #include <cstddef>
 #include <optional>

@@ -85,7 +85,12 @@ void NetworkDataReader::finish() const {
   }
 }
 
-void NetworkDataReader::repair() { PutInFrequencyOrder(*measurement_); }
+void NetworkDataReader::repair() {
+  if (minusInfinityDecibels_ > 0) {
+    measurement_->notes.push_back(MinusInfinityNote(minusInfinityDecibels_));
+  }
+  PutInFrequencyOrder(*measurement_);
+}
 
 void NetworkDataReader::failCount(std::size_t found) const {
   Fail(recordLine_, std::to_string(expected_) + " numbers expected for a " +
@@ -104,9 +109,11 @@ double NetworkDataReader::frequencyHz(std::string_view token, int line) const {
   return hz;
 }
 
-Complex NetworkDataReader::pairValue(std::size_t first) const {
+Complex NetworkDataReader::pairValue(std::size_t first) {
   const int line = recordLines_.at(first);
-  const double a = ReadNumber(record_.at(first), line);
+  const bool decibels = options_.format == ValueFormat::DecibelAngle;
+  const double a =
+      decibels ? ReadDecibels(record_.at(first), line) : ReadNumber(record_.at(first), line);
   const double b = ReadNumber(record_.at(first + 1), recordLines_.at(first + 1));
   switch (options_.format) {
     case ValueFormat::RealImaginary:
@@ -115,6 +122,11 @@ Complex NetworkDataReader::pairValue(std::size_t first) const {
       return Polar(a, b);
     case ValueFormat::DecibelAngle:
       break;
+  }
+  if (std::isinf(a)) {
+    // Minus infinity dB, a simulator's exact zero (ReadDecibels passes no other infinity).
+    ++minusInfinityDecibels_;
+    return {0, 0};
   }
   const double magnitude = std::pow(10.0, a / 20);
   if (!std::isfinite(magnitude)) {

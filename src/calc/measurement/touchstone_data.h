@@ -53,7 +53,7 @@ class NetworkDataReader {
   [[noreturn]] void failCount(std::size_t found) const;
   [[noreturn]] void failConversion() const;
   double frequencyHz(std::string_view token, int line) const;
-  numeric::Complex pairValue(std::size_t first) const;  // record_[first] and the next
+  numeric::Complex pairValue(std::size_t first);  // record_[first] and the next
   numeric::Complex normalised(numeric::Complex value) const;
   void complete();
 
@@ -65,6 +65,7 @@ class NetworkDataReader {
   std::array<int, kMaxNumbers> recordLines_{};  // the line of each, for a wrapped record
   std::size_t count_ = 0;
   int recordLine_ = 0;  // the line a record began on; 0 while none is open
+  std::size_t minusInfinityDecibels_ = 0;
 };
 
 }  // namespace tolvar::calc::measurement::detail

@@ -107,4 +107,8 @@ void PutInFrequencyOrder(Measurement& measurement) {
   }
 }
 
+std::string MinusInfinityNote(std::size_t count) {
+  return Counted(count, "magnitude", "magnitudes") + " of minus infinity dB read as 0";
+}
+
 }  // namespace tolvar::calc::measurement::detail

@@ -3,6 +3,9 @@
 // What the reader repairs in files the format refuses but users expect to
 // open, each with the note the window shows. Internal to the reader.
 
+#include <cstddef>
+#include <string>
+
 #include "calc/measurement/touchstone.h"
 
 namespace tolvar::calc::measurement::detail {
@@ -12,5 +15,8 @@ namespace tolvar::calc::measurement::detail {
 // note for each of the two it had to do. The values move with their
 // frequencies in place: nothing is copied but an order of the points.
 void PutInFrequencyOrder(Measurement& measurement);
+
+// "1 magnitude of minus infinity dB read as 0", for count of them.
+std::string MinusInfinityNote(std::size_t count);
 
 }  // namespace tolvar::calc::measurement::detail

@@ -59,6 +59,17 @@ std::string Quoted(std::string_view token);
 // Messages quote the token as the file writes it, except a non-finite one.
 double ReadNumber(std::string_view token, int line);
 
+// A magnitude in dB: as ReadNumber, but minus infinity ("-inf", "-Infinity",
+// in any case), which simulators write for an exact zero, passes as
+// -std::numeric_limits<double>::infinity().
+double ReadDecibels(std::string_view token, int line);
+
+// Why a token is not a number ReadNumber takes.
+enum class NumberFault { None, NotANumber, TooLarge, NotFinite };
+// The token as ReadNumber reads it into value, or why it does not (value then
+// holds the infinity or NaN of NotFinite).
+NumberFault ParseNumber(std::string_view token, double& value);
+
 // A token as a whole number from 0 to 2^31 - 1 into count; false for anything
 // else.
 bool ReadCount(std::string_view token, int& count);

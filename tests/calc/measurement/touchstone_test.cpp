@@ -229,6 +229,11 @@ TEST(ReadTouchstone, RepairsWhatUsersExpectToOpenAndSaysWhat) {
        ri + "2 .21 0 .22 0 .23 0 .24 0\n1 .11 0 .12 0 .13 0 .14 0\n",
        ri + "1 .11 0 .12 0 .13 0 .14 0\n2 .21 0 .22 0 .23 0 .24 0\n",
        {"points sorted by frequency"}},
+      {"minus infinity dB, a simulator's exact zero",
+       1,
+       "# Hz S DB R 50\n1 -inf 45\n2 -Infinity 0\n3 -20 90\n4 -INF 0\n",
+       ri + "1 0 0\n2 0 0\n3 0 0.1\n4 0 0\n",
+       {"3 magnitudes of minus infinity dB read as 0"}},
   };
   for (const RepairRow& row : kRows) {
     SCOPED_TRACE(row.repair);
@@ -291,6 +296,10 @@ TEST(ReadTouchstone, RefusesBadFilesWithTheLineAndReason) {
       {2, Version2("# Hz", 1, 1), "line 3: [Number of Ports] is 1, the file name says 2"},
       {0, "[Version] 2.0\n# Hz\n[Number of Ports] 3\n",
        "line 3: 3-port data is not supported (1- and 2-port files are)"},
+      {1, "# Hz S DB R 50\n1 +inf 0\n", "line 2: a number that is not finite"},
+      {1, "# Hz S DB R 50\n1 -20 -inf\n", "line 2: a number that is not finite"},
+      {1, "# Hz S MA R 50\n1 -inf 0\n", "line 2: a number that is not finite"},
+      {1, "# Hz S DB R 50\n1 -infinit 0\n", "line 2: '-infinit' is not a number"},
       {0, Version2("# Hz", 1, 2) + "1 0 0\n2 0 0\n2 0 0\n[End]\n",
        "line 9: [Number of Frequencies] is 2, the data has 3"},
       {0, "[Version] 2.0\n# Hz\n[Number of Ports] 2\n[Reference] 50 75\n",
