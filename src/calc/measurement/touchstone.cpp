@@ -43,7 +43,7 @@ Measurement ReadVersion1(LineCursor& lines, Line line, int portsFromName) {
     const char first = line.content.front();
     if (first == '#') {
       if (!options) {
-        options = ReadOptionLine(line);
+        options = ReadOptionLine(line, OptionReferences::OneForAll);
       }
       continue;
     }
@@ -64,10 +64,10 @@ Measurement ReadVersion1(LineCursor& lines, Line line, int portsFromName) {
                         : SplitBlanks(line.content, tokens) == 3 ? 1
                                                                  : 2;
       measurement.ports = ports;
-      measurement.referenceOhm = options->referenceOhm;
+      const double ohm = options->references.ohmOfPort(0);
       data.emplace(*options,
                    DataLayout{ports, TwoPortOrder::S21First, MatrixFormat::Full, true, ports == 2},
-                   measurement);
+                   PortReferences{ports, {ohm, ohm}, false}, measurement);
     }
     if (!data->take(line)) {
       break;
@@ -98,8 +98,8 @@ std::variant<Measurement, ReadFault> ReadTouchstone(std::string_view text, int p
     if (!lines.next(first)) {
       Fail(0, "the file holds no network data");
     }
-    if (IsVersion2(first)) {
-      return ReadVersion2(lines, ports);
+    if (const auto version = Version2Of(first)) {
+      return ReadVersion2(lines, *version, ports);
     }
     return ReadVersion1(lines, first, ports);
   } catch (const Fault& fault) {

@@ -3,9 +3,10 @@
 #include <algorithm>
 #include <cmath>
 #include <string>
+#include <vector>
 
 #include "calc/measurement/network.h"
-#include "calc/measurement/touchstone_repair.h"
+#include "numeric/format.h"
 #include "numeric/reflection.h"
 
 namespace tolvar::calc::measurement::detail {
@@ -41,14 +42,23 @@ bool AllFinite(const TwoPortValues& s) {
 
 }  // namespace
 
-NetworkDataReader::NetworkDataReader(const Options& options, const DataLayout& layout,
-                                     Measurement& measurement)
-    : options_(options),
+NetworkDataReader::NetworkDataReader(Options options, const DataLayout& layout,
+                                     const PortReferences& references, Measurement& measurement)
+    : options_(std::move(options)),
       layout_(layout),
+      references_(references),
+      renormalised_(layout.ports == 2 && references.ohm[0] != references.ohm[1]),
       measurement_(&measurement),
       expected_(layout.ports == 1                     ? 3
                 : layout.matrix == MatrixFormat::Full ? 9
-                                                      : 7) {}
+                                                      : 7) {
+  measurement.referenceOhm = renormalised_ ? kSharedReferenceOhm : references.ohm[0];
+  if (renormalised_) {
+    for (std::size_t port = 0; port < referenceSteps_.size(); ++port) {
+      referenceSteps_.at(port) = ReferenceStep(references.ohm.at(port), kSharedReferenceOhm);
+    }
+  }
+}
 
 bool NetworkDataReader::take(const Line& line) {
   std::array<std::string_view, kMaxNumbers + 1> tokens;
@@ -86,8 +96,12 @@ void NetworkDataReader::finish() const {
 }
 
 void NetworkDataReader::repair() {
+  std::vector<std::string>& notes = measurement_->notes;
+  if (renormalised_) {
+    notes.push_back(RenormalisedNote(references_, kSharedReferenceOhm));
+  }
   if (minusInfinityDecibels_ > 0) {
-    measurement_->notes.push_back(MinusInfinityNote(minusInfinityDecibels_));
+    notes.push_back(MinusInfinityNote(minusInfinityDecibels_));
   }
   PutInFrequencyOrder(*measurement_);
 }
@@ -135,8 +149,13 @@ Complex NetworkDataReader::pairValue(std::size_t first) {
   return Polar(magnitude, b);
 }
 
-// Z and Y data become S-parameters: an impedance of -R has none, for one.
+// Z and Y data become S-parameters: an impedance of -R has none, for one. S
+// data renormalised onto the shared reference has none only if it is active.
 void NetworkDataReader::failConversion() const {
+  if (options_.parameter == Parameter::Scattering) {
+    Fail(recordLine_, "these S-parameters give no finite values on " +
+                          numeric::ShortestText(kSharedReferenceOhm) + " ohm");
+  }
   Fail(recordLine_, std::string("these ") +
                         (options_.parameter == Parameter::Impedance ? 'Z' : 'Y') +
                         "-parameters give no finite S-parameters");
@@ -172,9 +191,12 @@ void NetworkDataReader::complete() {
   } else {
     TwoPortValues s = Arranged(pairs, layout_);
     if (parameter != Parameter::Scattering) {
+      // In ohm or siemens, on the shared reference at once.
       const TwoPortValues n{normalised(s.v11), normalised(s.v21), normalised(s.v12),
                             normalised(s.v22)};
       s = parameter == Parameter::Impedance ? SOfImpedances(n) : SOfAdmittances(n);
+    } else if (renormalised_) {
+      s = SOnReference(s, referenceSteps_[0], referenceSteps_[1]);
     }
     if (!AllFinite(s)) {
       failConversion();

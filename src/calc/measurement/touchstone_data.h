@@ -9,6 +9,7 @@
 
 #include "calc/measurement/touchstone.h"
 #include "calc/measurement/touchstone_header.h"
+#include "calc/measurement/touchstone_repair.h"
 #include "calc/measurement/touchstone_text.h"
 #include "numeric/complex.h"
 
@@ -35,10 +36,13 @@ struct DataLayout {
 // with an odd count of numbers begins a record (a frequency and whole pairs),
 // one with an even count continues it, so a record may be wrapped over lines
 // but a pair may not be split. A completed record is checked and converted to
-// S-parameters on measurement.referenceOhm, which must be set before.
+// S-parameters on the port references; a 2-port whose ports have different
+// references goes onto kSharedReferenceOhm at both. The constructor sets
+// measurement.referenceOhm.
 class NetworkDataReader {
  public:
-  NetworkDataReader(const Options& options, const DataLayout& layout, Measurement& measurement);
+  NetworkDataReader(Options options, const DataLayout& layout, const PortReferences& references,
+                    Measurement& measurement);
   // Takes one data line; false when it begins a version-1 noise block instead.
   bool take(const Line& line);
   // The data has ended: a record left unfinished is a fault.
@@ -59,6 +63,9 @@ class NetworkDataReader {
 
   Options options_;
   DataLayout layout_;
+  PortReferences references_;
+  std::array<double, 2> referenceSteps_{};  // each port's, onto the shared reference
+  bool renormalised_ = false;
   Measurement* measurement_;
   std::size_t expected_;  // numbers in a record
   std::array<std::string_view, kMaxNumbers> record_{};

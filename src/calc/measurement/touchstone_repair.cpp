@@ -8,6 +8,8 @@
 #include <utility>
 #include <vector>
 
+#include "numeric/format.h"
+
 namespace tolvar::calc::measurement::detail {
 
 namespace {
@@ -109,6 +111,12 @@ void PutInFrequencyOrder(Measurement& measurement) {
 
 std::string MinusInfinityNote(std::size_t count) {
   return Counted(count, "magnitude", "magnitudes") + " of minus infinity dB read as 0";
+}
+
+std::string RenormalisedNote(const PortReferences& references, double toOhm) {
+  return "port references of " + numeric::ShortestText(references.ohm[0]) + " and " +
+         numeric::ShortestText(references.ohm[1]) + " ohm renormalised to " +
+         numeric::ShortestText(toOhm) + " ohm";
 }
 
 }  // namespace tolvar::calc::measurement::detail

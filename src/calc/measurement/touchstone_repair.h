@@ -7,6 +7,7 @@
 #include <string>
 
 #include "calc/measurement/touchstone.h"
+#include "calc/measurement/touchstone_header.h"
 
 namespace tolvar::calc::measurement::detail {
 
@@ -18,5 +19,8 @@ void PutInFrequencyOrder(Measurement& measurement);
 
 // "1 magnitude of minus infinity dB read as 0", for count of them.
 std::string MinusInfinityNote(std::size_t count);
+
+// "port references of 50 and 25 ohm renormalised to 50 ohm".
+std::string RenormalisedNote(const PortReferences& references, double toOhm);
 
 }  // namespace tolvar::calc::measurement::detail

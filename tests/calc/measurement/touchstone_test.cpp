@@ -44,10 +44,10 @@ void ExpectTwoPort(const Measurement& m, const Values& s11, const Values& s21, c
   ExpectValues(m.s22, s22, "s22");
 }
 
-// The header of a version-2.0 file up to [Network Data], for n ports.
+// The header of a version-2.x file up to [Network Data], for n ports.
 std::string Version2(const std::string& options, int ports, int frequencies,
-                     const std::string& more = "") {
-  return "[Version] 2.0\n" + options + "\n[Number of Ports] " + std::to_string(ports) +
+                     const std::string& more = "", const std::string& version = "2.0") {
+  return "[Version] " + version + "\n" + options + "\n[Number of Ports] " + std::to_string(ports) +
          "\n[Number of Frequencies] " + std::to_string(frequencies) + "\n" + more +
          "[Network Data]\n";
 }
@@ -234,6 +234,17 @@ TEST(ReadTouchstone, RepairsWhatUsersExpectToOpenAndSaysWhat) {
        "# Hz S DB R 50\n1 -inf 45\n2 -Infinity 0\n3 -20 90\n4 -INF 0\n",
        ri + "1 0 0\n2 0 0\n3 0 0.1\n4 0 0\n",
        {"3 magnitudes of minus infinity dB read as 0"}},
+      {"version 2.1 reads a 1-port as 2.0, on its own reference",
+       0,
+       Version2("# Hz S RI R 50", 1, 1, "[Reference] 75\n", "2.1") + "1 0.1 0\n[End]\n",
+       "# Hz S RI R 75\n1 0.1 0\n",
+       {}},
+      {"Z in ohm with a reference per port goes onto 50 ohm at once",
+       0,
+       Version2("# Hz Z RI R 50 25", 2, 1, "[Matrix Format] Lower\n", "2.1") +
+           "1 100 0 0 0 25 0\n[End]\n",
+       ri + "1 0.3333333333333333 0 0 0 0 0 -0.3333333333333333 0\n",
+       {"port references of 50 and 25 ohm renormalised to 50 ohm"}},
   };
   for (const RepairRow& row : kRows) {
     SCOPED_TRACE(row.repair);
@@ -288,7 +299,8 @@ TEST(ReadTouchstone, RefusesBadFilesWithTheLineAndReason) {
       {1, "# THz S RI\n", "line 1: unknown option 'THz' in the option line"},
       {1, s1p + "[Number of Ports] 1\n",
        "line 2: [Number of Ports] needs [Version] 2.0 at the start of the file"},
-      {0, "[Version] 2.1\n", "line 1: Touchstone version '2.1' is not supported (1 and 2.0 are)"},
+      {0, "[Version] 2.2\n",
+       "line 1: Touchstone version '2.2' is not supported (1, 2.0 and 2.1 are)"},
       {0, "[Version] 2.0\n[Number of Ports] 1\n[Network Data]\n",
        "line 3: no option line (# ...) before [Network Data]"},
       {0, Version2("# Hz S RI R 50", 2, 1),
@@ -300,10 +312,19 @@ TEST(ReadTouchstone, RefusesBadFilesWithTheLineAndReason) {
       {1, "# Hz S DB R 50\n1 -20 -inf\n", "line 2: a number that is not finite"},
       {1, "# Hz S MA R 50\n1 -inf 0\n", "line 2: a number that is not finite"},
       {1, "# Hz S DB R 50\n1 -infinit 0\n", "line 2: '-infinit' is not a number"},
+      {1, "# Hz S RI R 50 50.0 25\n",
+       "line 1: the option line gives one reference for all ports before version 2.1 ('50' "
+       "and '25' differ)"},
+      {0, Version2("# Hz S RI R 50 25 75", 2, 1, "[Matrix Format] Lower\n", "2.1"),
+       "line 2: the option line gives 3 references for a 2-port (one, or one per port)"},
+      {0,
+       Version2("# Hz S RI R 50", 2, 1, "[Reference] 50 25\n[Matrix Format] Upper\n") +
+           "1 0 0 0 0 3 0\n",
+       "line 8: these S-parameters give no finite values on 50 ohm"},
       {0, Version2("# Hz", 1, 2) + "1 0 0\n2 0 0\n2 0 0\n[End]\n",
        "line 9: [Number of Frequencies] is 2, the data has 3"},
-      {0, "[Version] 2.0\n# Hz\n[Number of Ports] 2\n[Reference] 50 75\n",
-       "line 4: references that differ between ports are not supported ('50' and '75')"},
+      {0, "[Version] 2.1\n# Hz\n[Number of Ports] 2\n[Mixed-Mode Order] D1,2\n",
+       "line 4: mixed-mode data ([Mixed-Mode Order]) is not supported"},
       {0, "[Version] 2.0\n# Hz\n[Number of Ports] 2\n[Reference] 50\n[Network Data]\n",
        "line 4: [Reference] expects one resistance per port (2), found 1"},
       {0, "[Version] 2.0\n# Hz\n[Number of Ports] 2\n[Mixed-Mode Order] D1,2\n",
@@ -359,6 +380,26 @@ TEST(ReadTouchstone, AgreesWithScikitRf) {
                 {{0.5607063303658897, -0.4421425172850234}},
                 {{0.6672993656270825, -0.35131985826408363}},
                 {{-0.04987058043462132, 0.20472889984432194}});
+  // Ports on different references, read onto 50 ohm at both: with numpy.complex = complex set
+  // before importing skrf, s = [[[0.1+0.2j, 0.7-0.3j], [0.6-0.4j, -0.2+0.1j]]] and
+  // renormalize_s(s, [75, 25], [50, 50]), renormalize_s(s, [50, 25], [50, 50]) (power waves;
+  // s_def='pseudo' agrees to 5e-16).
+  const std::string data = "1 0.1 0.2 0.6 -0.4 0.7 -0.3 -0.2 0.1\n[End]\n";
+  const Measurement keyword = Read(
+      Version2("# Hz S RI R 50", 2, 1, "[Two-Port Data Order] 21_12\n[Reference] 75 25\n") + data,
+      2);
+  EXPECT_EQ(keyword.referenceOhm, 50);
+  ExpectTwoPort(keyword, {{0.3835706691552482, 0.052678985626276015}},
+                {{0.5060367032851586, -0.32305111010434506}},
+                {{0.5876248668931163, -0.23816140216890494}},
+                {{-0.5509470267889537, 0.14472280535815157}});
+  EXPECT_EQ(keyword.notes,
+            std::vector<std::string>{"port references of 75 and 25 ohm renormalised to 50 ohm"});
+  ExpectTwoPort(
+      Read(Version2("# Hz S RI R 50 25", 2, 1, "[Two-Port Data Order] 21_12\n", "2.1") + data, 2),
+      {{0.19814634146341442, 0.05931707317073183}}, {{0.5408504550734179, -0.3366518138722295}},
+      {{0.6263931290901319, -0.2455902576608888}}, {{-0.5024390243902441, 0.07804878048780498}});
+
   const auto onePort = OnReference(Read("# Hz S RI R 75\n1 0.3 -0.4\n", 1), 50);
   ASSERT_TRUE(onePort);
   ExpectValues(onePort->s11, {{0.49734513274336284, -0.3398230088495576}}, "s11 on 50 ohm");
