@@ -19,7 +19,8 @@
 // Repaired, each with a note: points out of frequency order (sorted), a
 // frequency repeated where sweep segments meet (its first point kept), a
 // magnitude of minus infinity dB (0), a 2-port whose ports have different
-// references (renormalised onto kSharedReferenceOhm).
+// references (renormalised onto kSharedReferenceOhm). Noted: comments that
+// give port impedances other than the references the data is read on.
 
 #include <cstddef>
 #include <optional>

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "calc/measurement/network.h"
@@ -95,7 +96,7 @@ void NetworkDataReader::finish() const {
   }
 }
 
-void NetworkDataReader::repair() {
+void NetworkDataReader::repair(const PortImpedanceComments& comments) {
   std::vector<std::string>& notes = measurement_->notes;
   if (renormalised_) {
     notes.push_back(RenormalisedNote(references_, kSharedReferenceOhm));
@@ -104,6 +105,9 @@ void NetworkDataReader::repair() {
     notes.push_back(MinusInfinityNote(minusInfinityDecibels_));
   }
   PutInFrequencyOrder(*measurement_);
+  if (auto note = comments.note(references_)) {
+    notes.push_back(std::move(*note));
+  }
 }
 
 void NetworkDataReader::failCount(std::size_t found) const {

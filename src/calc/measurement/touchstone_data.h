@@ -48,8 +48,8 @@ class NetworkDataReader {
   // The data has ended: a record left unfinished is a fault.
   void finish() const;
   // After finish: puts the points in frequency order, one per frequency, and
-  // notes what was repaired.
-  void repair();
+  // notes what was repaired or what comments said against the references.
+  void repair(const PortImpedanceComments& comments);
 
  private:
   static constexpr std::size_t kMaxNumbers = 9;  // a 2-port's frequency and four pairs

@@ -1,14 +1,12 @@
 #include "calc/measurement/touchstone_repair.h"
 
 #include <algorithm>
-#include <array>
 #include <functional>
-#include <string>
-#include <string_view>
 #include <utility>
 #include <vector>
 
 #include "numeric/format.h"
+#include "numeric/significant.h"
 
 namespace tolvar::calc::measurement::detail {
 
@@ -81,6 +79,32 @@ std::size_t KeepFirstOfEachFrequency(Measurement& m) {
   return repeated;
 }
 
+// Least and greatest by real part, then by imaginary part.
+bool Before(Complex a, Complex b) { return a.re < b.re || (a.re == b.re && a.im < b.im); }
+bool Same(Complex a, Complex b) { return a.re == b.re && a.im == b.im; }
+
+// An impedance [ohm] as the notes write it, each part to 6 significant digits:
+// "75", "375.969 + j0.51877".
+std::string OhmText(Complex z) {
+  constexpr int kDigits = 6;
+  constexpr numeric::ComplexNotation kNotation{.imaginarySign = numeric::SignShown::AsShown,
+                                               .imaginaryUnit = " j",
+                                               .zeroImaginaryShown = false};
+  return numeric::ComplexText(
+      {numeric::RoundToSignificant(z.re, kDigits), numeric::RoundToSignificant(z.im, kDigits)},
+      kNotation);
+}
+
+// "the option line's R 50 ohm", "[Reference] 50 and 25 ohm".
+std::string ReferencesText(const PortReferences& references) {
+  std::string text = references.fromKeyword ? "[Reference] " : "the option line's R ";
+  text += numeric::ShortestText(references.ohm[0]);
+  if (references.ports == 2 && references.ohm[1] != references.ohm[0]) {
+    text += " and " + numeric::ShortestText(references.ohm[1]);
+  }
+  return text + " ohm";
+}
+
 }  // namespace
 
 void PutInFrequencyOrder(Measurement& measurement) {
@@ -117,6 +141,55 @@ std::string RenormalisedNote(const PortReferences& references, double toOhm) {
   return "port references of " + numeric::ShortestText(references.ohm[0]) + " and " +
          numeric::ShortestText(references.ohm[1]) + " ohm renormalised to " +
          numeric::ShortestText(toOhm) + " ohm";
+}
+
+void PortImpedanceComments::read(std::string_view comment) {
+  constexpr std::string_view kWords = "Port Impedance";
+  const std::size_t start = comment.find_first_not_of(" \t");
+  if (start == std::string_view::npos || comment.size() - start < kWords.size() ||
+      !SameWord(comment.substr(start, kWords.size()), kWords)) {
+    return;
+  }
+  std::array<std::string_view, 2 * kCommentPorts> tokens;
+  const std::size_t count = SplitBlanks(comment.substr(start + kWords.size()), tokens);
+  std::array<double, tokens.size()> numbers{};
+  const std::size_t read = std::min(count, tokens.size());
+  for (std::size_t k = 0; k < read; ++k) {
+    if (ParseNumber(tokens.at(k), numbers.at(k)) != NumberFault::None) {
+      return;
+    }
+  }
+  for (std::size_t port = 0; 2 * port + 1 < read; ++port) {
+    const Complex z{numbers.at(2 * port), numbers.at(2 * port + 1)};
+    Span& span = ports_.at(port);
+    span.least = !span.seen || Before(z, span.least) ? z : span.least;
+    span.greatest = !span.seen || Before(span.greatest, z) ? z : span.greatest;
+    span.seen = true;
+  }
+}
+
+std::optional<std::string> PortImpedanceComments::note(const PortReferences& references) const {
+  bool differs = false;
+  std::optional<Span> all;
+  for (std::size_t port = 0; port < static_cast<std::size_t>(references.ports); ++port) {
+    const Span& span = ports_.at(port);
+    if (!span.seen) {
+      continue;
+    }
+    const Complex reference{references.ohm.at(port), 0};
+    differs = differs || !Same(span.least, reference) || !Same(span.greatest, reference);
+    all = !all ? span
+               : Span{true, Before(span.least, all->least) ? span.least : all->least,
+                      Before(all->greatest, span.greatest) ? span.greatest : all->greatest};
+  }
+  if (!differs) {
+    return std::nullopt;
+  }
+  const std::string given = Same(all->least, all->greatest)
+                                ? "of " + OhmText(all->least)
+                                : "from " + OhmText(all->least) + " to " + OhmText(all->greatest);
+  return "the file's comments give port impedances " + given + " ohm; it is read on " +
+         ReferencesText(references) + ", as the format says";
 }
 
 }  // namespace tolvar::calc::measurement::detail

@@ -8,6 +8,8 @@
 #include <system_error>
 #include <utility>
 
+#include "calc/measurement/touchstone_repair.h"
+
 namespace tolvar::calc::measurement::detail {
 
 namespace {
@@ -76,7 +78,8 @@ bool IsBelowOne(std::string_view token) {
 
 void Fail(int line, std::string what) { throw Fault{line, std::move(what)}; }
 
-LineCursor::LineCursor(std::string_view text) : text_(text) {
+LineCursor::LineCursor(std::string_view text, PortImpedanceComments& comments)
+    : text_(text), comments_(&comments) {
   if (text_.starts_with("\xef\xbb\xbf")) {
     pos_ = 3;
   }
@@ -98,7 +101,12 @@ bool LineCursor::next(Line& line) {
       ++pos_;
     }
     std::string_view content = text_.substr(start, end - start);
-    content = TrimBlanks(content.substr(0, content.find('!')));
+    const std::size_t comment = content.find('!');
+    if (comment != std::string_view::npos) {
+      comments_->read(content.substr(comment + 1));
+      content = content.substr(0, comment);
+    }
+    content = TrimBlanks(content);
     if (!content.empty()) {
       line = {lineNumber_, content};
       return true;

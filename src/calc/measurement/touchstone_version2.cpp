@@ -31,8 +31,9 @@ void NothingAfter(const Line& line, const Keyword& keyword) {
 // (left out), and [End]; what follows [End] is left out.
 class Version2Reader {
  public:
-  Version2Reader(LineCursor& lines, Version2 version, int portsFromName)
-      : lines_(&lines), version_(version), portsFromName_(portsFromName) {
+  Version2Reader(LineCursor& lines, Version2 version, int portsFromName,
+                 const PortImpedanceComments& comments)
+      : lines_(&lines), version_(version), portsFromName_(portsFromName), comments_(&comments) {
     seen_.at(static_cast<std::size_t>(Key::Version)) = true;  // the first line
   }
   Measurement read();
@@ -53,6 +54,7 @@ class Version2Reader {
   LineCursor* lines_;
   Version2 version_;
   int portsFromName_;
+  const PortImpedanceComments* comments_;
   Section section_ = Section::Header;
   std::array<bool, kKeyCount> seen_{};
   std::optional<Options> options_;
@@ -273,13 +275,14 @@ void Version2Reader::endNetworkData(const Line& line) {
     Fail(line.number, "[Number of Frequencies] is " + std::to_string(frequencies_) +
                           ", the data has " + std::to_string(found));
   }
-  data_->repair();
+  data_->repair(*comments_);
 }
 
 }  // namespace
 
-Measurement ReadVersion2(LineCursor& lines, Version2 version, int portsFromName) {
-  return Version2Reader(lines, version, portsFromName).read();
+Measurement ReadVersion2(LineCursor& lines, Version2 version, int portsFromName,
+                         const PortImpedanceComments& comments) {
+  return Version2Reader(lines, version, portsFromName, comments).read();
 }
 
 // [Version] 2.0 or 2.1 as the first line makes a version-2.x file.

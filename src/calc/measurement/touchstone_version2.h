@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "calc/measurement/touchstone.h"
+#include "calc/measurement/touchstone_repair.h"
 #include "calc/measurement/touchstone_text.h"
 
 namespace tolvar::calc::measurement::detail {
@@ -23,6 +24,7 @@ std::optional<Version2> Version2Of(const Line& line);
 // data, perhaps [Noise Data], and [End]. The noise data, the lines between
 // [Begin Information] and [End Information] and what follows [End] are
 // skipped unread; a later option line is ignored, as in version 1.
-Measurement ReadVersion2(LineCursor& lines, Version2 version, int portsFromName);
+Measurement ReadVersion2(LineCursor& lines, Version2 version, int portsFromName,
+                         const PortImpedanceComments& comments);
 
 }  // namespace tolvar::calc::measurement::detail

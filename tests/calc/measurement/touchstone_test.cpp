@@ -224,9 +224,9 @@ TEST(ReadTouchstone, RepairsWhatUsersExpectToOpenAndSaysWhat) {
        ri + "2 0.1 0\n1 0.2 0\n2 0.3 0\n1 0.4 0\n1 0.5 0\n3 0.6 0\n",
        ri + "1 0.2 0\n2 0.1 0\n3 0.6 0\n",
        {"points sorted by frequency", "2 repeated frequencies kept once"}},
-      {"a 2-port's values move with their frequency",
+      {"a 2-port's values move with their frequency; agreeing comments say nothing",
        2,
-       ri + "2 .21 0 .22 0 .23 0 .24 0\n1 .11 0 .12 0 .13 0 .14 0\n",
+       ri + "2 .21 0 .22 0 .23 0 .24 0\n! Port Impedance50 0 50 0\n1 .11 0 .12 0 .13 0 .14 0\n",
        ri + "1 .11 0 .12 0 .13 0 .14 0\n2 .21 0 .22 0 .23 0 .24 0\n",
        {"points sorted by frequency"}},
       {"minus infinity dB, a simulator's exact zero",
@@ -245,6 +245,21 @@ TEST(ReadTouchstone, RepairsWhatUsersExpectToOpenAndSaysWhat) {
            "1 100 0 0 0 25 0\n[End]\n",
        ri + "1 0.3333333333333333 0 0 0 0 0 -0.3333333333333333 0\n",
        {"port references of 50 and 25 ohm renormalised to 50 ohm"}},
+      {"a simulator's port impedances in comments, other than R",
+       1,
+       "!Data is not renormalized\n# GHZ S MA\n! Port[1] = WavePort1:1\n1 0.5 180\n"
+       "! Gamma  0 6467.1\n! Port Impedance  3.7636646940780E+02 0.0E+00 \n\n2 0.5 90\n"
+       "! Port Impedance\t375.60\t0\t\n",
+       "# GHz S RI R 50\n1 -0.5 0\n2 0 0.5\n",
+       {"the file's comments give port impedances from 375.6 to 376.366 ohm; it is read on "
+        "the option line's R 50 ohm, as the format says"}},
+      {"an imaginary port impedance touching the word, against [Reference]",
+       0,
+       Version2("#", 1, 1, "[Reference] 50\n") +
+           "1 0.5 0\n! Port Impedance0   29.2404866810169\n[End]\n",
+       "# GHz S RI R 50\n1 0.5 0\n",
+       {"the file's comments give port impedances of 0 + j29.2405 ohm; it is read on "
+        "[Reference] 50 ohm, as the format says"}},
   };
   for (const RepairRow& row : kRows) {
     SCOPED_TRACE(row.repair);
