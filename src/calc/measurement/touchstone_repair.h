@@ -18,8 +18,9 @@ namespace tolvar::calc::measurement::detail {
 
 // Puts the points in frequency order (a stable sort: equal frequencies keep
 // their file order), then keeps the first point of each frequency, and adds a
-// note for each of the two it had to do. The values move with their
-// frequencies in place: nothing is copied but an order of the points.
+// note for each of the two it had to do. A rising file is only looked at; a
+// sort takes the frequencies with their places (16 bytes a point) and moves
+// the values in place.
 void PutInFrequencyOrder(Measurement& measurement);
 
 // "1 magnitude of minus infinity dB read as 0", for count of them.
