@@ -1,8 +1,8 @@
 // The Touchstone reader on any bytes, as a file named .s1p, .s2p or neither:
 // no crash, and either a measurement whose frequencies rise, whose values are
-// finite and whose sizes fit its port count, or a fault whose text is short,
-// printable and names a line of the file. The floating-point flags stay as
-// they were.
+// finite, whose sizes fit its port count and whose notes are short printable
+// sentences, or a fault whose text is short, printable and names a line of
+// the file. The floating-point flags stay as they were.
 #include <cfenv>
 #include <cmath>
 #include <cstdint>
@@ -16,6 +16,20 @@ namespace {
 
 using tolvar::calc::measurement::Measurement;
 using tolvar::calc::measurement::ReadFault;
+
+void CheckNotes(const Measurement& m) {
+  for (std::string note : m.notes) {
+    Require(!note.empty() && note.size() < 300, "a note is one short sentence", note);
+    for (const char c : note) {
+      Require(c >= ' ' && c <= '~', "a note's text is printable", note);
+    }
+    // A magnitude of "minus infinity dB" is said in words; no number shows as nan or inf.
+    if (const std::size_t at = note.find("minus infinity dB"); at != std::string::npos) {
+      note.erase(at, std::string_view("minus infinity").size());
+    }
+    Require(ShowsNoNonNumber(note), "a note shows no nan or inf", note);
+  }
+}
 
 void CheckMeasurement(const Measurement& m, int portsFromName) {
   const std::size_t points = m.frequencyHz.size();
@@ -36,6 +50,7 @@ void CheckMeasurement(const Measurement& m, int portsFromName) {
               "S21, S12 and S22 are finite");
     }
   }
+  CheckNotes(m);
 }
 
 void CheckFault(const ReadFault& fault, std::string_view text) {

@@ -34,15 +34,18 @@ double ReferenceStep(double oldOhm, double newOhm) { return (newOhm - oldOhm) / 
 
 Complex ReflectionOnReference(Complex s, double r) { return (s - Complex{r, 0}) / (kOne - r * s); }
 
-TwoPortValues SOnReference(const TwoPortValues& s, double r) {
-  // (S - r I) adj(I - r S) / det(I - r S), written out by element; the
-  // transmissions simplify to S21 (1 - r²) / det.
-  const Complex crossed = r * (s.v12 * s.v21);
-  const Complex det = (kOne - r * s.v11) * (kOne - r * s.v22) - r * crossed;
-  const double through = 1 - r * r;
-  const Complex step{r, 0};
-  return {((s.v11 - step) * (kOne - r * s.v22) + crossed) / det, through * s.v21 / det,
-          through * s.v12 / det, ((s.v22 - step) * (kOne - r * s.v11) + crossed) / det};
+TwoPortValues SOnReference(const TwoPortValues& s, double r1, double r2) {
+  // (S - G) adj(I - G S) / det(I - G S), written out by element, then A^-1 ... A;
+  // the transmissions simplify to S21 sqrt((1 - r1²)(1 - r2²)) / det. With
+  // equal steps the operations are those of one step, to the last digit:
+  // sqrt(x²) is x exactly.
+  const Complex crossedAt1 = r2 * (s.v12 * s.v21);
+  const Complex crossedAt2 = r1 * (s.v12 * s.v21);
+  const Complex det = (kOne - r1 * s.v11) * (kOne - r2 * s.v22) - r1 * crossedAt1;
+  const double through = std::sqrt((1 - r1 * r1) * (1 - r2 * r2));
+  return {((s.v11 - Complex{r1, 0}) * (kOne - r2 * s.v22) + crossedAt1) / det,
+          through * s.v21 / det, through * s.v12 / det,
+          ((s.v22 - Complex{r2, 0}) * (kOne - r1 * s.v11) + crossedAt2) / det};
 }
 
 }  // namespace tolvar::calc::measurement::detail
@@ -72,7 +75,7 @@ std::optional<Measurement> OnReference(const Measurement& measurement, double re
       continue;
     }
     const TwoPortValues s = SOnReference(
-        {measurement.s11[i], measurement.s21[i], measurement.s12[i], measurement.s22[i]}, r);
+        {measurement.s11[i], measurement.s21[i], measurement.s12[i], measurement.s22[i]}, r, r);
     if (!numeric::IsFinite(s.v11) || !numeric::IsFinite(s.v21) || !numeric::IsFinite(s.v12) ||
         !numeric::IsFinite(s.v22)) {
       return std::nullopt;

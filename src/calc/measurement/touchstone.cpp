@@ -9,6 +9,7 @@
 
 #include "calc/measurement/touchstone_data.h"
 #include "calc/measurement/touchstone_header.h"
+#include "calc/measurement/touchstone_repair.h"
 #include "calc/measurement/touchstone_text.h"
 #include "calc/measurement/touchstone_version2.h"
 
@@ -35,7 +36,8 @@ class FloatingPointFlagsKept {
 
 // Version 1: the option line (a later one is ignored), then the data lines; a
 // 2-port's noise block and whatever follows it are left out.
-Measurement ReadVersion1(LineCursor& lines, Line line, int portsFromName) {
+Measurement ReadVersion1(LineCursor& lines, Line line, int portsFromName,
+                         const PortImpedanceComments& comments) {
   Measurement measurement;
   std::optional<Options> options;
   std::optional<NetworkDataReader> data;
@@ -43,7 +45,7 @@ Measurement ReadVersion1(LineCursor& lines, Line line, int portsFromName) {
     const char first = line.content.front();
     if (first == '#') {
       if (!options) {
-        options = ReadOptionLine(line);
+        options = ReadOptionLine(line, OptionReferences::OneForAll);
       }
       continue;
     }
@@ -64,10 +66,10 @@ Measurement ReadVersion1(LineCursor& lines, Line line, int portsFromName) {
                         : SplitBlanks(line.content, tokens) == 3 ? 1
                                                                  : 2;
       measurement.ports = ports;
-      measurement.referenceOhm = options->referenceOhm;
+      const double ohm = options->references.ohmOfPort(0);
       data.emplace(*options,
                    DataLayout{ports, TwoPortOrder::S21First, MatrixFormat::Full, true, ports == 2},
-                   measurement);
+                   PortReferences{ports, {ohm, ohm}, false}, measurement);
     }
     if (!data->take(line)) {
       break;
@@ -77,6 +79,7 @@ Measurement ReadVersion1(LineCursor& lines, Line line, int portsFromName) {
     Fail(0, "the file holds no network data");
   }
   data->finish();
+  data->repair(comments);
   return measurement;
 }
 
@@ -92,15 +95,16 @@ std::variant<Measurement, ReadFault> ReadTouchstone(std::string_view text, int p
   const FloatingPointFlagsKept flagsKept;
   const int ports = std::max(portsFromName, 0);
   try {
-    LineCursor lines(text);
+    PortImpedanceComments comments;
+    LineCursor lines(text, comments);
     Line first;
     if (!lines.next(first)) {
       Fail(0, "the file holds no network data");
     }
-    if (IsVersion2(first)) {
-      return ReadVersion2(lines, ports);
+    if (const auto version = Version2Of(first)) {
+      return ReadVersion2(lines, *version, ports, comments);
     }
-    return ReadVersion1(lines, first, ports);
+    return ReadVersion1(lines, first, ports, comments);
   } catch (const Fault& fault) {
     return ReadFault{fault.line, fault.what};
   }

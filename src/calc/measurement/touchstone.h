@@ -1,20 +1,26 @@
 #pragma once
 
 // Measured S-parameters of a 1-port (an antenna) or a 2-port (a tuner) read from
-// a Touchstone file, version 1.x (.s1p, .s2p) or 2.0. The reader takes the
+// a Touchstone file, version 1.x (.s1p, .s2p), 2.0 or 2.1. The reader takes the
 // file's bytes and returns either the measurement or the first fault, with the
 // line it was found on; it throws nothing but std::bad_alloc.
 //
 // Read: the option line "# <unit> <parameter> <format> R <n>" (fields in any
 // order and case, defaults GHz S MA R 50; it must come before the data, and
 // only the first one counts); S-, Z- and Y-parameters (Z and Y normalised to R
-// in version 1, in ohm and siemens in 2.0) as RI, MA or DB with angles in
+// in version 1, in ohm and siemens in 2.x) as RI, MA or DB with angles in
 // degrees; comments, blank lines, tabs, CR LF; a 2-port's values wrapped over
-// lines; the version-2.0 keywords of 1- and 2-ports. A 2-port's noise data is
-// left out. Refused, each with a sentence: 3 or more ports, H- and
-// G-parameters, complex references or references that differ between ports,
-// mixed-mode data, other versions, binary content, and files larger than
-// kMaxFileBytes.
+// lines; the version-2.0 keywords of 1- and 2-ports, which 2.1 reads alike, and
+// its reference per port on the option line. A 2-port's noise data is left
+// out. Refused, each with a sentence: 3 or more ports, H- and G-parameters,
+// complex references, mixed-mode data, other versions and keywords, binary
+// content, and files larger than kMaxFileBytes.
+//
+// Repaired, each with a note: points out of frequency order (sorted), a
+// frequency repeated where sweep segments meet (its first point kept), a
+// magnitude of minus infinity dB (0), a 2-port whose ports have different
+// references (renormalised onto kSharedReferenceOhm). Noted: comments that
+// give port impedances other than the references the data is read on.
 
 #include <cstddef>
 #include <optional>
@@ -28,15 +34,25 @@
 namespace tolvar::calc::measurement {
 
 struct Measurement {
-  int ports = 1;             // 1 or 2
-  double referenceOhm = 50;  // the file's real reference impedance [ohm]
-  // Strictly rising, finite and not negative, in file order [Hz].
+  int ports = 1;  // 1 or 2
+  // The real reference impedance of every port [ohm]: the file's, or
+  // kSharedReferenceOhm for a 2-port whose ports the file gives different ones.
+  double referenceOhm = 50;
+  // Strictly rising, finite and not negative [Hz]: the file's order, or sorted.
   std::vector<double> frequencyHz;
   // S-parameters against referenceOhm, one per frequency, all finite: a 1-port
   // has s11 only (s21, s12 and s22 stay empty), a 2-port all four. Z- and
   // Y-parameter files arrive converted to S-parameters on referenceOhm.
   std::vector<numeric::Complex> s11, s21, s12, s22;
+  // What the reader repaired or noticed, one sentence each for a line of the
+  // measurement window: "2 repeated frequencies kept once". Empty for a file
+  // read as it stands.
+  std::vector<std::string> notes;
 };
+
+// The reference both ports of a 2-port are renormalised onto when the file
+// gives them different ones [ohm]: the tuner's.
+inline constexpr double kSharedReferenceOhm = 50;
 
 // Measurements keep hertz; the panels and plots speak MHz.
 inline constexpr double kHertzPerMegahertz = 1e6;

@@ -3,8 +3,11 @@
 #include <algorithm>
 #include <cmath>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "calc/measurement/network.h"
+#include "numeric/format.h"
 #include "numeric/reflection.h"
 
 namespace tolvar::calc::measurement::detail {
@@ -40,14 +43,23 @@ bool AllFinite(const TwoPortValues& s) {
 
 }  // namespace
 
-NetworkDataReader::NetworkDataReader(const Options& options, const DataLayout& layout,
-                                     Measurement& measurement)
-    : options_(options),
+NetworkDataReader::NetworkDataReader(Options options, const DataLayout& layout,
+                                     const PortReferences& references, Measurement& measurement)
+    : options_(std::move(options)),
       layout_(layout),
+      references_(references),
+      renormalised_(layout.ports == 2 && references.ohm[0] != references.ohm[1]),
       measurement_(&measurement),
       expected_(layout.ports == 1                     ? 3
                 : layout.matrix == MatrixFormat::Full ? 9
-                                                      : 7) {}
+                                                      : 7) {
+  measurement.referenceOhm = renormalised_ ? kSharedReferenceOhm : references.ohm[0];
+  if (renormalised_) {
+    for (std::size_t port = 0; port < referenceSteps_.size(); ++port) {
+      referenceSteps_.at(port) = ReferenceStep(references.ohm.at(port), kSharedReferenceOhm);
+    }
+  }
+}
 
 bool NetworkDataReader::take(const Line& line) {
   std::array<std::string_view, kMaxNumbers + 1> tokens;
@@ -84,6 +96,20 @@ void NetworkDataReader::finish() const {
   }
 }
 
+void NetworkDataReader::repair(const PortImpedanceComments& comments) {
+  std::vector<std::string>& notes = measurement_->notes;
+  if (renormalised_) {
+    notes.push_back(RenormalisedNote(references_, kSharedReferenceOhm));
+  }
+  if (minusInfinityDecibels_ > 0) {
+    notes.push_back(MinusInfinityNote(minusInfinityDecibels_));
+  }
+  PutInFrequencyOrder(*measurement_);
+  if (auto note = comments.note(references_)) {
+    notes.push_back(std::move(*note));
+  }
+}
+
 void NetworkDataReader::failCount(std::size_t found) const {
   Fail(recordLine_, std::to_string(expected_) + " numbers expected for a " +
                         std::to_string(layout_.ports) + "-port, found " + std::to_string(found));
@@ -101,9 +127,11 @@ double NetworkDataReader::frequencyHz(std::string_view token, int line) const {
   return hz;
 }
 
-Complex NetworkDataReader::pairValue(std::size_t first) const {
+Complex NetworkDataReader::pairValue(std::size_t first) {
   const int line = recordLines_.at(first);
-  const double a = ReadNumber(record_.at(first), line);
+  const bool decibels = options_.format == ValueFormat::DecibelAngle;
+  const double a =
+      decibels ? ReadDecibels(record_.at(first), line) : ReadNumber(record_.at(first), line);
   const double b = ReadNumber(record_.at(first + 1), recordLines_.at(first + 1));
   switch (options_.format) {
     case ValueFormat::RealImaginary:
@@ -113,6 +141,11 @@ Complex NetworkDataReader::pairValue(std::size_t first) const {
     case ValueFormat::DecibelAngle:
       break;
   }
+  if (std::isinf(a)) {
+    // Minus infinity dB, a simulator's exact zero (ReadDecibels passes no other infinity).
+    ++minusInfinityDecibels_;
+    return {0, 0};
+  }
   const double magnitude = std::pow(10.0, a / 20);
   if (!std::isfinite(magnitude)) {
     Fail(line, "magnitude " + Quoted(record_.at(first)) + " dB is too large");
@@ -120,8 +153,13 @@ Complex NetworkDataReader::pairValue(std::size_t first) const {
   return Polar(magnitude, b);
 }
 
-// Z and Y data become S-parameters: an impedance of -R has none, for one.
+// Z and Y data become S-parameters: an impedance of -R has none, for one. S
+// data renormalised onto the shared reference has none only if it is active.
 void NetworkDataReader::failConversion() const {
+  if (options_.parameter == Parameter::Scattering) {
+    Fail(recordLine_, "these S-parameters give no finite values on " +
+                          numeric::ShortestText(kSharedReferenceOhm) + " ohm");
+  }
   Fail(recordLine_, std::string("these ") +
                         (options_.parameter == Parameter::Impedance ? 'Z' : 'Y') +
                         "-parameters give no finite S-parameters");
@@ -139,10 +177,6 @@ Complex NetworkDataReader::normalised(Complex value) const {
 void NetworkDataReader::complete() {
   Measurement& m = *measurement_;
   const double hz = frequencyHz(record_[0], recordLine_);
-  if (!m.frequencyHz.empty() && hz <= m.frequencyHz.back()) {
-    Fail(recordLine_, "frequency " + Quoted(record_[0]) + " is not above the one before (" +
-                          Quoted(previousFrequency_) + ")");
-  }
   std::array<Complex, 4> pairs{};
   for (std::size_t k = 0; 2 * k + 1 < expected_; ++k) {
     pairs.at(k) = pairValue(2 * k + 1);
@@ -161,9 +195,12 @@ void NetworkDataReader::complete() {
   } else {
     TwoPortValues s = Arranged(pairs, layout_);
     if (parameter != Parameter::Scattering) {
+      // In ohm or siemens, on the shared reference at once.
       const TwoPortValues n{normalised(s.v11), normalised(s.v21), normalised(s.v12),
                             normalised(s.v22)};
       s = parameter == Parameter::Impedance ? SOfImpedances(n) : SOfAdmittances(n);
+    } else if (renormalised_) {
+      s = SOnReference(s, referenceSteps_[0], referenceSteps_[1]);
     }
     if (!AllFinite(s)) {
       failConversion();
@@ -174,7 +211,6 @@ void NetworkDataReader::complete() {
     m.s22.push_back(s.v22);
   }
   m.frequencyHz.push_back(hz);
-  previousFrequency_ = record_[0];
 }
 
 }  // namespace tolvar::calc::measurement::detail

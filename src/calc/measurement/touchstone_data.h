@@ -9,6 +9,7 @@
 
 #include "calc/measurement/touchstone.h"
 #include "calc/measurement/touchstone_header.h"
+#include "calc/measurement/touchstone_repair.h"
 #include "calc/measurement/touchstone_text.h"
 #include "numeric/complex.h"
 
@@ -35,14 +36,20 @@ struct DataLayout {
 // with an odd count of numbers begins a record (a frequency and whole pairs),
 // one with an even count continues it, so a record may be wrapped over lines
 // but a pair may not be split. A completed record is checked and converted to
-// S-parameters on measurement.referenceOhm, which must be set before.
+// S-parameters on the port references; a 2-port whose ports have different
+// references goes onto kSharedReferenceOhm at both. The constructor sets
+// measurement.referenceOhm.
 class NetworkDataReader {
  public:
-  NetworkDataReader(const Options& options, const DataLayout& layout, Measurement& measurement);
+  NetworkDataReader(Options options, const DataLayout& layout, const PortReferences& references,
+                    Measurement& measurement);
   // Takes one data line; false when it begins a version-1 noise block instead.
   bool take(const Line& line);
   // The data has ended: a record left unfinished is a fault.
   void finish() const;
+  // After finish: puts the points in frequency order, one per frequency, and
+  // notes what was repaired or what comments said against the references.
+  void repair(const PortImpedanceComments& comments);
 
  private:
   static constexpr std::size_t kMaxNumbers = 9;  // a 2-port's frequency and four pairs
@@ -50,19 +57,22 @@ class NetworkDataReader {
   [[noreturn]] void failCount(std::size_t found) const;
   [[noreturn]] void failConversion() const;
   double frequencyHz(std::string_view token, int line) const;
-  numeric::Complex pairValue(std::size_t first) const;  // record_[first] and the next
+  numeric::Complex pairValue(std::size_t first);  // record_[first] and the next
   numeric::Complex normalised(numeric::Complex value) const;
   void complete();
 
   Options options_;
   DataLayout layout_;
+  PortReferences references_;
+  std::array<double, 2> referenceSteps_{};  // each port's, onto the shared reference
+  bool renormalised_ = false;
   Measurement* measurement_;
   std::size_t expected_;  // numbers in a record
   std::array<std::string_view, kMaxNumbers> record_{};
   std::array<int, kMaxNumbers> recordLines_{};  // the line of each, for a wrapped record
   std::size_t count_ = 0;
-  int recordLine_ = 0;                  // the line a record began on; 0 while none is open
-  std::string_view previousFrequency_;  // as the file writes it
+  int recordLine_ = 0;  // the line a record began on; 0 while none is open
+  std::size_t minusInfinityDecibels_ = 0;
 };
 
 }  // namespace tolvar::calc::measurement::detail

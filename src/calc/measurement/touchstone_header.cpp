@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <functional>
 #include <string>
 
 namespace tolvar::calc::measurement::detail {
@@ -73,18 +74,18 @@ bool IsKeywordLine(const Line& line, Key key) {
          ReadKeyword(line).key == key;
 }
 
-Options ReadOptionLine(const Line& line) {
+Options ReadOptionLine(const Line& line, OptionReferences optionReferences) {
   std::array<std::string_view, kMaxOptionTokens> tokens;
   const std::size_t count = SplitBlanks(line.content.substr(1), tokens);
   if (count > tokens.size()) {
     Fail(line.number, "too many fields in the option line");
   }
   Options options;
+  options.line = line.number;
   bool unitGiven = false;
   bool parameterGiven = false;
   bool formatGiven = false;
   bool referenceGiven = false;
-  ReferenceList references;
   for (std::size_t i = 0; i < count; ++i) {
     const std::string_view token = tokens[i];
     if (const auto* unit = std::find_if(kUnits.begin(), kUnits.end(),
@@ -112,9 +113,12 @@ Options ReadOptionLine(const Line& line) {
       }
       // One resistance, or one per port.
       do {
-        references.add(tokens[++i], line.number);
+        options.references.add(tokens[++i], line.number);
       } while (i + 1 < count && LooksNumeric(tokens[i + 1]));
-      options.referenceOhm = references.ohm();
+      if (optionReferences == OptionReferences::OneForAll && !options.references.allEqual()) {
+        Fail(line.number, "the option line gives one reference for all ports before version 2.1 (" +
+                              options.references.firstDifference() + " differ)");
+      }
     } else {
       Fail(line.number, "unknown option " + Quoted(token) + " in the option line");
     }
@@ -133,15 +137,27 @@ void ReferenceList::add(std::string_view token, int line) {
   if (ohm <= 0) {
     Fail(line, "reference resistance " + Quoted(token) + " is not above 0 ohm");
   }
-  if (count_ > 0 && ohm != ohm_) {
-    Fail(line, "references that differ between ports are not supported (" + Quoted(first_) +
-                   " and " + Quoted(token) + ")");
+  ohm_.push_back(ohm);
+  tokens_.push_back(token);
+}
+
+bool ReferenceList::allEqual() const {
+  return std::adjacent_find(ohm_.begin(), ohm_.end(), std::not_equal_to<>()) == ohm_.end();
+}
+
+std::string ReferenceList::firstDifference() const {
+  const auto differing =
+      std::find_if(ohm_.begin(), ohm_.end(), [&](double ohm) { return ohm != ohm_.front(); });
+  if (differing == ohm_.end()) {
+    return {};
   }
-  if (count_ == 0) {
-    ohm_ = ohm;
-    first_ = token;
-  }
-  ++count_;
+  return Quoted(tokens_.front()) + " and " +
+         Quoted(tokens_.at(static_cast<std::size_t>(differing - ohm_.begin())));
+}
+
+double ReferenceList::ohmOfPort(std::size_t port) const {
+  constexpr double kDefaultOhm = 50;
+  return ohm_.empty() ? kDefaultOhm : ohm_.at(std::min(port, ohm_.size() - 1));
 }
 
 }  // namespace tolvar::calc::measurement::detail

@@ -4,8 +4,10 @@
 // and the reference impedances. Internal to the reader.
 
 #include <array>
+#include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "calc/measurement/touchstone_text.h"
 
@@ -14,34 +16,52 @@ namespace tolvar::calc::measurement::detail {
 enum class Parameter { Scattering, Impedance, Admittance };
 enum class ValueFormat { RealImaginary, MagnitudeAngle, DecibelAngle };
 
+// Reference resistances as R or [Reference] lists them: one for all ports, or
+// one per port.
+class ReferenceList {
+ public:
+  // Adds token, a resistance [ohm]; a complex one and one that is not
+  // positive are refused.
+  void add(std::string_view token, int line);
+  std::size_t count() const { return ohm_.size(); }
+  // Whether they are all the same; if not, the first two that differ as the
+  // file writes them: "'50' and '25'".
+  bool allEqual() const;
+  std::string firstDifference() const;
+  // The reference of port (counted from 0): the one given for it, else the
+  // last given (the one for all ports), else 50 ohm.
+  double ohmOfPort(std::size_t port) const;
+
+ private:
+  std::vector<double> ohm_;
+  std::vector<std::string_view> tokens_;
+};
+
 // The option line "# <unit> <parameter> <format> R <n>"; a field left out
 // keeps its default, as in "# GHz S MA R 50".
 struct Options {
   double hzPerUnit = 1e9;
   Parameter parameter = Parameter::Scattering;
   ValueFormat format = ValueFormat::MagnitudeAngle;
-  double referenceOhm = 50;
+  ReferenceList references;  // none: 50 ohm
+  int line = 0;              // its number, for a fault in its references found later
 };
 
+// Whether an option line may give a reference per port (version 2.1) or only
+// one for all (versions 1 and 2.0, which take equal ones repeated).
+enum class OptionReferences { OneForAll, OnePerPort };
+
 // Reads an option line (its content begins with "#"): fields in any order and
-// case, each at most once. R takes one resistance, or one per port, which must
-// then be equal. H- and G-parameters are refused.
-Options ReadOptionLine(const Line& line);
+// case, each at most once. R takes one resistance, or one per port. H- and
+// G-parameters are refused.
+Options ReadOptionLine(const Line& line, OptionReferences references);
 
-// Reference resistances as R or [Reference] lists them, one per port: each a
-// positive real number, all equal (the reader has one reference for all ports).
-class ReferenceList {
- public:
-  // Adds token, a resistance [ohm]; a complex one, one that is not positive
-  // and one that differs from the first are refused.
-  void add(std::string_view token, int line);
-  int count() const { return count_; }
-  double ohm() const { return ohm_; }
-
- private:
-  int count_ = 0;
-  double ohm_ = 0;
-  std::string_view first_;
+// Each port's reference resistance [ohm] as the data is written on, and where
+// the file gives them.
+struct PortReferences {
+  int ports = 1;
+  std::array<double, 2> ohm{50, 50};
+  bool fromKeyword = false;  // [Reference]; else the option line's R or its default
 };
 
 // "3-port data is not supported (1- and 2-port files are)".

@@ -4,8 +4,11 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <limits>
 #include <system_error>
 #include <utility>
+
+#include "calc/measurement/touchstone_repair.h"
 
 namespace tolvar::calc::measurement::detail {
 
@@ -75,7 +78,8 @@ bool IsBelowOne(std::string_view token) {
 
 void Fail(int line, std::string what) { throw Fault{line, std::move(what)}; }
 
-LineCursor::LineCursor(std::string_view text) : text_(text) {
+LineCursor::LineCursor(std::string_view text, PortImpedanceComments& comments)
+    : text_(text), comments_(&comments) {
   if (text_.starts_with("\xef\xbb\xbf")) {
     pos_ = 3;
   }
@@ -97,7 +101,12 @@ bool LineCursor::next(Line& line) {
       ++pos_;
     }
     std::string_view content = text_.substr(start, end - start);
-    content = TrimBlanks(content.substr(0, content.find('!')));
+    const std::size_t comment = content.find('!');
+    if (comment != std::string_view::npos) {
+      comments_->read(content.substr(comment + 1));
+      content = content.substr(0, comment);
+    }
+    content = TrimBlanks(content);
     if (!content.empty()) {
       line = {lineNumber_, content};
       return true;
@@ -141,30 +150,48 @@ std::string Shown(std::string_view text) {
 
 std::string Quoted(std::string_view token) { return "'" + Shown(token) + "'"; }
 
-double ReadNumber(std::string_view token, int line) {
+NumberFault ParseNumber(std::string_view token, double& value) {
   // from_chars takes no "+", which Touchstone writers put before exponents and
   // numbers alike.
   std::string_view digits = token;
   if (digits.size() > 1 && digits.front() == '+' && digits[1] != '-' && digits[1] != '+') {
     digits.remove_prefix(1);
   }
-  double value = 0;
   const char* const last = digits.data() + digits.size();
   const auto [end, error] = std::from_chars(digits.data(), last, value);
   if (end != last || error == std::errc::invalid_argument) {
-    Fail(line, Quoted(token) + " is not a number");
+    return NumberFault::NotANumber;
   }
   if (error == std::errc::result_out_of_range) {
-    if (IsBelowOne(digits)) {
-      return 0;
-    }
-    Fail(line, Quoted(token) + " is too large for a double");
+    value = 0;
+    return IsBelowOne(digits) ? NumberFault::None : NumberFault::TooLarge;
   }
-  if (!std::isfinite(value)) {
-    // Not quoted: the window shows no "nan" or "inf", not even the file's own.
-    Fail(line, "a number that is not finite");
+  return std::isfinite(value) ? NumberFault::None : NumberFault::NotFinite;
+}
+
+double ReadNumber(std::string_view token, int line) {
+  double value = 0;
+  switch (ParseNumber(token, value)) {
+    case NumberFault::None:
+      return value;
+    case NumberFault::NotANumber:
+      Fail(line, Quoted(token) + " is not a number");
+    case NumberFault::TooLarge:
+      Fail(line, Quoted(token) + " is too large for a double");
+    case NumberFault::NotFinite:
+      break;
   }
-  return value;
+  // Not quoted: the window shows no "nan" or "inf", not even the file's own.
+  Fail(line, "a number that is not finite");
+}
+
+double ReadDecibels(std::string_view token, int line) {
+  constexpr double kMinusInfinity = -std::numeric_limits<double>::infinity();
+  double value = 0;
+  if (ParseNumber(token, value) == NumberFault::NotFinite && value == kMinusInfinity) {
+    return value;
+  }
+  return ReadNumber(token, line);
 }
 
 bool ReadCount(std::string_view token, int& count) {

@@ -11,6 +11,8 @@
 
 namespace tolvar::calc::measurement::detail {
 
+class PortImpedanceComments;
+
 // A fault found while reading: thrown where it is seen, turned into the
 // ReadFault that ReadTouchstone returns.
 struct Fault {
@@ -28,10 +30,11 @@ struct Line {
 // Walks the text line by line. Lines end in LF, CR LF or a lone CR; a UTF-8
 // byte-order mark at the start is skipped. A control character other than tab,
 // CR and LF fails as binary content. Bytes above 127 pass: they are fine in a
-// comment, and elsewhere no number or keyword matches them.
+// comment, and elsewhere no number or keyword matches them. Each comment it
+// passes goes to comments, which must outlive the cursor.
 class LineCursor {
  public:
-  explicit LineCursor(std::string_view text);
+  LineCursor(std::string_view text, PortImpedanceComments& comments);
   // The next line with content, skipping blank and comment-only lines; false
   // at the end of the text.
   bool next(Line& line);
@@ -40,6 +43,7 @@ class LineCursor {
 
  private:
   std::string_view text_;
+  PortImpedanceComments* comments_;
   std::size_t pos_ = 0;
   int lineNumber_ = 0;
 };
@@ -58,6 +62,18 @@ std::string Quoted(std::string_view token);
 // "nan", "inf", a number too large for a double and anything else fail.
 // Messages quote the token as the file writes it, except a non-finite one.
 double ReadNumber(std::string_view token, int line);
+
+// A magnitude in dB: as ReadNumber, but minus infinity ("-inf", "-Infinity",
+// in any case), which simulators write for an exact zero, passes as
+// -std::numeric_limits<double>::infinity().
+double ReadDecibels(std::string_view token, int line);
+
+// Why a token is not a number ReadNumber takes.
+enum class NumberFault { None, NotANumber, TooLarge, NotFinite };
+// The token as ReadNumber reads it into value, or why it does not (value then
+// holds the infinity or NaN of NotFinite); for the texts (comments) where a
+// fault is no reason to stop.
+NumberFault ParseNumber(std::string_view token, double& value);
 
 // A token as a whole number from 0 to 2^31 - 1 into count; false for anything
 // else.

@@ -27,12 +27,13 @@ void NothingAfter(const Line& line, const Keyword& keyword) {
   }
 }
 
-// Version 2.0: keywords up to [Network Data], its data, perhaps [Noise Data]
+// Version 2.x: keywords up to [Network Data], its data, perhaps [Noise Data]
 // (left out), and [End]; what follows [End] is left out.
 class Version2Reader {
  public:
-  Version2Reader(LineCursor& lines, int portsFromName)
-      : lines_(&lines), portsFromName_(portsFromName) {
+  Version2Reader(LineCursor& lines, Version2 version, int portsFromName,
+                 const PortImpedanceComments& comments)
+      : lines_(&lines), version_(version), portsFromName_(portsFromName), comments_(&comments) {
     seen_.at(static_cast<std::size_t>(Key::Version)) = true;  // the first line
   }
   Measurement read();
@@ -45,12 +46,15 @@ class Version2Reader {
   void readPorts(const Line& line, std::string_view value);
   void readReferences(std::string_view values, int line);
   [[noreturn]] void failReferenceCount(std::size_t found) const;
+  PortReferences portReferences() const;
   void beginNetworkData(const Line& line);
   void endNetworkData(const Line& line);
   bool networkDataLine(const Line& line);  // true at [End]
 
   LineCursor* lines_;
+  Version2 version_;
   int portsFromName_;
+  const PortImpedanceComments* comments_;
   Section section_ = Section::Header;
   std::array<bool, kKeyCount> seen_{};
   std::optional<Options> options_;
@@ -100,11 +104,12 @@ void Version2Reader::headerLine(const Line& line) {
     return;
   }
   if (referenceLine_ != 0) {
-    failReferenceCount(static_cast<std::size_t>(references_.count()));
+    failReferenceCount(references_.count());
   }
   if (first == '#') {
     if (!options_) {
-      options_ = ReadOptionLine(line);
+      options_ = ReadOptionLine(line, version_ == Version2::One ? OptionReferences::OnePerPort
+                                                                : OptionReferences::OneForAll);
     }
     return;
   }
@@ -198,14 +203,14 @@ void Version2Reader::failReferenceCount(std::size_t found) const {
 void Version2Reader::readReferences(std::string_view values, int line) {
   std::array<std::string_view, 2> tokens;
   const std::size_t count = SplitBlanks(values, tokens);
-  const std::size_t found = static_cast<std::size_t>(references_.count()) + count;
+  const std::size_t found = references_.count() + count;
   if (found > static_cast<std::size_t>(ports_)) {
     failReferenceCount(found);
   }
   for (std::size_t i = 0; i < count; ++i) {
     references_.add(tokens.at(i), line);
   }
-  if (references_.count() == ports_) {
+  if (references_.count() == static_cast<std::size_t>(ports_)) {
     referenceLine_ = 0;
   }
 }
@@ -224,11 +229,23 @@ void Version2Reader::beginNetworkData(const Line& line) {
     Fail(line.number, "[Number of Frequencies] missing before [Network Data]");
   }
   measurement_.ports = ports_;
-  measurement_.referenceOhm = references_.count() > 0 ? references_.ohm() : options_->referenceOhm;
   data_.emplace(*options_,
                 DataLayout{ports_, order_.value_or(TwoPortOrder::S21First), matrix_, false, false},
-                measurement_);
+                portReferences(), measurement_);
   section_ = Section::NetworkData;
+}
+
+// [Reference] if given, else the option line's R: one for all ports, or
+// (version 2.1) one per port.
+PortReferences Version2Reader::portReferences() const {
+  const bool fromKeyword = references_.count() > 0;
+  const ReferenceList& given = fromKeyword ? references_ : options_->references;
+  if (!given.allEqual() && given.count() != static_cast<std::size_t>(ports_)) {
+    Fail(options_->line, "the option line gives " + std::to_string(given.count()) +
+                             " references for a " + std::to_string(ports_) +
+                             "-port (one, or one per port)");
+  }
+  return {ports_, {given.ohmOfPort(0), given.ohmOfPort(1)}, fromKeyword};
 }
 
 bool Version2Reader::networkDataLine(const Line& line) {
@@ -252,34 +269,40 @@ bool Version2Reader::networkDataLine(const Line& line) {
 
 void Version2Reader::endNetworkData(const Line& line) {
   data_->finish();
+  // Counted as the file writes them, a repeated frequency too.
   const std::size_t found = measurement_.frequencyHz.size();
   if (found != static_cast<std::size_t>(frequencies_)) {
     Fail(line.number, "[Number of Frequencies] is " + std::to_string(frequencies_) +
                           ", the data has " + std::to_string(found));
   }
+  data_->repair(*comments_);
 }
 
 }  // namespace
 
-Measurement ReadVersion2(LineCursor& lines, int portsFromName) {
-  return Version2Reader(lines, portsFromName).read();
+Measurement ReadVersion2(LineCursor& lines, Version2 version, int portsFromName,
+                         const PortImpedanceComments& comments) {
+  return Version2Reader(lines, version, portsFromName, comments).read();
 }
 
-// [Version] 2.0 as the first line makes a version-2.0 file.
-bool IsVersion2(const Line& line) {
+// [Version] 2.0 or 2.1 as the first line makes a version-2.x file.
+std::optional<Version2> Version2Of(const Line& line) {
   if (line.content.front() != '[') {
-    return false;
+    return std::nullopt;
   }
   const Keyword keyword = ReadKeyword(line);
   if (keyword.key != Key::Version) {
-    return false;
+    return std::nullopt;
   }
   const std::string_view version = OneValue(line, keyword);
-  if (version != "2.0" && version != "2") {
-    Fail(line.number,
-         "Touchstone version " + Quoted(version) + " is not supported (1 and 2.0 are)");
+  if (version == "2.0" || version == "2") {
+    return Version2::Zero;
   }
-  return true;
+  if (version != "2.1") {
+    Fail(line.number,
+         "Touchstone version " + Quoted(version) + " is not supported (1, 2.0 and 2.1 are)");
+  }
+  return Version2::One;
 }
 
 }  // namespace tolvar::calc::measurement::detail
