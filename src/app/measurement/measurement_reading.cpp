@@ -66,6 +66,9 @@ std::variant<Measurements::Opened, OpenFault> ReadMeasurementFile(const QString&
     opened.renormalised =
         calc::measurement::OnReference(opened.data, calc::tuner::kVnaReferenceOhm);
   }
+  for (const std::string& note : opened.data.notes) {
+    opened.notes << ToQString(note);
+  }
   opened.chosen = FirstChoice(opened.data, lineMhz);
   return opened;
 }

@@ -63,6 +63,7 @@ class MeasurementsTest : public QObject {
   void aDroppedFileOpens();
   void sweepsFollowTheLineAndGoOut();
   void saveSweepSaysWhatHasNoValue();
+  void aRepairedFileSaysWhatWasRepaired();
 };
 
 void MeasurementsTest::actionsFillTheEntriesAsTyping() {
@@ -345,6 +346,21 @@ void MeasurementsTest::saveSweepSaysWhatHasNoValue() {
   QFile file(saved);
   QVERIFY(file.open(QIODevice::ReadOnly));
   QVERIFY(QString::fromLatin1(file.readAll()).contains("! left out, no carried value: 8 MHz\n"));
+}
+
+void MeasurementsTest::aRepairedFileSaysWhatWasRepaired() {
+  QTemporaryDir dir;
+  WindowFixture f;
+  // Two sweep segments sharing 7.1 MHz, the second one written first.
+  QVERIFY(f.window.openMeasurement(Written(
+      dir, "segments.s1p", "# MHz S RI R 50\n7.1 0.3 0\n7.2 0.4 0\n7 0.2 0\n7.1 0.31 0\n")));
+  auto* shown = f.window.findChild<QWidget*>(QStringLiteral("Measurement"));
+  QStringList texts;
+  for (const QLabel* label : shown->findChildren<QLabel*>()) texts << label->text();
+  QVERIFY2(texts.contains("points sorted by frequency\n1 repeated frequency kept once"),
+           qPrintable(texts.join(" | ")));
+  QCOMPARE(f.window.findChild<QComboBox*>(QStringLiteral("MeasurementFrequency"))->count(), 3);
+  QCOMPARE(f.watcher.boxes, QStringList());
 }
 
 QTEST_MAIN(MeasurementsTest)
