@@ -47,10 +47,10 @@ void DrawGridLabels(QPainter& painter, const ChartLayout& layout, const QFont& f
 }
 
 // The mark's points on screen; one that is not finite has nowhere to go. Of a
-// long path (a measured sweep) only points a pixel apart are kept, and the
-// last: the line looks the same and draws in a fraction of the time.
+// long path (a measured sweep) only points two pixels apart are kept, and the
+// last: a 2-pixel line looks the same and draws in a fraction of the time.
 QPolygonF PointsOf(const ChartMark& mark, const ChartFrame& frame) {
-  constexpr double kClosest = 1;  // [pixels]
+  constexpr double kClosest = 2;  // [pixels]
   QPolygonF points;
   for (std::size_t i = 0; i < mark.path.size(); ++i) {
     if (!numeric::IsFinite(mark.path[i])) {

@@ -46,7 +46,11 @@ std::optional<calc::match::Chain> MatchSweep::chain() const {
 }
 
 void MatchSweep::update() {
+  const bool had = chain_.has_value();
   chain_ = chain();
+  if (!had && !chain_) {
+    return;  // no band before, none now: nothing to tell
+  }
   points_.clear();
   markers_.clear();
   if (chain_) {

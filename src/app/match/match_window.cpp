@@ -84,6 +84,9 @@ MatchWindow::MatchWindow(QWidget* parent, MatchDesign& design, const QList<QActi
 
   solutions_->setObjectName(QStringLiteral("MatchSolutions"));
   solutions_->setHeaderHidden(true);
+  // Rows of one height, not measured one by one: the list is drawn anew at
+  // every keystroke.
+  solutions_->setUniformRowHeights(true);
   solutions_->setAccessibleName(QStringLiteral("Matching networks, lowest loss first"));
   connect(solutions_, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item) {
     QTreeWidgetItem* top = item->parent() != nullptr ? item->parent() : item;

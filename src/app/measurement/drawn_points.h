@@ -9,7 +9,7 @@ namespace tolvar::app {
 // The plots and the chart draw a measured band at the resolution a window
 // shows, not at the file's: at most this many points, evenly spread over the
 // band. Copying and saving use every point.
-inline constexpr std::size_t kDrawnPoints = 2001;
+inline constexpr std::size_t kDrawnPoints = 1001;
 
 // The indices of the points drawn of a band of `count` points: every one up to
 // kDrawnPoints, else evenly spaced ones from the first to the last, with

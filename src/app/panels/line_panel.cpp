@@ -215,6 +215,7 @@ void LinePanel::writeRun(const calc::line::LineEntries& entries, const calc::lin
     charted_ = entries;
     chartedStart_ = run.start;
     chartedFigures_ = *figures;
+    chartedPath_.reset();
   }
   writeChartedResult(C::LineResult, ToQString(calc::line::LineResultText(run.outcome)),
                      figures != nullptr);
@@ -234,12 +235,15 @@ std::optional<Panel::ChartView> LinePanel::chartView() const {
   far.legend = QStringLiteral("Line far point and path");
   far.description = QStringLiteral("Line far point: ") + ImpedanceText(chartedFigures_.far.z);
   far.hue = MarkHue::Red;
-  try {
-    far.path = calc::line::LinePath(charted_, chartedStart_, PathSamples(chartedStart_));
-  } catch (const numeric::ArithmeticFault&) {
-    // Some point between had no value: the far point alone, as the result shows it.
-    far.path = {chartedFigures_.far.gamma};
+  if (!chartedPath_) {
+    try {
+      chartedPath_ = calc::line::LinePath(charted_, chartedStart_, PathSamples(chartedStart_));
+    } catch (const numeric::ArithmeticFault&) {
+      // Some point between had no value: the far point alone, as the result shows it.
+      chartedPath_ = std::vector{chartedFigures_.far.gamma};
+    }
   }
+  far.path = *chartedPath_;
   return ChartView{{charted_.lineZ, 0}, {start, far}};
 }
 

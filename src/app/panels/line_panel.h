@@ -85,6 +85,9 @@ class LinePanel : public Panel {
   calc::line::LineEntries charted_{};
   calc::line::StartPoint chartedStart_{};
   calc::line::LineFigures chartedFigures_{};
+  // The path to the far point, sampled at the first chartView() after a run:
+  // the chart asks several times for one event.
+  mutable std::optional<std::vector<numeric::Complex>> chartedPath_;
 };
 
 }  // namespace tolvar::app

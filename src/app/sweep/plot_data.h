@@ -32,6 +32,8 @@ struct PlotCurve {
   bool right = false;
   QString unit{};
   CurveRole role = CurveRole::Measured;
+
+  bool operator==(const PlotCurve&) const = default;
 };
 
 // A point to tell on a curve ("min", "res", "1.5"): drawn with its label.
@@ -40,6 +42,8 @@ struct PlotMarker {
   double value = 0;
   QString label;
   std::size_t curve = 0;  // the index of the curve it is on
+
+  bool operator==(const PlotMarker&) const = default;
 };
 
 // One plot: its tab's title, the unit of its left axis, its frequencies
@@ -57,6 +61,8 @@ struct PlotData {
   int source = 0;  // the owner's number for the file of the frequencies
   QString emptyReason{};
   std::vector<PlotMarker> markers{};
+
+  bool operator==(const PlotData&) const = default;
 };
 
 }  // namespace tolvar::app

@@ -111,6 +111,7 @@ void SweepPlot::setPlots(const std::vector<Plot>& plots) {
   }
   std::vector<Plot> shown;
   std::vector<std::optional<PlotZoom>> zoom;
+  std::vector<bool> stale;
   for (int i = 0; i < tabs_->count(); ++i) {
     const auto given = std::find_if(plots.begin(), plots.end(),
                                     [&](const Plot& p) { return p.title == tabs_->tabText(i); });
@@ -120,6 +121,9 @@ void SweepPlot::setPlots(const std::vector<Plot>& plots) {
     // under it. Another file's frequencies show whole.
     const bool sameBand =
         before != shown_.end() && before->mhz == given->mhz && before->source == given->source;
+    // A plot given again unchanged (another sweep changed) keeps its drawing.
+    const bool same = before != shown_.end() && *before == *given;
+    stale.push_back(!same || stale_[static_cast<std::size_t>(before - shown_.begin())]);
     shown.push_back(*given);
     zoom.push_back(sameBand ? zoom_[static_cast<std::size_t>(before - shown_.begin())]
                             : std::nullopt);
@@ -129,7 +133,7 @@ void SweepPlot::setPlots(const std::vector<Plot>& plots) {
   readout_->clear();
   // Only the plot on show is drawn anew: a chart lays out its curves whether
   // it shows or not, and the shift bar's drag asks for a new sweep each step.
-  stale_.assign(shown_.size(), true);
+  stale_ = std::move(stale);
   fillShown();
 }
 

@@ -1,4 +1,7 @@
 #include "calc/match/band.h"
+
+#include <cmath>
+
 #include "calc/sweep/csv_cell.h"
 #include "numeric/power.h"
 #include "numeric/rf.h"
@@ -68,10 +71,14 @@ void NetworkAtAntenna(const Chain& chain, Complex antennaOhm, BandPoint& point) 
   point.radioOhm = carried->first;
   point.radioSwr = numeric::SwrOfImpedance(carried->first, chain.referenceOhm);
   SetLosses(point, network->lossDb, carried->second);
-  const double fedW = chain.radioW / numeric::PowerRatioOfDecibels(carried->second);
-  const auto fed = Evaluate(chain.network, chain.qualities, at, fedW);
-  if (fed) {
-    point.elements = fed->elements;
+  // What the parts bear grows with the power the network gets: their
+  // dissipation as it, their voltages and currents as its root.
+  const double share = 1 / numeric::PowerRatioOfDecibels(carried->second);
+  point.elements = network->elements;
+  for (ElementFigures& part : point.elements) {
+    part.dissipatedW *= share;
+    part.peakV *= std::sqrt(share);
+    part.rmsA *= std::sqrt(share);
   }
 }
 
