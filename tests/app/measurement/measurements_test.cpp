@@ -64,6 +64,7 @@ class MeasurementsTest : public QObject {
   void sweepsFollowTheLineAndGoOut();
   void saveSweepSaysWhatHasNoValue();
   void aRepairedFileSaysWhatWasRepaired();
+  void bothFilesAtHandEachWithItsReference();
 };
 
 void MeasurementsTest::actionsFillTheEntriesAsTyping() {
@@ -360,6 +361,45 @@ void MeasurementsTest::aRepairedFileSaysWhatWasRepaired() {
   QVERIFY2(texts.contains("points sorted by frequency\n1 repeated frequency kept once"),
            qPrintable(texts.join(" | ")));
   QCOMPARE(f.window.findChild<QComboBox*>(QStringLiteral("MeasurementFrequency"))->count(), 3);
+  QCOMPARE(f.watcher.boxes, QStringList());
+}
+
+void MeasurementsTest::bothFilesAtHandEachWithItsReference() {
+  QTemporaryDir dir;
+  WindowFixture f;
+  // The line's 14 MHz lies outside the band: the lowest SWR is chosen first.
+  QVERIFY(f.window.openMeasurement(Written(
+      dir, "ant75.s1p", "# MHz S RI R 75\n7 0.5 0\n7.05 0.2 0.1\n7.1 0.1 0\n7.15 0.3 0\n")));
+  auto* files = f.window.findChild<QComboBox*>(QStringLiteral("MeasurementFile"));
+  auto* chooser = f.window.findChild<QComboBox*>(QStringLiteral("MeasurementFrequency"));
+  QCOMPARE(chooser->currentText(), QStringLiteral("7.10 MHz"));
+  // Gamma 0.1 on 75 ohm is Z 91.67 ohm: SWR 1.222 there, 1.833 on 50 ohm.
+  const auto labels = [&] {
+    QStringList texts;
+    for (const QLabel* label :
+         f.window.findChild<QWidget*>(QStringLiteral("Measurement"))->findChildren<QLabel*>())
+      texts << label->text();
+    return texts.join('\n');
+  };
+  QVERIFY2(labels().contains("\u0393 on 75 ohm (the file's) = 0.1000 + j0.0000") &&
+               labels().contains("SWR on 75 ohm = 1.222") &&
+               labels().contains("SWR on 50 ohm = 1.833"),
+           qPrintable(labels()));
+  QVERIFY(f.window.openMeasurement(kTuner));
+  QCOMPARE(files->count(), 2);
+  QCOMPARE(files->itemText(0) + ' ' + files->itemText(1),
+           QStringLiteral("ant75.s1p tuner-t-network.s2p"));
+  QCOMPARE(files->currentIndex(), 1);
+  // The 2-port shown, Use as load still takes the 1-port at its own chosen point.
+  Use(f, "actionUseAsLoad");
+  QCOMPARE(f.text(C::MeasuredR) + ' ' + f.text(C::MeasuredX), QStringLiteral("91.6666666667 0"));
+  // The markers of the measured curve, as CSV.
+  QApplication::clipboard()->clear();
+  QCoreApplication::processEvents();
+  f.window.findChild<QAction*>(QStringLiteral("actionCopyMarkers"))->trigger();
+  QCOMPARE(QApplication::clipboard()->text().section('\n', 0, 1),
+           QStringLiteral("curve,marker,MHz,SWR,R,X\nmeasured,SWR minimum,7.1,") +
+               Shortest(1.1 / 0.9) + ',' + Shortest(75 * 1.1 / 0.9) + ",0");
   QCOMPARE(f.watcher.boxes, QStringList());
 }
 
