@@ -28,7 +28,7 @@ class ChartWindow : public QObject {
 
  signals:
   // The chart window has been made (at its first opening).
-  void chartMade(QWidget* chart);
+  void chartMade(QWidget* /*chart*/);
 
  private:
   void openChart();

@@ -41,7 +41,20 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
 }
 
 // The composition root: every room is made here and every signal between
-// rooms is connected here, in the order the receivers need.
+// rooms is connected here (connectRooms), in the order the receivers need.
+struct MainWindow::Rooms {
+  app::SwrPanel* swr;
+  app::ComparisonPanel* comparison;
+  app::LinePanel* line;
+  app::Sweeps* sweeps;
+  app::MatchDesign* design;
+  app::MatchSweep* matchSweep;
+  app::SweepPlots* plots;
+  app::PanelMenus* menus;
+  app::ChartWindow* chart;
+  app::SweepExport* sweepExport;
+};
+
 void MainWindow::createRooms() {
   auto* presses = new app::ButtonPresses(this);
   for (const app::ControlRow& row : app::WindowLayout()) {
@@ -49,67 +62,71 @@ void MainWindow::createRooms() {
       presses->watch(controls_.widget(*row.name));
     }
   }
-  auto* swr = new app::SwrPanel(this, controls_);
-  auto* comparison = new app::ComparisonPanel(this, controls_, *presses);
-  auto* line = new app::LinePanel(this, controls_);
-  measurements_ = new app::Measurements(this, {*swr, *comparison, *line});
-  auto* sweeps = new app::Sweeps(this, *measurements_, *line, *comparison);
-  auto* design = new app::MatchDesign(this);
-  auto* matchSweep = new app::MatchSweep(this, *measurements_, *line, *design);
-  auto* plots = new app::SweepPlots(this, *sweeps, *matchSweep, *measurements_);
-
+  Rooms r{};
+  r.swr = new app::SwrPanel(this, controls_);
+  r.comparison = new app::ComparisonPanel(this, controls_, *presses);
+  r.line = new app::LinePanel(this, controls_);
+  measurements_ = new app::Measurements(this, {*r.swr, *r.comparison, *r.line});
+  r.sweeps = new app::Sweeps(this, *measurements_, *r.line, *r.comparison);
+  r.design = new app::MatchDesign(this);
+  r.matchSweep = new app::MatchSweep(this, *measurements_, *r.line, *r.design);
+  r.plots = new app::SweepPlots(this, *r.sweeps, *r.matchSweep, *measurements_);
   // The tuner is a panel of its own for the menu and the copy, inside the
   // comparison panel's frame.
-  auto* menus = new app::PanelMenus(this, controls_,
-                                    {{{Control::SwrFrame, Control::VoltageKindGroup}, swr},
-                                     {{Control::ComparisonFrame}, comparison},
-                                     {{Control::TunerFrame}, comparison},
-                                     {{Control::LineFrame}, line}});
-  auto* chart = new app::ChartWindow(this);
-  auto* copy = new app::ResultsCopy(this, controls_, *menus);
-  auto* sweepExport = new app::SweepExport(this, *sweeps, *menus);
-  for (QAction* action : {chart->openAction(), copy->action(), measurements_->openAction(),
-                          plots->action(), sweepExport->copyAction(), sweepExport->saveAction()}) {
-    menus->addAction(action);
+  r.menus = new app::PanelMenus(this, controls_,
+                                {{{Control::SwrFrame, Control::VoltageKindGroup}, r.swr},
+                                 {{Control::ComparisonFrame}, r.comparison},
+                                 {{Control::TunerFrame}, r.comparison},
+                                 {{Control::LineFrame}, r.line}});
+  r.chart = new app::ChartWindow(this);
+  auto* copy = new app::ResultsCopy(this, controls_, *r.menus);
+  r.sweepExport = new app::SweepExport(this, *r.sweeps, *r.menus);
+  for (QAction* action : {r.chart->openAction(), copy->action(), measurements_->openAction(),
+                          r.plots->action(), r.sweepExport->copyAction(),
+                          r.sweepExport->saveAction()}) {
+    r.menus->addAction(action);
   }
-  auto* matching =
-      new app::Matching(this, *design, *matchSweep, {*swr, *line, *measurements_, *menus});
-  menus->addAction(matching->designAction());
-  menus->addAction(matching->matchThisAction(), {Control::SwrFrame, Control::LineFrame});
-  for (QAction* action : {sweepExport->copyMarkersAction(), matching->designAction(),
+  auto* matching = new app::Matching(this, *r.design, *r.matchSweep,
+                                     {*r.swr, *r.line, *measurements_, *r.menus});
+  r.menus->addAction(matching->designAction());
+  r.menus->addAction(matching->matchThisAction(), {Control::SwrFrame, Control::LineFrame});
+  for (QAction* action : {r.sweepExport->copyMarkersAction(), matching->designAction(),
                           matching->matchThisAction()}) {
     measurements_->addMenuAction(action);
   }
+  r.plots->addMenuAction(r.sweepExport->copyMarkersAction());
+  connectRooms(r);
+}
 
+void MainWindow::connectRooms(const Rooms& r) {
   // What a sweep reads: the measurements, the line's entries, the typed antenna.
-  connect(measurements_, &app::Measurements::changed, sweeps, &app::Sweeps::scheduleUpdate);
-  connect(line, &app::LinePanel::lineChanged, sweeps, &app::Sweeps::scheduleUpdate);
-  connect(comparison, &app::ComparisonPanel::antennaChanged, sweeps,
+  connect(measurements_, &app::Measurements::changed, r.sweeps, &app::Sweeps::scheduleUpdate);
+  connect(r.line, &app::LinePanel::lineChanged, r.sweeps, &app::Sweeps::scheduleUpdate);
+  connect(r.comparison, &app::ComparisonPanel::antennaChanged, r.sweeps,
           &app::Sweeps::scheduleUpdate);
-  connect(sweeps, &app::Sweeps::updated, plots, &app::SweepPlots::update);
+  connect(r.sweeps, &app::Sweeps::updated, r.plots, &app::SweepPlots::update);
   // What the matched band reads: the measurements, the line, the chosen network.
-  connect(measurements_, &app::Measurements::changed, matchSweep,
+  connect(measurements_, &app::Measurements::changed, r.matchSweep,
           &app::MatchSweep::scheduleUpdate);
-  connect(line, &app::LinePanel::lineChanged, matchSweep, &app::MatchSweep::scheduleUpdate);
-  connect(design, &app::MatchDesign::changed, matchSweep, &app::MatchSweep::scheduleUpdate);
-  connect(matchSweep, &app::MatchSweep::updated, plots, &app::SweepPlots::update);
+  connect(r.line, &app::LinePanel::lineChanged, r.matchSweep, &app::MatchSweep::scheduleUpdate);
+  connect(r.design, &app::MatchDesign::changed, r.matchSweep, &app::MatchSweep::scheduleUpdate);
+  connect(r.matchSweep, &app::MatchSweep::updated, r.plots, &app::SweepPlots::update);
   // A click on a plot chooses that point; the measurement window follows.
-  connect(plots, &app::SweepPlots::frequencyClicked, measurements_,
+  connect(r.plots, &app::SweepPlots::frequencyClicked, measurements_,
           &app::Measurements::chooseNearest);
-  connect(sweeps, &app::Sweeps::updated, measurements_,
+  const app::Sweeps* sweeps = r.sweeps;
+  connect(r.sweeps, &app::Sweeps::updated, measurements_,
           [this, sweeps] { measurements_->showMarkers(app::MarkersText(*sweeps)); });
   // What the sweep actions can apply to: the panel asked, the sweeps at hand.
-  connect(menus, &app::PanelMenus::aboutToShow, sweepExport, &app::SweepExport::refresh);
-  connect(sweeps, &app::Sweeps::updated, sweepExport, &app::SweepExport::refresh);
-  connect(qApp, &QApplication::focusChanged, sweepExport, &app::SweepExport::refresh);
-
+  connect(r.menus, &app::PanelMenus::aboutToShow, r.sweepExport, &app::SweepExport::refresh);
+  connect(r.sweeps, &app::Sweeps::updated, r.sweepExport, &app::SweepExport::refresh);
+  connect(qApp, &QApplication::focusChanged, r.sweepExport, &app::SweepExport::refresh);
   // The chart shows the panels' results, then the measurements and the sweeps.
-  for (app::ChartSource* source :
-       std::initializer_list<app::ChartSource*>{swr, comparison, line, measurements_, sweeps,
-                                                design, matchSweep}) {
-    chart->addSource(source);
+  for (app::ChartSource* source : std::initializer_list<app::ChartSource*>{
+           r.swr, r.comparison, r.line, measurements_, r.sweeps, r.design, r.matchSweep}) {
+    r.chart->addSource(source);
   }
-  connect(chart, &app::ChartWindow::chartMade, measurements_, &app::Measurements::watchDrops);
+  connect(r.chart, &app::ChartWindow::chartMade, measurements_, &app::Measurements::watchDrops);
   measurements_->watchDrops(this);
   connect(controls_.button(Control::HelpButton), &QAbstractButton::clicked, this,
           &MainWindow::openGuide);

@@ -39,7 +39,9 @@ class MainWindow : public QWidget {
   bool focusNextPrevChild(bool next) override;
 
  private:
+  struct Rooms;
   void createRooms();
+  void connectRooms(const Rooms& rooms);
   void openGuide();
 
   app::Controls controls_;

@@ -20,8 +20,8 @@ class EntryField : public QLineEdit {
   EntryField(const QString& text, QWidget* parent) : QLineEdit(text, parent) {}
 
  signals:
-  void focusEntered(Qt::FocusReason reason);
-  void focusLeft(Qt::FocusReason reason);
+  void focusEntered(Qt::FocusReason /*reason*/);
+  void focusLeft(Qt::FocusReason /*reason*/);
 
  protected:
   void focusInEvent(QFocusEvent* event) override;
@@ -36,7 +36,7 @@ class ListBox : public QComboBox {
   explicit ListBox(QWidget* parent) : QComboBox(parent) {}
 
  signals:
-  void focusLeft(Qt::FocusReason reason);
+  void focusLeft(Qt::FocusReason /*reason*/);
 
  protected:
   void focusOutEvent(QFocusEvent* event) override;

@@ -17,8 +17,8 @@ class ShiftBar : public QScrollBar {
   explicit ShiftBar(QWidget* parent);
 
  signals:
-  void focusEntered(Qt::FocusReason reason);
-  void focusLeft(Qt::FocusReason reason);
+  void focusEntered(Qt::FocusReason /*reason*/);
+  void focusLeft(Qt::FocusReason /*reason*/);
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;

@@ -70,14 +70,15 @@ std::vector<Complex> MatchPath(const Network& network, const calc::match::Termin
   };
   add(z);
   // From the load towards the radio: the last part first.
-  for (auto e = network.elements.rbegin(); e != network.elements.rend(); ++e) {
+  for (std::size_t k = network.elements.size(); k-- > 0;) {
+    const Element& e = network.elements[k];
     const Complex start = z;
     for (int step = 1; step <= kArcSteps; ++step) {
       const double share = static_cast<double>(step) / kArcSteps;
-      if (e->connection == Connection::Series) {
-        z = start + Complex{0, share * e->reactanceOhm};
+      if (e.connection == Connection::Series) {
+        z = start + Complex{0, share * e.reactanceOhm};
       } else {
-        const Complex y = Complex{1, 0} / start + Complex{0, -share / e->reactanceOhm};
+        const Complex y = Complex{1, 0} / start + Complex{0, -share / e.reactanceOhm};
         z = Complex{1, 0} / y;
       }
       add(z);

@@ -114,9 +114,10 @@ void MeasurementWindow::setFiles(const QStringList& names, int shown) {
   file_->setCurrentIndex(shown);
 }
 
-void MeasurementWindow::showMeasurement(const QString& name, const Measurement& measurement,
+void MeasurementWindow::showMeasurement(const QString& name, const Measurement& asRead,
                                         const Measurement& values, int chosen,
                                         const QStringList& notes) {
+  const Measurement& measurement = asRead;
   shown_ = &values;
   summary_->setText(name + QStringLiteral("\n") + QString::number(measurement.ports) +
                     QStringLiteral("-port, reference ") +

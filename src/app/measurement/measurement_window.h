@@ -43,9 +43,9 @@ class MeasurementWindow : public QWidget {
 
  signals:
   // The user has chosen the frequency of this index.
-  void frequencyChosen(int index);
+  void frequencyChosen(int /*index*/);
   // The user has chosen the file at this position of the list.
-  void fileChosen(int position);
+  void fileChosen(int /*position*/);
 
  private:
   void showValues(int index);

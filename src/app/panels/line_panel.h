@@ -30,8 +30,8 @@ class LinePanel : public Panel {
   std::optional<double> frequencyMhz() const;
   // The far point of the result on screen [ohm] and its frequency [MHz].
   struct FarPoint {
-    numeric::Complex z;
-    double mhz;
+    numeric::Complex z{};
+    double mhz = 0;
   };
   std::optional<FarPoint> farPoint() const;
 

@@ -84,71 +84,106 @@ QString NameWithReason(const QString& name, const Values& values, const QString&
 
 }  // namespace
 
-std::vector<PlotData> LinePlots(const LinePlotSource& source) {
+namespace {
+
+// What the line sweep's plots share: the ends' names, the frequencies and the
+// columns more than one plot shows.
+struct LineCurves {
+  QString measured;  // the measured end, the carried one, and how a typed loss goes
+  QString carried;
+  QString scaled;
+  QString why;  // why a point has no carried value
+  double fileOhm = 0;
+  double radioOhm = 0;
+  std::vector<double> mhz;
+  Values measuredSwr;
+  Values carriedSwr;
+  Values loss;
+};
+
+LineCurves CurvesOf(const LinePlotSource& source) {
   const auto& points = source.points;
   const calc::sweep::SweptLine& swept = source.swept;
   const bool towardsAntenna = swept.panel.shift.direction == calc::line::Direction::TowardsAntenna;
-  const QString measured = towardsAntenna ? QStringLiteral("at the radio (measured)")
-                                          : QStringLiteral("at the antenna (measured)");
-  const QString carried = towardsAntenna ? QStringLiteral("at the antenna (through the line)")
-                                         : QStringLiteral("at the radio (through the line)");
+  LineCurves c;
+  c.measured = towardsAntenna ? QStringLiteral("at the radio (measured)")
+                              : QStringLiteral("at the antenna (measured)");
   // A typed loss is given for the panel's MHz: say how it goes elsewhere.
-  const QString scaled =
-      swept.cable == nullptr ? QStringLiteral(", typed loss scaled with \u221af") : QString();
-  const double fileOhm = source.measuredReferenceOhm;
-  const double radioOhm = swept.panel.rtxZ;
-  const Values measuredSwr = Column(points, [&](const LinePoint& p) { return SwrOn(p.measured, fileOhm); });
-  const Values carriedSwr = Column(points, [&](const LinePoint& p) { return SwrOn(p.carried, radioOhm); });
-  const Values loss = Column(points, [](const LinePoint& p) { return p.lineLossDb; });
-  const QString why = points.empty() ? QString() : NoValueReason(points.front(), swept);
-  const QString carriedName = NameWithReason(carried, carriedSwr, why);
-  std::vector<double> mhz;
-  mhz.reserve(points.size());
+  c.scaled = swept.cable == nullptr ? QStringLiteral(", typed loss scaled with \u221af") : QString();
+  c.fileOhm = source.measuredReferenceOhm;
+  c.radioOhm = swept.panel.rtxZ;
+  c.measuredSwr = Column(points, [&](const LinePoint& p) { return SwrOn(p.measured, c.fileOhm); });
+  c.carriedSwr = Column(points, [&](const LinePoint& p) { return SwrOn(p.carried, c.radioOhm); });
+  c.loss = Column(points, [](const LinePoint& p) { return p.lineLossDb; });
+  c.why = points.empty() ? QString() : NoValueReason(points.front(), swept);
+  c.carried = NameWithReason(towardsAntenna ? QStringLiteral("at the antenna (through the line)")
+                                            : QStringLiteral("at the radio (through the line)"),
+                             c.carriedSwr, c.why);
+  c.mhz.reserve(points.size());
   for (const LinePoint& p : points) {
-    mhz.push_back(p.mhz);
+    c.mhz.push_back(p.mhz);
   }
-  const auto plot = [&](const QString& title, const QString& unit, AxisKind axis,
-                        std::vector<Curve> curves) {
-    return PlotData{title, unit, mhz, std::move(curves), kDb, axis, AxisKind::Loss, kOnePortSource,
-                    QStringLiteral("No point of this band has a value: ") + why + '.'};
+  return c;
+}
+
+PlotData LinePlot(const LineCurves& c, const QString& title, const QString& unit, AxisKind axis,
+                  std::vector<Curve> curves) {
+  return PlotData{title,          unit,           c.mhz, std::move(curves), kDb, axis,
+                  AxisKind::Loss, kOnePortSource,
+                  QStringLiteral("No point of this band has a value: ") + c.why + '.'};
+}
+
+Values ReturnLosses(const Values& swrs) {
+  Values out;
+  out.reserve(swrs.size());
+  for (const auto& s : swrs) {
+    out.push_back(ReturnLoss(s));
+  }
+  return out;
+}
+
+PlotData ResistanceAndReactance(const LineCurves& c, const std::vector<LinePoint>& points) {
+  const auto part = [&](bool carried, double numeric::Complex::*which) {
+    return Column(points, [&](const LinePoint& p) {
+      return Part(carried ? p.carried : p.measured, which);
+    });
   };
-  PlotData swr = plot(kSwr, kSwr, AxisKind::Swr,
-                      {Curve{measured + On(fileOhm), measuredSwr, false, kSwr, Role::Measured},
-                       Curve{carriedName + On(radioOhm), carriedSwr, false, kSwr, Role::Carried},
-                       Curve{QStringLiteral("line loss") + scaled, loss, true, kDb, Role::LineLoss}});
+  return LinePlot(c, QStringLiteral("R and X"), kOhm, AxisKind::Free,
+                  {Curve{QStringLiteral("R ") + c.measured, part(false, &numeric::Complex::re),
+                         false, kOhm, Role::MeasuredResistance},
+                   Curve{QStringLiteral("X ") + c.measured, part(false, &numeric::Complex::im),
+                         false, kOhm, Role::MeasuredReactance},
+                   Curve{QStringLiteral("R ") + c.carried, part(true, &numeric::Complex::re),
+                         false, kOhm, Role::CarriedResistance},
+                   Curve{QStringLiteral("X ") + c.carried, part(true, &numeric::Complex::im),
+                         false, kOhm, Role::CarriedReactance}});
+}
+
+}  // namespace
+
+std::vector<PlotData> LinePlots(const LinePlotSource& source) {
+  const LineCurves c = CurvesOf(source);
+  PlotData swr = LinePlot(
+      c, kSwr, kSwr, AxisKind::Swr,
+      {Curve{c.measured + On(c.fileOhm), c.measuredSwr, false, kSwr, Role::Measured},
+       Curve{c.carried + On(c.radioOhm), c.carriedSwr, false, kSwr, Role::Carried},
+       Curve{QStringLiteral("line loss") + c.scaled, c.loss, true, kDb, Role::LineLoss}});
   AddMarkers(swr, source.measuredMarkers, 0);
   AddMarkers(swr, source.carriedMarkers, 1);
-  const auto returnLoss = [](const Values& swrs) {
-    Values out;
-    for (const auto& s : swrs) {
-      out.push_back(ReturnLoss(s));
-    }
-    return out;
-  };
-  const auto column = [&](auto take) { return Column(points, take); };
-  return {
-      swr,
-      plot(QStringLiteral("Return loss"), kDb, AxisKind::Loss,
-           {Curve{measured + On(fileOhm), returnLoss(measuredSwr), false, kDb, Role::Measured},
-            Curve{carriedName + On(radioOhm), returnLoss(carriedSwr), false, kDb, Role::Carried}}),
-      plot(QStringLiteral("R and X"), kOhm, AxisKind::Free,
-           {Curve{QStringLiteral("R ") + measured,
-                  column([](const LinePoint& p) { return Part(p.measured, &numeric::Complex::re); }),
-                  false, kOhm, Role::MeasuredResistance},
-            Curve{QStringLiteral("X ") + measured,
-                  column([](const LinePoint& p) { return Part(p.measured, &numeric::Complex::im); }),
-                  false, kOhm, Role::MeasuredReactance},
-            Curve{QStringLiteral("R ") + carriedName,
-                  column([](const LinePoint& p) { return Part(p.carried, &numeric::Complex::re); }),
-                  false, kOhm, Role::CarriedResistance},
-            Curve{QStringLiteral("X ") + carriedName,
-                  column([](const LinePoint& p) { return Part(p.carried, &numeric::Complex::im); }),
-                  false, kOhm, Role::CarriedReactance}}),
-      plot(QStringLiteral("Line loss"), kDb, AxisKind::Loss,
-           {Curve{QStringLiteral("matched") + scaled,
-                  column([](const LinePoint& p) { return std::optional(p.matchedLossDb); }), false,
-                  kDb, Role::MatchedLoss},
-            Curve{QStringLiteral("with the SWR") + scaled, loss, false, kDb, Role::LineLoss}})};
+  const Values matched =
+      Column(source.points, [](const LinePoint& p) { return std::optional(p.matchedLossDb); });
+  return {swr,
+          LinePlot(c, QStringLiteral("Return loss"), kDb, AxisKind::Loss,
+                   {Curve{c.measured + On(c.fileOhm), ReturnLosses(c.measuredSwr), false, kDb,
+                          Role::Measured},
+                    Curve{c.carried + On(c.radioOhm), ReturnLosses(c.carriedSwr), false, kDb,
+                          Role::Carried}}),
+          ResistanceAndReactance(c, source.points),
+          LinePlot(c, QStringLiteral("Line loss"), kDb, AxisKind::Loss,
+                   {Curve{QStringLiteral("matched") + c.scaled, matched, false, kDb,
+                          Role::MatchedLoss},
+                    Curve{QStringLiteral("with the SWR") + c.scaled, c.loss, false, kDb,
+                          Role::LineLoss}})};
 }
 
 PlotData TunerPlot(const std::vector<calc::sweep::TunerPoint>& points, const QString& whyNone) {

@@ -31,7 +31,7 @@ class SweepPlots : public QObject {
  signals:
   // A click on a plot chose the point nearest `mhz` of the 1-port (ports 1)
   // or the 2-port.
-  void frequencyClicked(int ports, double mhz);
+  void frequencyClicked(int /*ports*/, double /*mhz*/);
 
  private:
   void showPlot();
