@@ -4,6 +4,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QFont>
+#include <QFontMetricsF>
 #include <QImage>
 #include <QPageLayout>
 #include <QPageSize>
@@ -171,8 +173,19 @@ bool IsCode(const QTextBlock& block) {
   return block.isValid() && block.blockFormat().hasProperty(QTextFormat::BlockCodeLanguage);
 }
 
-// The book's typography over what the Markdown reader produced.
-void StyleText(QTextDocument& document) {
+// A code line stays whole on its line: one wider than `room` [device pixels]
+// (a long CSV header) gets letters small enough to fit.
+double CodePoints(const QTextBlock& block, double room, QPaintDevice* device) {
+  constexpr double kCodePoints = kBodyPoints - 1.5;
+  QFont font(kMono);
+  font.setPointSizeF(kCodePoints);
+  const double width = QFontMetricsF(font, device).horizontalAdvance(block.text());
+  return width <= room ? kCodePoints : std::floor(kCodePoints * room / width * 10) / 10;
+}
+
+// The book's typography over what the Markdown reader produced. `codeRoom` is
+// the width a code line has [device pixels].
+void StyleText(QTextDocument& document, double codeRoom) {
   for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
     QTextCursor cursor(block);
     QTextBlockFormat blockFormat = block.blockFormat();
@@ -182,9 +195,11 @@ void StyleText(QTextDocument& document) {
       blockFormat.setTopMargin(IsCode(block.previous()) ? 0 : Length(2));
       blockFormat.setBottomMargin(IsCode(block.next()) ? 0 : Length(6));
       cursor.setBlockFormat(blockFormat);
-      RestyleFragments(document, block, [](QTextCharFormat& format) {
+      const double points =
+          CodePoints(block, codeRoom, document.documentLayout()->paintDevice());
+      RestyleFragments(document, block, [points](QTextCharFormat& format) {
         format.setFontFamilies({kMono});
-        format.setFontPointSize(kBodyPoints - 1.5);
+        format.setFontPointSize(points);
         return true;
       });
       continue;
@@ -504,7 +519,7 @@ PrintedGuide PrintGuide(const QString& markdownFile, const QString& imageBase,
     return guide;
   }
   document.setMarkdown(QString::fromUtf8(source.readAll()), QTextDocument::MarkdownDialectGitHub);
-  StyleText(document);
+  StyleText(document, page.width - page.fromCss(Length(14)));
   guide.unreadFiles = PlaceImages(document, folder, page);
   guide.unreadFiles += AddTitlePage(document, titlePage, page);
   document.setPageSize(QSizeF(page.width, page.height));
