@@ -183,6 +183,22 @@ double CodePoints(const QTextBlock& block, double room, QPaintDevice* device) {
   return width <= room ? kCodePoints : std::floor(kCodePoints * room / width * 10) / 10;
 }
 
+// A code block's line: set in, in the mono font, whole on its line.
+void StyleCode(QTextDocument& document, const QTextBlock& block, double codeRoom) {
+  QTextCursor cursor(block);
+  QTextBlockFormat blockFormat = block.blockFormat();
+  blockFormat.setLeftMargin(Length(14));
+  blockFormat.setTopMargin(IsCode(block.previous()) ? 0 : Length(2));
+  blockFormat.setBottomMargin(IsCode(block.next()) ? 0 : Length(6));
+  cursor.setBlockFormat(blockFormat);
+  const double points = CodePoints(block, codeRoom, document.documentLayout()->paintDevice());
+  RestyleFragments(document, block, [points](QTextCharFormat& format) {
+    format.setFontFamilies({kMono});
+    format.setFontPointSize(points);
+    return true;
+  });
+}
+
 // The book's typography over what the Markdown reader produced. `codeRoom` is
 // the width a code line has [device pixels].
 void StyleText(QTextDocument& document, double codeRoom) {
@@ -191,17 +207,7 @@ void StyleText(QTextDocument& document, double codeRoom) {
     QTextBlockFormat blockFormat = block.blockFormat();
     const int level = blockFormat.headingLevel();
     if (IsCode(block)) {
-      blockFormat.setLeftMargin(Length(14));
-      blockFormat.setTopMargin(IsCode(block.previous()) ? 0 : Length(2));
-      blockFormat.setBottomMargin(IsCode(block.next()) ? 0 : Length(6));
-      cursor.setBlockFormat(blockFormat);
-      const double points =
-          CodePoints(block, codeRoom, document.documentLayout()->paintDevice());
-      RestyleFragments(document, block, [points](QTextCharFormat& format) {
-        format.setFontFamilies({kMono});
-        format.setFontPointSize(points);
-        return true;
-      });
+      StyleCode(document, block, codeRoom);
       continue;
     }
     if (level > 0) {
