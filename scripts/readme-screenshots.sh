@@ -80,7 +80,8 @@ shoot() {  # $1: the picture's name; $2: "dark" for the dark palette
     sleep 0.5
     xdotool windowactivate --sync "$plot"
     eval "$(xdotool getwindowgeometry --shell "$plot")"
-    xdotool mousemove $((X + 325)) $((Y + 35)) click 1  # the Match tab, the last
+    xdotool mousemove $((X + 25)) $((Y + 12)) click 1  # the first tab; then the last, Match
+    xdotool key --repeat 6 --delay 50 Right
     sleep 1.5
     import -window root -crop 1400x900+0+0 "$3"
   fi
