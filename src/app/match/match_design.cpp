@@ -91,8 +91,8 @@ MatchDesign::MatchDesign(QObject* parent) : ChartSource(parent) {}
 
 void MatchDesign::setInputs(const std::optional<MatchInputs>& inputs, const QString& why) {
   const Solution* before = chosenSolution();
-  const std::optional<Network> was = before != nullptr ? std::optional(before->network)
-                                                       : std::nullopt;
+  const bool hadChosen = before != nullptr;
+  const Network was = hadChosen ? before->network : Network{};
   inputs_ = inputs;
   solutions_.clear();
   notes_ = why;
@@ -108,8 +108,8 @@ void MatchDesign::setInputs(const std::optional<MatchInputs>& inputs, const QStr
         networks, inputs_->qualities, inputs_->design, inputs_->powerW));
   }
   chosen_ = 0;
-  for (std::size_t i = 0; was && i < solutions_.size(); ++i) {
-    if (SameParts(solutions_[i].network, *was)) {
+  for (std::size_t i = 0; hadChosen && i < solutions_.size(); ++i) {
+    if (SameParts(solutions_[i].network, was)) {
       chosen_ = static_cast<int>(i);
       break;
     }
