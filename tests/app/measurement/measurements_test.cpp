@@ -2,7 +2,7 @@
 // as typing would, values an entry refuses change nothing, bad files change
 // nothing, and a file dropped anywhere on the window opens.
 #include <QChartView>
-#include <QLineSeries>
+#include <QXYSeries>
 #include <QValueAxis>
 
 #include "app/chart/smith_chart.h"
@@ -229,7 +229,7 @@ void MeasurementsTest::sweepsFollowTheLineAndGoOut() {
     for (QAbstractSeries* series : static_cast<QChartView*>(tabs->widget(0))->chart()->series()) {
       if (series->name().startsWith("marker: ")) continue;
       QString points;
-      for (const QPointF& p : static_cast<QLineSeries*>(series)->points())
+      for (const QPointF& p : static_cast<QXYSeries*>(series)->points())
         points += QString::number(p.y()) + ' ';
       curves << series->name() + ": " + points;
     }
@@ -282,7 +282,7 @@ void MeasurementsTest::sweepsFollowTheLineAndGoOut() {
       auto* y = static_cast<QValueAxis*>(series->attachedAxes().back());
       QCOMPARE(y->alignment(),
                series->name().startsWith("line loss") ? Qt::AlignRight : Qt::AlignLeft);
-      for (const QPointF& p : static_cast<QLineSeries*>(series)->points())
+      for (const QPointF& p : static_cast<QXYSeries*>(series)->points())
         QVERIFY2(y->min() <= p.y() && p.y() <= y->max(), qPrintable(series->name()));
     }
   };

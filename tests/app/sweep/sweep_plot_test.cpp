@@ -8,7 +8,7 @@
 #include <QCategoryAxis>
 #include <QChartView>
 #include <QLegendMarker>
-#include <QLineSeries>
+#include <QXYSeries>
 #include <QValueAxis>
 #include <cmath>
 
@@ -176,7 +176,7 @@ void SweepPlotTest::aClickAsksForTheNearestSampledFrequency() {
   PlotView* view = Shown(s.plot);
   QSignalSpy asked(&s.plot, &SweepPlot::frequencyClicked);
   const auto chosenLine = [&] {
-    return static_cast<QLineSeries*>(Series(view, QStringLiteral("chosen")))->points();
+    return static_cast<QXYSeries*>(Series(view, QStringLiteral("chosen")))->points();
   };
   const auto before = chosenLine();
   QCOMPARE(before.front().x(), 7.1);
@@ -266,10 +266,10 @@ void SweepPlotTest::axesStartAtOneAndZeroWithRoundTicksAndOneGrid() {
   QCOMPARE(log->categoriesLabels(), QStringList({"1", "1.5", "2", "3", "5"}));
   QCOMPARE(log->min(), 0.0);
   QVERIFY(!Axis(view, Qt::AlignRight)->isGridLineVisible());
-  for (const QPointF& p : static_cast<QLineSeries*>(Series(view, "measured"))->points()) {
+  for (const QPointF& p : static_cast<QXYSeries*>(Series(view, "measured"))->points()) {
     QVERIFY(log->min() <= p.y() && p.y() <= log->max());
   }
-  QCOMPARE(static_cast<QLineSeries*>(Series(view, "measured"))->points()[2].y(), std::log10(1.02));
+  QCOMPARE(static_cast<QXYSeries*>(Series(view, "measured"))->points()[2].y(), std::log10(1.02));
   Action(s.plot, QStringLiteral("Logarithmic SWR axis"))->setChecked(false);
   QVERIFY(qobject_cast<QCategoryAxis*>(Axis(view, Qt::AlignLeft)) == nullptr);
   QCOMPARE(Axis(view, Qt::AlignLeft)->min(), 1.0);
@@ -309,7 +309,7 @@ void SweepPlotTest::coloursKeepTheirRolesInADarkPalette() {
   const auto hues = [&] {
     QList<int> found;
     for (const char* name : {"measured", "carried", "loss"}) {
-      found << static_cast<QLineSeries*>(Series(Shown(s.plot), name))->pen().color().hslHue();
+      found << static_cast<QXYSeries*>(Series(Shown(s.plot), name))->pen().color().hslHue();
     }
     return found;
   };
