@@ -7,21 +7,18 @@
 #include <QImage>
 #include <QMouseEvent>
 #include <QPainter>
-#include <algorithm>
 #include <cmath>
 #include <optional>
 #include <utility>
 
 #include "app/chart/chart_painting.h"
-#include "numeric/format.h"
-#include "numeric/rf.h"
+#include "app/chart/chart_texts.h"
 
 namespace tolvar::app {
 
 namespace {
 
 using numeric::ChartFrame;
-using numeric::Complex;
 
 constexpr QSize kDefaultSize(480, 480);
 // Small enough to sit beside the main window, large enough that the legend,
@@ -30,18 +27,6 @@ constexpr QSize kMinimumSize(360, 360);
 
 // The main window's family: the chart reads as part of the program.
 constexpr char kFontFamily[] = "Liberation Sans";
-
-constexpr QLatin1String kReadoutSeparator("   ");
-
-QString Fixed(double value, int decimals) {
-  return QString::fromStdString(numeric::FormatFixed(value, decimals));
-}
-
-// A reference impedance as the chart names it: "50 ohm", "75 - j25 ohm".
-QString OhmText(Complex z) {
-  return QString::fromStdString(numeric::ComplexText(z, numeric::kChartReferenceNotation)) +
-         QStringLiteral(" ohm");
-}
 
 }  // namespace
 
@@ -82,7 +67,7 @@ void SmithChart::setReference(double ohmR, double ohmX) {
 }
 
 void SmithChart::setMarks(std::vector<ChartMark> marks) {
-  const QStringList legend = legendLines();
+  const QStringList legend = ChartLegendLines(marks_);
   marks_ = std::move(marks);
   QStringList descriptions;
   for (const ChartMark& mark : marks_) {
@@ -91,7 +76,7 @@ void SmithChart::setMarks(std::vector<ChartMark> marks) {
   setAccessibleDescription(descriptions.join(QLatin1Char('\n')));
   // Only a changed legend can move the disc; new positions just move the
   // ends' texts and repaint.
-  if (legendLines() != legend) {
+  if (ChartLegendLines(marks_) != legend) {
     relayout();
   } else {
     placeTraceEnds();
@@ -143,36 +128,16 @@ std::optional<std::pair<std::size_t, std::size_t>> SmithChart::markAt(QPointF po
 }
 
 QString SmithChart::readoutAt(QPointF position) const {
-  Complex gamma = numeric::ReflectionFromPoint({position.x(), position.y()}, layout_.frame);
-  Complex reference = reference_;
-  QString which;
   if (const auto near = markAt(position)) {
     // On a mark: its own point, against its own reference.
     const ChartMark& mark = marks_[near->first];
-    gamma = mark.path[near->second];
-    reference = mark.reference;
-    which = (mark.legend.isEmpty() ? QString() : mark.legend + QStringLiteral(", ")) +
-            QStringLiteral("on ") + OhmText(reference) + QStringLiteral(": ");
+    return ChartReadout(mark.path[near->second], mark.reference,
+                        (mark.legend.isEmpty() ? QString() : mark.legend + QStringLiteral(", ")) +
+                            QStringLiteral("on ") + ChartOhmText(mark.reference) +
+                            QStringLiteral(": "));
   }
-  const double magnitude = numeric::Abs(gamma);
-  // The rim and beyond hold no passive load: nothing to read there.
-  if (!(magnitude < 1)) {
-    return {};
-  }
-  QStringList parts;
-  // The sign of an imaginary part is that of its shown digits: one that
-  // rounds to zero shows as "+ j0.00".
-  if (const auto z = numeric::ImpedanceOf(gamma, reference)) {
-    parts << which + QStringLiteral("Z = ") +
-                 QString::fromStdString(numeric::ComplexText(*z, numeric::kChartImpedanceNotation)) +
-                 QStringLiteral(" ohm");
-  }
-  parts << QStringLiteral("|\u0393| = ") + Fixed(magnitude, 3) + QStringLiteral(" at ") +
-               Fixed(numeric::ReflectionAngleDegrees(gamma), 1) + QStringLiteral("\u00b0");
-  if (const auto swr = numeric::SwrOf(magnitude)) {
-    parts << QStringLiteral("SWR = ") + Fixed(*swr, 2);
-  }
-  return parts.join(kReadoutSeparator);
+  return ChartReadout(numeric::ReflectionFromPoint({position.x(), position.y()}, layout_.frame),
+                      reference_, QString());
 }
 
 void SmithChart::copyMarks() const {
@@ -231,34 +196,11 @@ void SmithChart::refreshReadout() {
   update(layout_.status.toAlignedRect());
 }
 
-QString SmithChart::referenceText() const {
-  return QStringLiteral("Reference ") + OhmText(reference_);
-}
-
-bool SmithChart::marksDifferInReference() const {
-  return std::any_of(marks_.begin(), marks_.end(), [this](const ChartMark& mark) {
-    return mark.reference != marks_.front().reference;
-  });
-}
-
-QStringList SmithChart::legendLines() const {
-  // Each names its reference where they differ.
-  const bool named = marksDifferInReference();
-  QStringList lines;
-  for (const ChartMark& mark : marks_) {
-    if (!mark.legend.isEmpty()) {
-      lines << mark.legend +
-                   (named ? QStringLiteral(", on ") + OhmText(mark.reference) : QString());
-    }
-  }
-  return lines;
-}
-
 void SmithChart::relayout() {
   QFont font(QString::fromLatin1(kFontFamily));
   font.setStyleHint(QFont::SansSerif);
   font.setPointSizeF(ChartFontPoints(QSizeF(size())));
-  ChartLayout next = LayOutChart(QSizeF(size()), legendLines(), referenceText(),
+  ChartLayout next = LayOutChart(QSizeF(size()), ChartLegendLines(marks_), ChartReferenceText(reference_),
                                  MeasureWith(QFontMetricsF(font, this)));
   const ChartFrame& was = layout_.frame;
   const ChartFrame& now = next.frame;

@@ -92,9 +92,6 @@ class SmithChart : public QWidget {
   void relayout();
   void placeTraceEnds();
   void refreshReadout();
-  QString referenceText() const;
-  QStringList legendLines() const;
-  bool marksDifferInReference() const;
   // The mark and point nearest to `position` within a dot's reach, if any.
   std::optional<std::pair<std::size_t, std::size_t>> markAt(QPointF position) const;
 
