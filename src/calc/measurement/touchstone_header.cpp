@@ -51,6 +51,23 @@ std::string PortsRefused(int ports) {
 }
 
 std::string Bracketed(std::string_view name) { return "[" + Shown(name) + "]"; }
+
+std::string_view KeywordValue(const Line& line, const Keyword& keyword) {
+  std::array<std::string_view, 1> values;
+  if (SplitBlanks(keyword.rest, values) != 1) {
+    Fail(line.number, "one value expected after " + Bracketed(keyword.key));
+  }
+  return values[0];
+}
+
+void ExpectNothingAfter(const Line& line, const Keyword& keyword) {
+  std::array<std::string_view, 1> values;
+  if (SplitBlanks(keyword.rest, values) != 0) {
+    Fail(line.number,
+         "nothing expected after " + Bracketed(keyword.key) + ", found " + Quoted(values[0]));
+  }
+}
+
 std::string Bracketed(Key key) {
   return "[" + std::string(kKeyNames.at(static_cast<std::size_t>(key))) + "]";
 }

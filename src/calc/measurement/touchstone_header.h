@@ -102,4 +102,9 @@ bool IsKeywordLine(const Line& line, Key key);
 std::string Bracketed(Key key);
 std::string Bracketed(std::string_view name);
 
+// The one value after a keyword; anything else is a fault.
+std::string_view KeywordValue(const Line& line, const Keyword& keyword);
+// A keyword that takes no value: anything after it is a fault.
+void ExpectNothingAfter(const Line& line, const Keyword& keyword);
+
 }  // namespace tolvar::calc::measurement::detail

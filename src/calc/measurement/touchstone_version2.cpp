@@ -11,22 +11,6 @@ namespace tolvar::calc::measurement::detail {
 
 namespace {
 
-// The one value after a keyword, or nothing at all.
-std::string_view OneValue(const Line& line, const Keyword& keyword) {
-  std::array<std::string_view, 1> values;
-  if (SplitBlanks(keyword.rest, values) != 1) {
-    Fail(line.number, "one value expected after " + Bracketed(keyword.key));
-  }
-  return values[0];
-}
-void NothingAfter(const Line& line, const Keyword& keyword) {
-  std::array<std::string_view, 1> values;
-  if (SplitBlanks(keyword.rest, values) != 0) {
-    Fail(line.number,
-         "nothing expected after " + Bracketed(keyword.key) + ", found " + Quoted(values[0]));
-  }
-}
-
 // Version 2.x: keywords up to [Network Data], its data, perhaps [Noise Data]
 // (left out), and [End]; what follows [End] is left out.
 class Version2Reader {
@@ -133,10 +117,10 @@ void Version2Reader::headerKeyword(const Line& line, const Keyword& keyword) {
   int count = 0;
   switch (keyword.key) {
     case Key::NumberOfPorts:
-      readPorts(line, OneValue(line, keyword));
+      readPorts(line, KeywordValue(line, keyword));
       break;
     case Key::TwoPortDataOrder: {
-      const std::string_view order = OneValue(line, keyword);
+      const std::string_view order = KeywordValue(line, keyword);
       if (order != "12_21" && order != "21_12") {
         Fail(line.number, "[Two-Port Data Order] is 12_21 or 21_12, not " + Quoted(order));
       }
@@ -145,8 +129,8 @@ void Version2Reader::headerKeyword(const Line& line, const Keyword& keyword) {
     }
     case Key::NumberOfFrequencies:
     case Key::NumberOfNoiseFrequencies:
-      if (!ReadCount(OneValue(line, keyword), count) || count == 0) {
-        Fail(line.number, Quoted(OneValue(line, keyword)) + " is not a number of frequencies");
+      if (!ReadCount(KeywordValue(line, keyword), count) || count == 0) {
+        Fail(line.number, Quoted(KeywordValue(line, keyword)) + " is not a number of frequencies");
       }
       frequencies_ = keyword.key == Key::NumberOfFrequencies ? count : frequencies_;
       break;
@@ -158,7 +142,7 @@ void Version2Reader::headerKeyword(const Line& line, const Keyword& keyword) {
       readReferences(keyword.rest, line.number);
       break;
     case Key::MatrixFormat: {
-      const std::string_view format = OneValue(line, keyword);
+      const std::string_view format = KeywordValue(line, keyword);
       if (!SameWord(format, "full") && !SameWord(format, "lower") && !SameWord(format, "upper")) {
         Fail(line.number, "[Matrix Format] is Full, Lower or Upper, not " + Quoted(format));
       }
@@ -173,7 +157,7 @@ void Version2Reader::headerKeyword(const Line& line, const Keyword& keyword) {
       section_ = Section::Information;
       break;
     case Key::NetworkData:
-      NothingAfter(line, keyword);
+      ExpectNothingAfter(line, keyword);
       beginNetworkData(line);
       break;
     default:  // [End Information], [Noise Data], [End]
@@ -261,7 +245,7 @@ bool Version2Reader::networkDataLine(const Line& line) {
   if (keyword.key != Key::NoiseData && keyword.key != Key::End) {
     Fail(line.number, Bracketed(keyword.name) + " inside [Network Data]");
   }
-  NothingAfter(line, keyword);
+  ExpectNothingAfter(line, keyword);
   endNetworkData(line);
   section_ = Section::NoiseData;
   return keyword.key == Key::End;
@@ -294,7 +278,7 @@ std::optional<Version2> Version2Of(const Line& line) {
   if (keyword.key != Key::Version) {
     return std::nullopt;
   }
-  const std::string_view version = OneValue(line, keyword);
+  const std::string_view version = KeywordValue(line, keyword);
   if (version == "2.0" || version == "2") {
     return Version2::Zero;
   }
