@@ -102,11 +102,17 @@ bool Measurements::open(const QString& path) {
     cancelled = true;
     waiting.quit();
   });
-  QTimer::singleShot(kProgressAfterMs, &progress, [&] { progress.show(); });
+  QTimer showProgress;
+  showProgress.setSingleShot(true);
+  connect(&showProgress, &QTimer::timeout, &progress, &QWidget::show);
+  showProgress.start(kProgressAfterMs);
   if (!reading.isFinished()) {
     waiting.exec();
   }
   opening_ = false;
+  // Done reading: the progress must not come up later over a box about the file.
+  showProgress.stop();
+  progress.hide();
   if (cancelled) {
     return false;  // the reading ends on its own; its result is dropped
   }

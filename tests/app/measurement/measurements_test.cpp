@@ -2,8 +2,10 @@
 // as typing would, values an entry refuses change nothing, bad files change
 // nothing, and a file dropped anywhere on the window opens.
 #include <QChartView>
-#include <QXYSeries>
+#include <QMessageBox>
+#include <QProgressDialog>
 #include <QValueAxis>
+#include <QXYSeries>
 
 #include "app/chart/smith_chart.h"
 #include "app/sweep/sweep_export.h"
@@ -51,6 +53,28 @@ QString Written(const QTemporaryDir& dir, const char* name, const char* text) {
   file.write(text);
   return file.fileName();
 }
+
+// Holds each box open past the moment a slow file's progress would come up, as
+// a person reading it would, and notes whether a progress box showed meanwhile.
+class SlowReader : public QObject {
+ public:
+  explicit SlowReader(QWidget& window) : window_(&window) { qApp->installEventFilter(this); }
+  bool progressShown = false;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Show && qobject_cast<QMessageBox*>(watched) != nullptr) {
+      QTest::qWait(500);
+      for (const QProgressDialog* progress : window_->findChildren<QProgressDialog*>()) {
+        progressShown = progressShown || progress->isVisible();
+      }
+    }
+    return false;
+  }
+
+ private:
+  QWidget* window_;
+};
 
 }  // namespace
 
@@ -179,7 +203,11 @@ void MeasurementsTest::refusedValuesAndBadFilesChangeNothing() {
   // Bad files: a box that names the file and the line; the window keeps what it showed.
   const QString wrapped = Written(dir, "short.s2p", "# MHz S RI R 50\n7 0.1 0 0.9 0 0.9\n");
   QVERIFY(!f.window.openMeasurement(wrapped));
-  QVERIFY(!f.window.openMeasurement(dir.filePath("missing.s1p")));
+  {
+    const SlowReader reader(f.window);
+    QVERIFY(!f.window.openMeasurement(dir.filePath("missing.s1p")));
+    QVERIFY2(!reader.progressShown, "a finished reading's progress came up over its box");
+  }
   QCOMPARE(
       f.watcher.boxes.mid(3, 1),
       QStringList("Open measurement: short.s2p: line 2: 9 numbers expected for a 2-port, found 6"));
