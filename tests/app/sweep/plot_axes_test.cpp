@@ -39,6 +39,7 @@ constexpr double kInf = std::numeric_limits<double>::infinity();
 const AxisCase kAxes[] = {
     {"HfBand", AxisKind::Frequency, {1, 12.5, 30}, 10, 1, 30, 5, 0},
     {"FortyMetres", AxisKind::Frequency, {6.8, 7.1, 7.4}, 10, 6.8, 7.4, 0.1, 1},
+    {"QuarterTicks", AxisKind::Frequency, {7, 9.5}, 10, 7, 9.5, 0.25, 2},
     {"OneFrequency", AxisKind::Frequency, {7.1}, 10, 7.099, 7.101, 0.0002, 4},
     {"SwrNearMatch", AxisKind::Swr, {1.02, 2, 3.7}, 8, 1, 4, 0.5, 1},
     {"SwrWithAFewHuge", AxisKind::Swr, MostlyLowSwr(), 8, 1, 3.5, 0.5, 1},
@@ -90,6 +91,10 @@ TEST(AxisRange, AZoomKeepsItsRangeWithTicksInside) {
   EXPECT_NEAR(zoomed.tickInterval, 0.02, 1e-12);
   EXPECT_NEAR(zoomed.tickAnchor, 7.02, 1e-9);
   EXPECT_EQ(zoomed.decimals, 2);
+  // A range of one value: a unit around it.
+  const AxisScale one = tolvar::app::TicksWithin(7.1, 7.1, 10);
+  EXPECT_NEAR(one.min, 6.6, 1e-12);
+  EXPECT_NEAR(one.max, 7.6, 1e-12);
 }
 
 struct LogCase {
@@ -106,6 +111,7 @@ const LogCase kLogs[] = {
     {"FourDecadesRoomy", 1, 5000, 12, {1, 2, 5, 10, 20, 50, 100, 200, 500, 1000, 2000, 5000}},
     {"FourDecadesTight", 1, 5000, 8, {1, 10, 100, 1000}},
     {"ManyDecades", 1, 1e12, 3, {1, 1e4, 1e8, 1e12}},
+    {"ElevenDecades", 1, 1e11, 3, {1, 1e3, 1e6, 1e9}},
     {"NoRange", 0, 5, 8, {}},
 };
 

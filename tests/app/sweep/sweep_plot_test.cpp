@@ -13,6 +13,7 @@
 #include <cmath>
 
 #include "app/sweep/plot_view.h"
+#include "app/sweep/plots_of.h"
 #include "window_fixture.h"
 
 namespace {
@@ -113,6 +114,7 @@ class SweepPlotTest : public QObject {
   void theReadoutStaysWithinTheWindowAndClears();
   void coloursKeepTheirRolesInADarkPalette();
   void markersSitOnTheirCurvesOutOfTheLegend();
+  void eachLineCurveTakesItsEndAndItsReference();
 };
 
 void SweepPlotTest::theDipolesPlotsReadOutInEachCurvesUnit() {
@@ -356,6 +358,60 @@ void SweepPlotTest::markersSitOnTheirCurvesOutOfTheLegend() {
                qPrintable(spots[i].label));
     }
     QCOMPARE(labels, QStringList({"min", "2", "2", "res"}));
+  }
+}
+
+// Two points carried through a typed line, the file on 75 ohm and the radio on
+// 50: each curve takes its own end and reference. SWRs and return losses
+// worked out by hand from |Gamma| = |Z - R0| / |Z + R0|.
+void SweepPlotTest::eachLineCurveTakesItsEndAndItsReference() {
+  namespace calc = tolvar::calc;
+  namespace numeric = tolvar::numeric;
+  using calc::sweep::LinePoint;
+  using Values = std::vector<std::optional<double>>;
+  const std::vector<LinePoint> points = {
+      {7.0, numeric::Complex{25, 10}, std::nullopt, numeric::Complex{100, -40}, std::nullopt, 0.5,
+       0.25},
+      {7.2, numeric::Complex{60, 0}, std::nullopt, numeric::Complex{30, 15}, std::nullopt, 0.4,
+       0.26}};
+  calc::sweep::SweptLine swept;
+  swept.panel.rtxZ = 50;
+  const std::vector<calc::sweep::Marker> none;
+  const std::vector<calc::sweep::Marker> carriedMinimum = {
+      {calc::sweep::MarkerKind::SwrMinimum, 7.2, 1.886617524837488}};
+  const std::vector<PlotData> plots = LinePlots({points, swept, 75, none, carriedMinimum});
+  const auto values = [&](std::size_t plot, std::size_t curve) {
+    return plots.at(plot).curves.at(curve).values;
+  };
+  const auto near = [](const Values& got, const std::vector<double>& expected) {
+    if (got.size() != expected.size()) return false;
+    for (std::size_t i = 0; i < got.size(); ++i) {
+      if (!got[i] || std::fabs(*got[i] - expected[i]) > 1e-9 * std::fabs(expected[i])) {
+        return false;
+      }
+    }
+    return true;
+  };
+  QCOMPARE(plots.size(), std::size_t{4});
+  QCOMPARE(plots[0].curves[0].name, QStringLiteral("at the antenna (measured), on 75 ohm"));
+  QCOMPARE(plots[0].curves[1].name, QStringLiteral("at the radio (through the line), on 50 ohm"));
+  QVERIFY(near(values(0, 0), {3.0598536507006893, 1.25}));
+  QVERIFY(near(values(0, 1), {2.4040321926376422, 1.886617524837488}));
+  QVERIFY(near(values(0, 2), {0.5, 0.4}));
+  QCOMPARE(plots[0].markers, (std::vector<PlotMarker>{{7.2, 1.886617524837488, "min", 1}}));
+  QVERIFY(near(values(1, 0), {5.893480258118245, 19.08485018878649}));
+  QVERIFY(near(values(1, 1), {7.6923318585513325, 10.253058652647702}));
+  QVERIFY(near(values(2, 0), {25, 60}));
+  QVERIFY(near(values(2, 1), {10, 0}));
+  QVERIFY(near(values(2, 2), {100, 30}));
+  QVERIFY(near(values(2, 3), {-40, 15}));
+  QVERIFY(near(values(3, 0), {0.25, 0.26}));
+  QVERIFY(near(values(3, 1), {0.5, 0.4}));
+  // Only the line's loss beside the SWR stands against the right-hand axis.
+  for (std::size_t plot = 0; plot < plots.size(); ++plot) {
+    for (std::size_t curve = 0; curve < plots[plot].curves.size(); ++curve) {
+      QCOMPARE(plots[plot].curves[curve].right, plot == 0 && curve == 2);
+    }
   }
 }
 
