@@ -122,8 +122,9 @@ double ThreeDigitsBelow(double boundPf) {
 std::string NoTSentence(const Termination& t, double outputPf, bool staysInductive) {
   const std::string given = ShortestText(outputPf) + " pF";
   const std::optional<double> largestPf = LargestOutputPf(t);
-  // Only rounding at the edge of the bound (R_L within a hair of R0) gets here without one.
-  if (!largestPf || outputPf < *largestPf) {
+  // Only rounding at the edge of the bound (R_L within a hair of R0) gets here without one;
+  // a bound of 0 is one whose divisor overflowed (a frequency near 1e300 MHz): none to name.
+  if (!largestPf || !(*largestPf > 0) || outputPf < *largestPf) {
     return "No high-pass T with an output capacitor of " + given + " matches this load.";
   }
   const std::string why =
