@@ -115,6 +115,11 @@ void MatchWindow::setLoad(numeric::Complex z, std::optional<double> mhz) {
   }
 }
 
+calc::match::Placement MatchWindow::placement() const {
+  return place_->currentIndex() == 1 ? calc::match::Placement::AtAntenna
+                                     : calc::match::Placement::AtRadio;
+}
+
 void MatchWindow::readEntries() {
   try {
     const auto value = [this](Entry entry) {
@@ -125,8 +130,7 @@ void MatchWindow::readEntries() {
     inputs.powerW = value(PowerW);
     inputs.qualities = {value(InductorQ), value(CapacitorQ)};
     inputs.outputPf = value(OutputPf);
-    inputs.placement = place_->currentIndex() == 1 ? calc::match::Placement::AtAntenna
-                                                   : calc::match::Placement::AtRadio;
+    inputs.placement = placement();
     const QString fault = MatchInputsFault(inputs);
     design_.setInputs(fault.isEmpty() ? std::optional(inputs) : std::nullopt, fault);
   } catch (const numeric::ArithmeticFault&) {

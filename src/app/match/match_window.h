@@ -4,6 +4,7 @@
 #include <QWidget>
 #include <optional>
 
+#include "calc/match/band.h"
 #include "numeric/complex.h"
 
 class QAction;
@@ -32,6 +33,8 @@ class MatchWindow : public QWidget {
   // Puts a load [ohm] and, where given, its frequency [MHz] into the entries
   // as typed.
   void setLoad(numeric::Complex z, std::optional<double> mhz);
+  // Where MatchPlace puts the network, whether or not the entries give a design.
+  calc::match::Placement placement() const;
 
  private:
   void readEntries();

@@ -93,8 +93,8 @@ void Matching::matchThis() {
       view_->setLoad(far->z, far->mhz);
     }
   } else {
-    const bool toRadio =
-        !design_.inputs() || design_.inputs()->placement == calc::match::Placement::AtRadio;
+    // The window's own choice: the design has none while the entries give no design.
+    const bool toRadio = view_->placement() == calc::match::Placement::AtRadio;
     if (const auto point = MeasuredPoint(places_.measurements, places_.line, toRadio)) {
       view_->setLoad(point->first, point->second);
     }

@@ -84,6 +84,28 @@ void MatchWindowTest::matchThisTakesThePanelsLoad() {
   QCOMPARE(match->findChild<QLineEdit*>("MatchLoadR")->text() + ' ' +
                match->findChild<QLineEdit*>("MatchLoadX")->text(),
            QStringLiteral("200 -15.5"));
+  // A measured point goes through the line panel's line only for a network at the radio,
+  // also before any load is typed. Gamma 0.5 + j0.2 on 50 ohm is 122.41 + j68.97 ohm.
+  f.setText(C::Frequency, QStringLiteral("7.1"));
+  f.setText(C::StartR, QStringLiteral("50"));
+  f.find(C::ShiftBar)->setProperty("value", 300);
+  QTemporaryDir dir;
+  QFile file(dir.filePath("antenna.s1p"));
+  QVERIFY(file.open(QIODevice::WriteOnly) && file.write("# MHz S RI R 50\n7.1 0.5 0.2\n") > 0);
+  file.close();
+  match->findChild<QLineEdit*>("MatchLoadR")->clear();
+  match->findChild<QComboBox*>("MatchPlace")->setCurrentIndex(1);  // at the antenna
+  QVERIFY(f.window.openMeasurement(file.fileName()));
+  QApplication::setActiveWindow(f.window.findChild<QWidget*>(QStringLiteral("Measurement")));
+  f.window.findChild<QAction*>(QStringLiteral("actionMatchThis"))->trigger();
+  const auto load = [&] {
+    return match->findChild<QLineEdit*>("MatchLoadR")->text() + ' ' +
+           match->findChild<QLineEdit*>("MatchLoadX")->text();
+  };
+  QCOMPARE(load(), QStringLiteral("122.413793103 68.9655172414"));
+  match->findChild<QComboBox*>("MatchPlace")->setCurrentIndex(0);  // at the radio: carried
+  f.window.findChild<QAction*>(QStringLiteral("actionMatchThis"))->trigger();
+  QVERIFY2(load() != QStringLiteral("122.413793103 68.9655172414"), qPrintable(load()));
 }
 
 QTEST_MAIN(MatchWindowTest)
