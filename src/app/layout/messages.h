@@ -82,6 +82,11 @@ inline constexpr Message kNoMarkers{
 inline constexpr Message kNoMatchNetwork{
     "No network to save: enter a load the window can match and choose a network.", "Match"};
 inline constexpr Message kMatchNotSaved{"The network could not be written to %1.", "Match"};
+// Match this on a measured point without an impedance.
+inline constexpr Message kNoMeasuredLoad{
+    "The chosen measured point gives no load to match: it is an open circuit, or the line "
+    "panel's line gives it no value at the radio's end.",
+    "Match"};
 
 // Saving a picture: %1 what ("The plot"), %2 where.
 inline constexpr Message kPngNotSaved{"%1 could not be written to %2.", "Save as PNG"};

@@ -97,6 +97,8 @@ void Matching::matchThis() {
     const bool toRadio = view_->placement() == calc::match::Placement::AtRadio;
     if (const auto point = MeasuredPoint(places_.measurements, places_.line, toRadio)) {
       view_->setLoad(point->first, point->second);
+    } else if (places_.measurements.onePort()) {
+      ShowWarning(view_, kNoMeasuredLoad);  // else the last load would pass for this point's
     }
   }
 }

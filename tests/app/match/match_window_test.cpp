@@ -106,6 +106,14 @@ void MatchWindowTest::matchThisTakesThePanelsLoad() {
   match->findChild<QComboBox*>("MatchPlace")->setCurrentIndex(0);  // at the radio: carried
   f.window.findChild<QAction*>(QStringLiteral("actionMatchThis"))->trigger();
   QVERIFY2(load() != QStringLiteral("122.413793103 68.9655172414"), qPrintable(load()));
+  // An open circuit has no load to match: a box says so, rather than the last load staying
+  // as if it were this point's.
+  QVERIFY(file.open(QIODevice::WriteOnly) && file.write("# MHz S RI R 50\n7.1 1 0\n") > 0);
+  file.close();
+  QVERIFY(f.window.openMeasurement(file.fileName()));
+  QApplication::setActiveWindow(f.window.findChild<QWidget*>(QStringLiteral("Measurement")));
+  f.window.findChild<QAction*>(QStringLiteral("actionMatchThis"))->trigger();
+  QCOMPARE(f.watcher.boxes, QStringList(BoxOf(kNoMeasuredLoad)));
 }
 
 QTEST_MAIN(MatchWindowTest)
