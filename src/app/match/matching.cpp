@@ -125,20 +125,36 @@ bool Matching::saveNetwork(const QString& path) const {
   network.ports = 2;
   network.referenceOhm = 50;
   const auto& onePort = places_.measurements.onePort();
-  network.frequencyHz = onePort ? onePort->data.frequencyHz
-                                : std::vector{inputs.design.mhz * kHertzPerMegahertz};
-  for (const double hz : network.frequencyHz) {
+  const std::vector<double> frequencyHz =
+      onePort ? onePort->data.frequencyHz : std::vector{inputs.design.mhz * kHertzPerMegahertz};
+  std::size_t leftOut = 0;
+  for (const double hz : frequencyHz) {
     const auto s = calc::match::SParametersOn(
         calc::match::NetworkAbcd(chosen->network, inputs.qualities, hz / kHertzPerMegahertz),
         network.referenceOhm);
+    // At 0 Hz a capacitor's reactance has no value: a file takes no such point.
+    if (!numeric::IsFinite(s.s11) || !numeric::IsFinite(s.s21) || !numeric::IsFinite(s.s12) ||
+        !numeric::IsFinite(s.s22)) {
+      ++leftOut;
+      continue;
+    }
+    network.frequencyHz.push_back(hz);
     network.s11.push_back(s.s11);
     network.s21.push_back(s.s21);
     network.s12.push_back(s.s12);
     network.s22.push_back(s.s22);
   }
-  const std::string text = calc::measurement::WriteTouchstone(
-      network, "Tolvar matching network, port 1 the radio side: " +
-                   NetworkText(chosen->network).toStdString());
+  if (network.frequencyHz.empty()) {
+    return false;
+  }
+  std::string comment = "Tolvar matching network, port 1 the radio side: " +
+                        NetworkText(chosen->network).toStdString();
+  if (leftOut > 0) {
+    comment += '\n' + std::to_string(leftOut) +
+               (leftOut == 1 ? " frequency" : " frequencies") +
+               " without finite S-parameters left out";
+  }
+  const std::string text = calc::measurement::WriteTouchstone(network, comment);
   QSaveFile file(path);
   return file.open(QIODevice::WriteOnly) &&
          file.write(text.data(), static_cast<qint64>(text.size())) ==

@@ -39,8 +39,10 @@ class Matching : public QObject {
   QAction* designAction() const { return designAction_; }
   QAction* matchThisAction() const { return matchThisAction_; }
   // Writes the chosen network with its Qs as a Touchstone 1.1 2-port on
-  // 50 ohm at the open 1-port's frequencies, or at the design's alone; false
-  // when there is no network or the file cannot be written.
+  // 50 ohm at the open 1-port's frequencies, or at the design's alone, those
+  // where it has no finite S-parameters (0 Hz) left out and counted in the
+  // comment; false when there is no network, no frequency is left, or the
+  // file cannot be written.
   bool saveNetwork(const QString& path) const;
 
  private:

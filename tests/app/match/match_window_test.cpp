@@ -71,6 +71,19 @@ void MatchWindowTest::theSavedNetworkIsATunerWithTheWindowsLoss() {
   QCOMPARE(QApplication::clipboard()->text().section('\n', 0, 0),
            QStringLiteral("solution,topology,order,connection,kind,value,unit,reactance_ohm,"
                           "dissipated_W,peak_V,rms_A,network_loss_dB,input_SWR"));
+  // At an antenna's 0 Hz the network's capacitors have no finite S-parameters: that point is
+  // left out, said so in the comment, and the others saved.
+  QFile withDc(dir.filePath("dc.s1p"));
+  QVERIFY(withDc.open(QIODevice::WriteOnly) && withDc.write("# MHz S RI R 50\n0 0.1 0\n7 0.2 0\n"));
+  withDc.close();
+  QVERIFY(f.window.openMeasurement(withDc.fileName()));
+  QVERIFY(f.window.findChild<Matching*>()->saveNetwork(path));
+  QFile saved(path);
+  QVERIFY(saved.open(QIODevice::ReadOnly));
+  const QStringList lines = QString::fromUtf8(saved.readAll()).split('\n', Qt::SkipEmptyParts);
+  QCOMPARE(lines.size(), 4);
+  QCOMPARE(lines[1], QStringLiteral("! 1 frequency without finite S-parameters left out"));
+  QVERIFY2(lines[3].startsWith(QStringLiteral("7000000 ")), qPrintable(lines[3]));
 }
 
 void MatchWindowTest::matchThisTakesThePanelsLoad() {
