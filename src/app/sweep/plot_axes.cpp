@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <limits>
 #include <span>
 
 namespace tolvar::app {
@@ -61,10 +62,15 @@ double TopOfMost(std::span<const double> sorted) {
 }  // namespace
 
 AxisScale TicksWithin(double min, double max, int mostTicks) {
-  if (!(max > min)) {  // one value: a unit around it
-    return TicksWithin(min - 0.5, min + 0.5, mostTicks);
+  mostTicks = std::max(mostTicks, 1);
+  // One value, or two so close that a tick would underflow (two frequencies a
+  // hair above 0 Hz, where the search for an interval never ends): a unit
+  // around the first, or a billionth of it where a unit is lost in its digits.
+  if (!((max - min) / mostTicks >= std::numeric_limits<double>::min())) {
+    const double room = std::max(0.5, std::fabs(min) * kTickTolerance);
+    return TicksWithin(min - room, min + room, mostTicks);
   }
-  return Scale(min, max, NiceInterval(max - min, std::max(mostTicks, 1)));
+  return Scale(min, max, NiceInterval(max - min, mostTicks));
 }
 
 AxisScale FitAxis(AxisKind kind, std::vector<double> values, int mostTicks) {

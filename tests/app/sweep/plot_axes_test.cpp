@@ -41,6 +41,10 @@ const AxisCase kAxes[] = {
     {"FortyMetres", AxisKind::Frequency, {6.8, 7.1, 7.4}, 10, 6.8, 7.4, 0.1, 1},
     {"QuarterTicks", AxisKind::Frequency, {7, 9.5}, 10, 7, 9.5, 0.25, 2},
     {"OneFrequency", AxisKind::Frequency, {7.1}, 10, 7.099, 7.101, 0.0002, 4},
+    // Closer than a tick can be cut (a tenth of the span underflows): a unit around the first.
+    {"FrequenciesAHairApart", AxisKind::Frequency, {0, 3e-323}, 10, -0.5, 0.5, 0.1, 1},
+    // A kilohertz, and a unit, lost in the digits of 1e16 MHz: a billionth of it either side.
+    {"FrequencyPastItsDigits", AxisKind::Frequency, {1e16}, 10, 1e16 - 1e7, 1e16 + 1e7, 2e6, 0},
     {"SwrNearMatch", AxisKind::Swr, {1.02, 2, 3.7}, 8, 1, 4, 0.5, 1},
     {"SwrWithAFewHuge", AxisKind::Swr, MostlyLowSwr(), 8, 1, 3.5, 0.5, 1},
     {"SwrHugeEverywhere", AxisKind::Swr, {1, 10, 100, 1000, 4000}, 8, 1, 5000, 1000, 0},
