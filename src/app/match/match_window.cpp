@@ -108,11 +108,19 @@ MatchWindow::MatchWindow(QWidget* parent, MatchDesign& design, const QList<QActi
 
 void MatchWindow::setLoad(numeric::Complex z, std::optional<double> mhz) {
   const numeric::Complex entered = numeric::AsEntered(z);
-  entries_[LoadR]->setText(Shortest(entered.re));
-  entries_[LoadX]->setText(Shortest(entered.im));
-  if (mhz) {
-    entries_[Mhz]->setText(Shortest(numeric::AsEntered(*mhz)));
+  {
+    // One reading of the whole load: a design of its R with the old X would
+    // move the chosen network.
+    const QSignalBlocker quietR(entries_[LoadR]);
+    const QSignalBlocker quietX(entries_[LoadX]);
+    const QSignalBlocker quietMhz(entries_[Mhz]);
+    entries_[LoadR]->setText(Shortest(entered.re));
+    entries_[LoadX]->setText(Shortest(entered.im));
+    if (mhz) {
+      entries_[Mhz]->setText(Shortest(numeric::AsEntered(*mhz)));
+    }
   }
+  readEntries();
 }
 
 calc::match::Placement MatchWindow::placement() const {

@@ -21,6 +21,7 @@ class MatchWindowTest : public QObject {
  private slots:
   void theSavedNetworkIsATunerWithTheWindowsLoss();
   void matchThisTakesThePanelsLoad();
+  void aChoiceNotDesignedAgainFallsToTheLowestLoss();
 };
 
 void MatchWindowTest::theSavedNetworkIsATunerWithTheWindowsLoss() {
@@ -127,6 +128,26 @@ void MatchWindowTest::matchThisTakesThePanelsLoad() {
   QApplication::setActiveWindow(f.window.findChild<QWidget*>(QStringLiteral("Measurement")));
   f.window.findChild<QAction*>(QStringLiteral("actionMatchThis"))->trigger();
   QCOMPARE(f.watcher.boxes, QStringList(BoxOf(kNoMeasuredLoad)));
+}
+
+void MatchWindowTest::aChoiceNotDesignedAgainFallsToTheLowestLoss() {
+  WindowFixture f;
+  f.window.findChild<QAction*>(QStringLiteral("actionDesignMatch"))->trigger();
+  auto* match = f.window.findChild<QWidget*>(QStringLiteral("Match"));
+  match->findChild<QLineEdit*>("MatchLoadR")->setText(QStringLiteral("19.2442388493"));
+  match->findChild<QLineEdit*>("MatchLoadX")->setText(QStringLiteral("-21.2992529771"));
+  match->findChild<QLineEdit*>("MatchMHz")->setText(QStringLiteral("7.1"));
+  auto* solutions = match->findChild<QTreeWidget*>(QStringLiteral("MatchSolutions"));
+  QVERIFY(solutions->topLevelItem(0)->text(0).startsWith("1. L: shunt L"));
+  // The panel's load comes in whole: no network of the load half typed (its new R with the
+  // old X) takes the choice, so with the chosen kind gone the lowest loss is chosen.
+  f.setText(C::MeasuredR, QStringLiteral("122.413793103"));
+  f.setText(C::MeasuredX, QStringLiteral("68.9655172414"));
+  f.activate();
+  f.focus(C::MeasuredR);
+  f.window.findChild<QAction*>(QStringLiteral("actionMatchThis"))->trigger();
+  QVERIFY(solutions->topLevelItem(0)->text(0).startsWith("1. L: series C"));
+  QVERIFY(solutions->topLevelItem(0)->font(0).bold());
 }
 
 QTEST_MAIN(MatchWindowTest)
