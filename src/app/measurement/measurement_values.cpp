@@ -77,7 +77,13 @@ QString TwoPortValues(const Measurement& on50, std::size_t i, SForm form) {
             : ToQString(numeric::ComplexText(numeric::AsEntered(s), numeric::kMeasuredNotation));
     lines << QString::fromLatin1(name) + QStringLiteral(" = ") + shown;
   }
-  return lines.join(QLatin1Char('\n')) + QStringLiteral("\n(on 50 ohm)");
+  // Active data may have no finite values on 50 ohm: then the file's own show.
+  const QString reference =
+      on50.referenceOhm == kVnaReferenceOhm
+          ? QStringLiteral("\n(on 50 ohm)")
+          : QStringLiteral("\n(on ") + ToQString(numeric::ShortestText(on50.referenceOhm)) +
+                QStringLiteral(" ohm, the file's: it has no finite values on 50 ohm)");
+  return lines.join(QLatin1Char('\n')) + reference;
 }
 
 }  // namespace tolvar::app

@@ -15,7 +15,8 @@ namespace tolvar::app {
 QString OnePortValues(const calc::measurement::Measurement& measurement, std::size_t index);
 
 // A 2-port's four S-parameters on 50 ohm (`on50`), with the digits Use as
-// tuner writes (up to 12 significant ones), or as magnitude in dB and angle.
+// tuner writes (up to 12 significant ones), or as magnitude in dB and angle;
+// the reference named, the file's where it has no finite values on 50 ohm.
 enum class SForm { RealImaginary, DecibelsAngle };
 QString TwoPortValues(const calc::measurement::Measurement& on50, std::size_t index, SForm form);
 

@@ -429,6 +429,12 @@ void MeasurementsTest::bothFilesAtHandEachWithItsReference() {
            QStringLiteral("curve,marker,MHz,SWR,R,X\nmeasured,SWR minimum,7.1,") +
                Shortest(1.1 / 0.9) + ',' + Shortest(75 * 1.1 / 0.9) + ",0");
   QCOMPARE(f.watcher.boxes, QStringList());
+  // An active 2-port on 75 ohm with no finite values on 50 ohm shows its own, saying so.
+  QVERIFY(f.window.openMeasurement(
+      Written(dir, "active75.s2p", "# MHz S RI R 75\n7 -5 0 0 0 0 0 -5 0\n7.1 0.1 0 0.9 0 0.9 0 0.1 0\n")));
+  QVERIFY2(labels().contains("S11 = 0.1 + j0") && !labels().contains("(on 50 ohm)") &&
+               labels().contains("(on 75 ohm, the file's: it has no finite values on 50 ohm)"),
+           qPrintable(labels()));
 }
 
 QTEST_MAIN(MeasurementsTest)
