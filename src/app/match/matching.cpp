@@ -150,8 +150,7 @@ bool Matching::saveNetwork(const QString& path) const {
   std::string comment = "Tolvar matching network, port 1 the radio side: " +
                         NetworkText(chosen->network).toStdString();
   if (leftOut > 0) {
-    comment += '\n' + std::to_string(leftOut) +
-               (leftOut == 1 ? " frequency" : " frequencies") +
+    comment += '\n' + std::to_string(leftOut) + (leftOut == 1 ? " frequency" : " frequencies") +
                " without finite S-parameters left out";
   }
   const std::string text = calc::measurement::WriteTouchstone(network, comment);
