@@ -82,6 +82,11 @@ inline constexpr Message kNoMarkers{
 inline constexpr Message kNoMatchNetwork{
     "No network to save: enter a load the window can match and choose a network.", "Match"};
 inline constexpr Message kMatchNotSaved{"The network could not be written to %1.", "Match"};
+// Use as tuner on active data that has no finite S-parameters on 50 ohm.
+inline constexpr Message kTunerNotOn50{
+    "The 2-port has no finite S-parameters on 50 ohm, the tuner panel's reference: it is "
+    "active, and cannot be used as the tuner.",
+    "Use measurement"};
 // Match this on a measured point without an impedance.
 inline constexpr Message kNoMeasuredLoad{
     "The chosen measured point gives no load to match: it is an open circuit, or the line "

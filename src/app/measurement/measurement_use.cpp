@@ -68,8 +68,12 @@ void Measurements::useAsAntenna() {
   }
   const auto i = static_cast<std::size_t>(onePort_->chosen);
   const calc::measurement::Measurement* on50 = onePort_->onVna();
-  const Complex gamma = on50 != nullptr ? on50->s11[i] : Complex{1, 0};
-  if (on50 == nullptr || !calc::tuner::IsAntennaPartInRange(gamma.re) ||
+  // Active data elsewhere in the band leaves no values on 50 ohm: then this
+  // point's own, an open circuit's 1.
+  const auto z = numeric::ImpedanceOf(onePort_->data.s11[i], {onePort_->data.referenceOhm, 0});
+  const auto own = z ? numeric::ReflectionOf(*z, {calc::tuner::kVnaReferenceOhm, 0}) : std::nullopt;
+  const Complex gamma = on50 != nullptr ? on50->s11[i] : own.value_or(Complex{1, 0});
+  if (!numeric::IsFinite(gamma) || !calc::tuner::IsAntennaPartInRange(gamma.re) ||
       !calc::tuner::IsAntennaPartInRange(gamma.im) || !(numeric::Abs(gamma) < 1)) {
     warn(kAntennaNotPassive, {MegahertzText(onePort_->data.frequencyHz[i]), GammaText(gamma)});
     return;
@@ -80,7 +84,8 @@ void Measurements::useAsAntenna() {
 void Measurements::useAsTuner() {
   const calc::measurement::Measurement* on50 = twoPort_ ? twoPort_->onVna() : nullptr;
   if (on50 == nullptr) {
-    return;  // active data with no finite S on 50 ohm; the window shows its values as "-"
+    warn(kTunerNotOn50, {});  // active data with no finite S on 50 ohm
+    return;
   }
   const auto i = static_cast<std::size_t>(twoPort_->chosen);
   panels_.comparison.setTuner({on50->s11[i], on50->s21[i], on50->s12[i], on50->s22[i]});

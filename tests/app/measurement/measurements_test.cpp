@@ -430,11 +430,19 @@ void MeasurementsTest::bothFilesAtHandEachWithItsReference() {
                Shortest(1.1 / 0.9) + ',' + Shortest(75 * 1.1 / 0.9) + ",0");
   QCOMPARE(f.watcher.boxes, QStringList());
   // An active 2-port on 75 ohm with no finite values on 50 ohm shows its own, saying so.
-  QVERIFY(f.window.openMeasurement(
-      Written(dir, "active75.s2p", "# MHz S RI R 75\n7 -5 0 0 0 0 0 -5 0\n7.1 0.1 0 0.9 0 0.9 0 0.1 0\n")));
+  QVERIFY(f.window.openMeasurement(Written(
+      dir, "active75.s2p", "# MHz S RI R 75\n7 -5 0 0 0 0 0 -5 0\n7.1 0.1 0 0.9 0 0.9 0 0.1 0\n")));
   QVERIFY2(labels().contains("S11 = 0.1 + j0") && !labels().contains("(on 50 ohm)") &&
                labels().contains("(on 75 ohm, the file's: it has no finite values on 50 ohm)"),
            qPrintable(labels()));
+  Use(f, "actionUseAsTuner");
+  QCOMPARE(f.watcher.boxes, QStringList(BoxOf(kTunerNotOn50)));
+  // Such a 1-port's passive point still goes to S Ant.: 0.1 on 75 ohm is 5/17 on 50 ohm.
+  QVERIFY(f.window.openMeasurement(
+      Written(dir, "active75.s1p", "# MHz S RI R 75\n7 -5 0\n7.1 0.1 0\n")));
+  Use(f, "actionUseAsAntenna");
+  QCOMPARE(f.text(C::AntennaRe) + ' ' + f.text(C::AntennaIm), QStringLiteral("0.294117647059 0"));
+  QCOMPARE(f.watcher.boxes.size(), 1);
 }
 
 QTEST_MAIN(MeasurementsTest)
