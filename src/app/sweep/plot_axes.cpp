@@ -13,6 +13,9 @@ namespace {
 // Rounding a range to whole ticks must not take a step for the last bits of
 // a sum: 0.1 + 0.2 is a tick, not a hair above one.
 constexpr double kTickTolerance = 1e-9;
+// Past this an axis's span and margins would overflow: larger values (R and X
+// of a file on a reference near 1e308 ohm) lie beyond its ends.
+constexpr double kLargestOnAxis = 1e307;
 
 // The interval after `interval` in 1, 2, 2.5, 5, 10, 20, ...
 double NextInterval(double interval) {
@@ -75,6 +78,9 @@ AxisScale TicksWithin(double min, double max, int mostTicks) {
 
 AxisScale FitAxis(AxisKind kind, std::vector<double> values, int mostTicks) {
   std::erase_if(values, [](double value) { return !std::isfinite(value); });
+  for (double& value : values) {
+    value = std::clamp(value, -kLargestOnAxis, kLargestOnAxis);
+  }
   mostTicks = std::max(mostTicks, 1);
   if (values.empty()) {
     const double start = kind == AxisKind::Swr ? 1 : 0;

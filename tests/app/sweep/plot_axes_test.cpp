@@ -88,6 +88,18 @@ TEST_P(AxisRows, HoldsTheValuesWithNiceTicks) {
 INSTANTIATE_TEST_SUITE_P(Axes, AxisRows, ::testing::ValuesIn(kAxes),
                          [](const auto& row) { return std::string(row.param.name); });
 
+TEST(AxisRange, ValuesNearTheLargestDoubleGiveAFiniteAxis) {
+  // R and X of a file on a reference near 1e308 ohm: the span overflows.
+  for (const AxisKind kind : {AxisKind::Free, AxisKind::Loss, AxisKind::Swr}) {
+    const AxisScale scale = FitAxis(kind, {-1.7e308, 1.39e308, 1.7e308}, 8);
+    EXPECT_TRUE(std::isfinite(scale.min) && std::isfinite(scale.max) &&
+                std::isfinite(scale.tickAnchor) && scale.tickInterval > 0 &&
+                std::isfinite(scale.tickInterval) && scale.max > scale.min)
+        << scale.min << ' ' << scale.max << ' ' << scale.tickInterval;
+    EXPECT_LE((scale.max - scale.min) / scale.tickInterval, 8 + 1e-6);
+  }
+}
+
 TEST(AxisRange, AZoomKeepsItsRangeWithTicksInside) {
   const AxisScale zoomed = tolvar::app::TicksWithin(7.013, 7.187, 10);
   EXPECT_EQ(zoomed.min, 7.013);
