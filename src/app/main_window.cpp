@@ -88,6 +88,7 @@ void MainWindow::createRooms() {
   }
   auto* matching = new app::Matching(this, *r.design, *r.matchSweep,
                                      {*r.swr, *r.line, *measurements_, *r.menus});
+  connect(matching, &app::Matching::windowMade, measurements_, &app::Measurements::watchDrops);
   r.menus->addAction(matching->designAction());
   r.menus->addAction(matching->matchThisAction(), {Control::SwrFrame, Control::LineFrame});
   for (QAction* action : {r.sweepExport->copyMarkersAction(), matching->designAction(),

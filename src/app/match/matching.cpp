@@ -73,6 +73,7 @@ Matching::Matching(QWidget* window, MatchDesign& design, const MatchSweep& sweep
 void Matching::openWindow() {
   if (view_ == nullptr) {
     view_ = new MatchWindow(window_, design_, {copyAction_, copySweepAction_, saveAction_});
+    emit windowMade(view_);
   }
   ShowBeside(view_, window_);
   view_->raise();

@@ -45,6 +45,10 @@ class Matching : public QObject {
   // file cannot be written.
   bool saveNetwork(const QString& path) const;
 
+ signals:
+  // The Match window has been made: files dropped on it should open.
+  void windowMade(QWidget* /*window*/);
+
  private:
   void openWindow();
   void matchThis();

@@ -148,6 +148,22 @@ void MatchWindowTest::aChoiceNotDesignedAgainFallsToTheLowestLoss() {
   f.window.findChild<QAction*>(QStringLiteral("actionMatchThis"))->trigger();
   QVERIFY(solutions->topLevelItem(0)->text(0).startsWith("1. L: series C"));
   QVERIFY(solutions->topLevelItem(0)->font(0).bold());
+  // A file dropped on an entry opens, as on the other windows, and leaves the entry alone.
+  QTemporaryDir dir;
+  QFile file(dir.filePath("antenna.s1p"));
+  QVERIFY(file.open(QIODevice::WriteOnly) && file.write("# MHz S RI R 50\n7.1 0.5 0.2\n"));
+  file.close();
+  QMimeData data;  // as file managers give it: the address also as text
+  data.setUrls({QUrl::fromLocalFile(file.fileName())});
+  data.setText(QUrl::fromLocalFile(file.fileName()).toString());
+  auto* entry = match->findChild<QLineEdit*>("MatchLoadR");
+  QDragEnterEvent enter(QPoint(2, 2), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(entry, &enter);
+  QDropEvent drop(QPointF(2, 2), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(entry, &drop);
+  QCOMPARE(entry->text(), QStringLiteral("122.413793103"));
+  auto* shown = f.window.findChild<QWidget*>(QStringLiteral("Measurement"));
+  QVERIFY(shown != nullptr && shown->isVisible());
 }
 
 QTEST_MAIN(MatchWindowTest)
