@@ -87,6 +87,14 @@ inline constexpr Message kTunerNotOn50{
     "The 2-port has no finite S-parameters on 50 ohm, the tuner panel's reference: it is "
     "active, and cannot be used as the tuner.",
     "Use measurement"};
+// Match this on a panel without a load: the SWR panel's too large to read, the
+// line panel's far point before a result.
+inline constexpr Message kNoSwrLoad{
+    "The SWR panel's R or X is too large to read: there is no load to match.", "Match"};
+inline constexpr Message kNoLineFarPoint{
+    "The line panel has no result on screen: compute the line, and Match this takes its far "
+    "point.",
+    "Match"};
 // Match this on a measured point without an impedance.
 inline constexpr Message kNoMeasuredLoad{
     "The chosen measured point gives no load to match: it is an open circuit, or the line "

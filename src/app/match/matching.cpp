@@ -85,13 +85,18 @@ void Matching::matchThis() {
   const auto frame = places_.measurements.viewIsActive() ? std::nullopt
                                                           : places_.menus.currentFrame();
   openWindow();
+  // A place without a load says so: else the last load would pass for its.
   if (frame == Control::SwrFrame) {
     if (const auto load = places_.swr.typedLoad()) {
       view_->setLoad(*load, std::nullopt);
+    } else {
+      ShowWarning(view_, kNoSwrLoad);
     }
   } else if (frame == Control::LineFrame) {
     if (const auto far = places_.line.farPoint()) {
       view_->setLoad(far->z, far->mhz);
+    } else {
+      ShowWarning(view_, kNoLineFarPoint);
     }
   } else {
     // The window's own choice: the design has none while the entries give no design.
@@ -99,7 +104,7 @@ void Matching::matchThis() {
     if (const auto point = MeasuredPoint(places_.measurements, places_.line, toRadio)) {
       view_->setLoad(point->first, point->second);
     } else if (places_.measurements.onePort()) {
-      ShowWarning(view_, kNoMeasuredLoad);  // else the last load would pass for this point's
+      ShowWarning(view_, kNoMeasuredLoad);
     }
   }
 }

@@ -98,6 +98,16 @@ void MatchWindowTest::matchThisTakesThePanelsLoad() {
   QCOMPARE(match->findChild<QLineEdit*>("MatchLoadR")->text() + ' ' +
                match->findChild<QLineEdit*>("MatchLoadX")->text(),
            QStringLiteral("200 -15.5"));
+  // A place without a load says so in a box, rather than leave the last load as if it were its.
+  f.activate();
+  f.setText(C::MeasuredX, QStringLiteral("1e400"));
+  f.focus(C::MeasuredR);
+  f.window.findChild<QAction*>(QStringLiteral("actionMatchThis"))->trigger();
+  f.activate();
+  f.focus(C::StartR);  // the line not computed: no far point
+  f.window.findChild<QAction*>(QStringLiteral("actionMatchThis"))->trigger();
+  QCOMPARE(f.watcher.boxes, QStringList({BoxOf(kNoSwrLoad), BoxOf(kNoLineFarPoint)}));
+  f.watcher.boxes.clear();
   // A measured point goes through the line panel's line only for a network at the radio,
   // also before any load is typed. Gamma 0.5 + j0.2 on 50 ohm is 122.41 + j68.97 ohm.
   f.setText(C::Frequency, QStringLiteral("7.1"));
