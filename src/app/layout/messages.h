@@ -82,6 +82,12 @@ inline constexpr Message kNoMarkers{
 inline constexpr Message kNoMatchNetwork{
     "No network to save: enter a load the window can match and choose a network.", "Match"};
 inline constexpr Message kMatchNotSaved{"The network could not be written to %1.", "Match"};
+// Save match network where the network has no finite S-parameters at any of
+// the measurement's frequencies (a band of 0 Hz alone).
+inline constexpr Message kNoMatchFrequency{
+    "The network has no finite S-parameters at any frequency of the open measurement (its "
+    "capacitors have none at 0 Hz): there is nothing to save.",
+    "Match"};
 // Use as tuner on active data that has no finite S-parameters on 50 ohm.
 inline constexpr Message kTunerNotOn50{
     "The 2-port has no finite S-parameters on 50 ohm, the tuner panel's reference: it is "

@@ -47,6 +47,15 @@ std::optional<std::pair<Complex, double>> MeasuredPoint(const Measurements& meas
   return z ? std::optional(std::pair(*z, mhz)) : std::nullopt;
 }
 
+// Writes `text` as the whole of the file at `path`, or leaves the file as it was.
+bool WriteWhole(const QString& path, const std::string& text) {
+  QSaveFile file(path);
+  return file.open(QIODevice::WriteOnly) &&
+         file.write(text.data(), static_cast<qint64>(text.size())) ==
+             static_cast<qint64>(text.size()) &&
+         file.commit();
+}
+
 }  // namespace
 
 Matching::Matching(QWidget* window, MatchDesign& design, const MatchSweep& sweep, Places places)
@@ -121,10 +130,10 @@ void Matching::copyMatchSweep() {
   QApplication::restoreOverrideCursor();
 }
 
-bool Matching::saveNetwork(const QString& path) const {
+std::optional<std::string> Matching::networkFile() const {
   const calc::match::Solution* chosen = design_.chosenSolution();
   if (chosen == nullptr || !design_.inputs()) {
-    return false;
+    return std::nullopt;
   }
   const MatchInputs& inputs = *design_.inputs();
   calc::measurement::Measurement network;
@@ -151,7 +160,7 @@ bool Matching::saveNetwork(const QString& path) const {
     network.s22.push_back(s.s22);
   }
   if (network.frequencyHz.empty()) {
-    return false;
+    return std::nullopt;
   }
   std::string comment = "Tolvar matching network, port 1 the radio side: " +
                         NetworkText(chosen->network).toStdString();
@@ -159,17 +168,22 @@ bool Matching::saveNetwork(const QString& path) const {
     comment += '\n' + std::to_string(leftOut) + (leftOut == 1 ? " frequency" : " frequencies") +
                " without finite S-parameters left out";
   }
-  const std::string text = calc::measurement::WriteTouchstone(network, comment);
-  QSaveFile file(path);
-  return file.open(QIODevice::WriteOnly) &&
-         file.write(text.data(), static_cast<qint64>(text.size())) ==
-             static_cast<qint64>(text.size()) &&
-         file.commit();
+  return calc::measurement::WriteTouchstone(network, comment);
+}
+
+bool Matching::saveNetwork(const QString& path) const {
+  const std::optional<std::string> text = networkFile();
+  return text && WriteWhole(path, *text);
 }
 
 void Matching::saveNetworkWithDialog() {
   if (design_.chosenSolution() == nullptr) {
     ShowWarning(view_, kNoMatchNetwork);
+    return;
+  }
+  const std::optional<std::string> text = networkFile();
+  if (!text) {
+    ShowWarning(view_, kNoMatchFrequency);
     return;
   }
   const QString path = QFileDialog::getSaveFileName(
@@ -179,7 +193,7 @@ void Matching::saveNetworkWithDialog() {
   if (path.isEmpty()) {
     return;
   }
-  if (!saveNetwork(path)) {
+  if (!WriteWhole(path, *text)) {
     ShowWarning(view_, kMatchNotSaved, {QDir::toNativeSeparators(path)});
     return;
   }

@@ -2,6 +2,8 @@
 
 #include <QObject>
 #include <QString>
+#include <optional>
+#include <string>
 
 class QAction;
 class QWidget;
@@ -55,6 +57,9 @@ class Matching : public QObject {
   void copyMatch();
   void copyMatchSweep();
   void saveNetworkWithDialog();
+  // The chosen network as a Touchstone file's text; none when there is no
+  // network or no frequency at which it has finite S-parameters.
+  std::optional<std::string> networkFile() const;
 
   QWidget* window_;
   MatchDesign& design_;

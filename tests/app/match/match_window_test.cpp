@@ -85,6 +85,14 @@ void MatchWindowTest::theSavedNetworkIsATunerWithTheWindowsLoss() {
   QCOMPARE(lines.size(), 4);
   QCOMPARE(lines[1], QStringLiteral("! 1 frequency without finite S-parameters left out"));
   QVERIFY2(lines[3].startsWith(QStringLiteral("7000000 ")), qPrintable(lines[3]));
+  // A band of 0 Hz alone leaves nothing to save: a box says why, before any file dialog.
+  QVERIFY(withDc.open(QIODevice::WriteOnly) && withDc.write("# MHz S RI R 50\n0 0.1 0\n"));
+  withDc.close();
+  QVERIFY(f.window.openMeasurement(withDc.fileName()));
+  QVERIFY(!f.window.findChild<Matching*>()->saveNetwork(path));
+  f.watcher.boxes.clear();
+  f.window.findChild<QAction*>(QStringLiteral("actionSaveMatchNetwork"))->trigger();
+  QCOMPARE(f.watcher.boxes, QStringList(BoxOf(kNoMatchFrequency)));
 }
 
 void MatchWindowTest::matchThisTakesThePanelsLoad() {
