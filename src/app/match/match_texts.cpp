@@ -32,7 +32,6 @@ QString MatchInputsFault(const MatchInputs& inputs) {
       {inputs.powerW, "the power", true},
       {inputs.qualities.inductorQ, "the inductors' Q", false},
       {inputs.qualities.capacitorQ, "the capacitors' Q", false},
-      {inputs.outputPf, "the T's output capacitor", false},
   };
   for (const Limit& limit : limits) {
     const bool fine = limit.zeroAllowed ? limit.value >= 0 : limit.value > 0;

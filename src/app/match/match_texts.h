@@ -11,7 +11,8 @@ namespace tolvar::app {
 // What the Match window says, from the figures.
 
 // Why the entries give no design (an entry that must be above 0, or not
-// below it), or empty when they do.
+// below it), or empty when they do. The T's output capacitor is not among
+// them: without it the L networks still stand, and the T says why it has none.
 QString MatchInputsFault(const MatchInputs& inputs);
 
 // "2. L: series L 0.916 µH, shunt C 91.3 pF: loss 0.0851 dB (1.94 %), SWR 1.028"

@@ -40,6 +40,14 @@ void MatchWindowTest::theSavedNetworkIsATunerWithTheWindowsLoss() {
   entry("MatchMHz")->setText(QStringLiteral("7.1"));
   auto* solutions = match->findChild<QTreeWidget*>(QStringLiteral("MatchSolutions"));
   QCOMPARE(solutions->topLevelItemCount(), 5);
+  // Without the T's output capacitor (being retyped) the L networks stay.
+  entry("MatchOutputPF")->clear();
+  QCOMPARE(solutions->topLevelItemCount(), 4);
+  QStringList notes;
+  for (const QLabel* label : match->findChildren<QLabel*>()) notes << label->text();
+  QVERIFY(notes.contains("No high-pass T: A T network needs an output capacitor above 0 pF."));
+  entry("MatchOutputPF")->setText(QStringLiteral("200"));
+  QCOMPARE(solutions->topLevelItemCount(), 5);
   QStringList losses;
   for (int i = 0; i < solutions->topLevelItemCount(); ++i) {
     const QString text = solutions->topLevelItem(i)->text(0);
