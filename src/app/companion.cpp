@@ -148,7 +148,11 @@ void ShowBeside(QWidget* companion, QWidget* main) {
   const QRect place = PlaceBeside(main->frameGeometry(), companion->size() + kFrameAllowance,
                                   companion->minimumSize() + kFrameAllowance,
                                   screen->availableGeometry(), taken);
-  companion->resize(place.size() - kFrameAllowance);
+  // Not below the layout's minimum, which the window takes only as it shows:
+  // corrected after showing, the size would move the window too, and the
+  // window system would then take its place for the inside's, not the
+  // frame's, putting the title bar above the screen.
+  companion->resize((place.size() - kFrameAllowance).expandedTo(companion->minimumSizeHint()));
   companion->move(place.topLeft());
   companion->show();
 }
