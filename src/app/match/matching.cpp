@@ -5,11 +5,11 @@
 #include <QClipboard>
 #include <QDir>
 #include <QFileDialog>
-#include <QSaveFile>
 
 #include "app/companion.h"
 #include "app/controls/named_action.h"
 #include "app/controls/recent_folder.h"
+#include "app/controls/save_file.h"
 #include "app/controls/warning.h"
 #include "app/layout/messages.h"
 #include "app/match/match_design.h"
@@ -45,15 +45,6 @@ std::optional<std::pair<Complex, double>> MeasuredPoint(const Measurements& meas
     z = calc::sweep::CarryAlong(*swept, calc::line::Direction::TowardsTransmitter, *z, mhz).z;
   }
   return z ? std::optional(std::pair(*z, mhz)) : std::nullopt;
-}
-
-// Writes `text` as the whole of the file at `path`, or leaves the file as it was.
-bool WriteWhole(const QString& path, const std::string& text) {
-  QSaveFile file(path);
-  return file.open(QIODevice::WriteOnly) &&
-         file.write(text.data(), static_cast<qint64>(text.size())) ==
-             static_cast<qint64>(text.size()) &&
-         file.commit();
 }
 
 }  // namespace
@@ -173,7 +164,7 @@ std::optional<std::string> Matching::networkFile() const {
 
 bool Matching::saveNetwork(const QString& path) const {
   const std::optional<std::string> text = networkFile();
-  return text && WriteWhole(path, *text);
+  return text && WriteWholeFile(path, *text);
 }
 
 void Matching::saveNetworkWithDialog() {
@@ -193,7 +184,7 @@ void Matching::saveNetworkWithDialog() {
   if (path.isEmpty()) {
     return;
   }
-  if (!WriteWhole(path, *text)) {
+  if (!WriteWholeFile(path, *text)) {
     ShowWarning(view_, kMatchNotSaved, {QDir::toNativeSeparators(path)});
     return;
   }

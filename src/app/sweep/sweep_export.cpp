@@ -6,10 +6,10 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QMap>
-#include <QSaveFile>
 
 #include "app/controls/controls.h"
 #include "app/controls/named_action.h"
+#include "app/controls/save_file.h"
 #include "app/controls/warning.h"
 #include "app/layout/messages.h"
 #include "app/panel_menus.h"
@@ -103,11 +103,7 @@ void SweepExport::copyMarkers() {
 }
 
 bool SweepExport::write(const QString& path, const std::string& text) const {
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly) ||
-      file.write(text.data(), static_cast<qint64>(text.size())) !=
-          static_cast<qint64>(text.size()) ||
-      !file.commit()) {
+  if (!WriteWholeFile(path, text)) {
     ShowWarning(window_, kSweepNotSaved, {QDir::toNativeSeparators(path)});
     return false;
   }
